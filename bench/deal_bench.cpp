@@ -1,0 +1,53 @@
+// Dealing one game by number: seed, choose the base record, transform, with a window that
+// draws nothing, so the figure is the logic's alone.
+#include <benchmark/benchmark.h>
+
+#include "app/game.h"
+#include "files/filesystem.h"
+#include "puzzles/generator.h"
+
+namespace {
+
+using namespace ninebox;
+
+class NullWindow final : public Window {
+public:
+    double number = 0;
+    Game* game = nullptr;
+    void paint(const GameState&) override {}
+    void paintClock(const std::string&) override {}
+    void setCaption(const std::string&) override {}
+    void setMenusVisible(bool) override {}
+    void setChecked(Item, bool) override {}
+    void showGameDialog() override {
+        game->state().gamenum = number;
+        game->state().numchosen = 1;
+    }
+    std::optional<std::int16_t> showAnswersDialog() override { return std::nullopt; }
+    PrintChoice showPrintDialog() override { return {}; }
+    void showAbout() override {}
+    void setInstructionsVisible(bool) override {}
+    Answer message(const std::string&, const std::string&, Buttons) override { return Answer::ok; }
+    FileChoice chooseOpenFile(const std::string&) override { return {}; }
+    FileChoice chooseSaveFile(const std::string&) override { return {}; }
+    void print(const PrintPage&) override {}
+};
+
+void DealByNumber(benchmark::State& state) {
+    NullWindow window;
+    SplitMixGenerator generator;
+    DiskFileSystem files;
+    Game game(window, generator, files, [] { return 0.0; });
+    window.game = &game;
+    game.state().started = 2;
+    for (auto _ : state) {
+        window.number += 1;
+        game.ng_Click();
+        benchmark::DoNotOptimize(game.state().board);
+    }
+}
+BENCHMARK(DealByNumber);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,13 @@
+# Warnings every target of ours compiles with; a warning is a bug report.
+set(NINEBOX_WARNINGS
+    -Wall -Wextra -Wpedantic
+    -Wshadow            # a local hiding a member is how state goes stale
+    -Wconversion        # the grids are 16-bit: narrowing must be explicit
+                        # (not -Wsign-conversion: grids are indexed by int cell numbers)
+    -Wnon-virtual-dtor
+    -Woverloaded-virtual
+    -Werror=return-type)
+
+function(ninebox_warnings target)
+  target_compile_options(${target} PRIVATE ${NINEBOX_WARNINGS})
+endfunction()

@@ -1,0 +1,91 @@
+#include "files/gridfile.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace ninebox {
+
+std::string ansname(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.find('.', slash == std::string::npos ? 0 : slash + 1);
+    if (dot == std::string::npos) return path + ".ans";
+    return path.substr(0, dot + 1) + "ans";
+}
+
+std::string writegrid(const Grid& grid, const std::function<bool(int x, int y)>& include) {
+    std::string text;
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) {
+            text += std::to_string(!include || include(x, y) ? grid[x][y] : 0);
+            text += x < 9 ? "," : "\r\n";
+        }
+    return text;
+}
+
+namespace {
+
+bool isBlank(int c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
+
+// A field longer than this is not a number anyone wrote; refusing it keeps a huge file from
+// being read into memory.
+constexpr std::size_t kMaxField = 64;
+
+// Parses a whole field: sign, digits, point, digits, exponent, nothing else.
+std::optional<double> fieldValue(const std::string& field) {
+    std::size_t i = 0, digits = 0;
+    const auto digitAt = [&](std::size_t at) {
+        return at < field.size() && std::isdigit(static_cast<unsigned char>(field[at]));
+    };
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
+    for (; digitAt(i); ++i) ++digits;
+    if (i < field.size() && field[i] == '.')
+        for (++i; digitAt(i); ++i) ++digits;
+    if (digits == 0) return std::nullopt;
+    if (i < field.size() && (field[i] == 'e' || field[i] == 'E')) {
+        ++i;
+        if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
+        if (!digitAt(i)) return std::nullopt;
+        while (digitAt(i)) ++i;
+    }
+    if (i != field.size()) return std::nullopt;
+    return std::strtod(field.c_str(), nullptr);
+}
+
+}  // namespace
+
+std::optional<Grid> readgrid(std::istream& in) {
+    Grid grid{};
+    std::streambuf& buf = *in.rdbuf();
+    constexpr int eof = std::char_traits<char>::eof();
+    for (int n = 0; n < 81; ++n) {
+        int c = buf.sgetc();
+        while (isBlank(c) || isLineEnd(c)) c = buf.snextc();
+        std::string field;
+        while (c != eof && c != ',' && !isLineEnd(c) && !isBlank(c)) {
+            if (field.size() == kMaxField) return std::nullopt;
+            field += static_cast<char>(c);
+            c = buf.snextc();
+        }
+        while (isBlank(c)) c = buf.snextc();
+        if (c != eof && c != ',' && !isLineEnd(c)) return std::nullopt;  // "1 2" is no number
+        if (c == ',') buf.sbumpc();
+
+        const auto value = fieldValue(field);
+        if (!value) return std::nullopt;
+        const double rounded = std::nearbyint(*value);  // halves to even
+        if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;
+        grid[n % 9 + 1][n / 9 + 1] = static_cast<std::int16_t>(rounded);
+    }
+    return grid;
+}
+
+bool digitsOnly(const Grid& grid) {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (grid[x][y] < 0 || grid[x][y] > 9) return false;
+    return true;
+}
+
+}  // namespace ninebox

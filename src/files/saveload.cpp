@@ -1,0 +1,99 @@
+#include "app/game.h"
+#include "files/filesystem.h"
+#include "files/gridfile.h"
+
+namespace ninebox {
+
+namespace {
+
+// Length and tail in characters, not bytes, so a UTF-8 name is never cut inside a letter.
+std::size_t characters(const std::string& text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string lastCharacters(const std::string& text, std::size_t count) {
+    std::size_t at = text.size();
+    while (at > 0 && count > 0) {
+        --at;
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) --count;
+    }
+    return text.substr(at);
+}
+
+}  // namespace
+
+void Game::titleFromPath(const std::string& path) {
+    if (characters(path) > 10) ui_.setCaption("Ninebox1 --" + lastCharacters(path, 9));
+}
+
+void Game::sa_Click() {
+    if (const auto choice = ui_.showAnswersDialog()) s_.ansopt = *choice;
+
+    const auto failed = [this](const char* text) {
+        ui_.message(text, "Sudoku", Buttons::ok);
+        Form_activate();
+    };
+    const FileChoice file = ui_.chooseSaveFile(lastPath_);
+    if (file.outcome == FileChoice::Outcome::cancelled) return failed("cancel selected");
+    const char* const error = "Error has occurred, name or permissions may be wrong.";
+    if (file.outcome == FileChoice::Outcome::failed) return failed(error);
+    lastPath_ = file.path;
+
+    switch (files_.probe(file.path)) {
+        case FileSystem::Probe::exists:
+            if (ui_.message("File already exists, do you wish to overwrite?", "Sudoku",
+                            Buttons::yesNo) != Answer::yes)
+                return failed(error);
+            break;
+        case FileSystem::Probe::missing: break;
+        case FileSystem::Probe::error: return failed(error);
+    }
+    const std::string puzzle = writegrid(s_.board, [this](int x, int y) { return s_.given(x, y); });
+    if (!files_.replace(file.path, puzzle)) return failed(error);
+    Form_activate();
+    titleFromPath(file.path);
+
+    if (!files_.replace(ansname(file.path), answersText()))
+        ui_.message("problem creating answers", "problem", Buttons::ok);
+}
+
+// The new puzzle is read aside and taken only when the game file was read completely, so a
+// cancelled or failed load leaves the game as it was.
+void Game::ent_Click() {
+    const auto failed = [this](const char* text) {
+        ui_.message(text, "Sudoku", Buttons::ok);
+        Form_activate();
+        pmd_Click();
+    };
+    const FileChoice file = ui_.chooseOpenFile(lastPath_);
+    if (file.outcome != FileChoice::Outcome::chosen) return failed("No file loaded, please try again");
+    lastPath_ = file.path;
+
+    std::optional<Grid> puzzle;
+    if (auto in = files_.openRead(file.path)) puzzle = readgrid(*in);
+    if (!puzzle || !digitsOnly(*puzzle)) return failed("No file loaded, please try again");
+
+    s_.level = 0;
+    s_.board = Grid{};
+    s_.answer = Grid{};
+    s_.cellmap = CellMap{};
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            s_.board[x][y] = (*puzzle)[x][y];
+            s_.cellmap[x][y][kGiven] = (*puzzle)[x][y] > 0 ? 1 : 0;
+        }
+    s_.secs = 0;
+    Form_activate();
+    titleFromPath(file.path);
+
+    std::optional<Grid> answers;
+    if (auto in = files_.openRead(ansname(file.path))) answers = readgrid(*in);
+    if (!answers || !digitsOnly(*answers))
+        return failed("Note, No answers available for this puzzle.");
+    s_.answer = *answers;
+}
+
+}  // namespace ninebox

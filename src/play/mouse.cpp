@@ -1,0 +1,119 @@
+#include <cmath>
+
+#include "app/game.h"
+
+namespace ninebox {
+
+namespace {
+
+// Rounds to the nearest whole number, ties to the even neighbour.
+double roundEven(double v) { return std::nearbyint(v); }
+
+// The digit of a keypad press with x < 0 and y > 150: 1..9 on the 3 x 3 block, 0 around it
+// (the "Delete" bar below it included).
+std::int16_t keypadDigit(double x, double y) {
+    if (!(x > -64 && x < -6 && y > 150 && y < 195)) return 0;
+    int k = static_cast<int>(roundEven(x + 60)) / 19;
+    int j = static_cast<int>(roundEven(y - 150)) / 15;
+    k = k < 0 ? 0 : (k > 2 ? 2 : k);
+    j = j > 2 ? 2 : j;
+    return static_cast<std::int16_t>(3 * j + k + 1);
+}
+
+}  // namespace
+
+void Game::Form_MouseDown(MouseButton button, double x, double y) {
+    // Menu-bar corner.
+    if (x > 210 && y > 210) {
+        s_.menuson = s_.menuson == 1 ? 0 : 1;
+        showboard();
+        return;
+    }
+
+    const int c = static_cast<int>(std::floor(x)) / 20;
+    const int r = static_cast<int>(std::floor(y)) / 20;
+    const bool inGrid = x >= 20 && x < 200 && y >= 20 && y < 200 && c >= 1 && c <= 9 && r >= 1 && r <= 9;
+    const auto select = [&] {
+        if (!inGrid) return;
+        s_.selx = static_cast<std::int16_t>(c);
+        s_.sely = static_cast<std::int16_t>(r);
+    };
+    const auto selectedGiven = [&] { return s_.given(s_.selx, s_.sely); };
+
+    if (s_.mode == Mode::edit) {
+        select();
+        if (x > 0 && !selectedGiven() && s_.cellsel == 0) {
+            s_.cellsel = 1;
+            showboard();
+            return;
+        }
+    }
+
+    if (s_.mode == Mode::map && button == MouseButton::left && x > 0 && inGrid &&
+        s_.given(c, r) && s_.board[c][r] > 0)
+        s_.curnum = s_.board[c][r];
+
+    if (s_.mode != Mode::edit && button == MouseButton::right && inGrid) {
+        select();
+        s_.peek = 1;
+    }
+
+    if ((s_.mode == Mode::play || s_.mode == Mode::map) && button == MouseButton::left) {
+        numdate();
+        select();
+        if (x > 0 && !selectedGiven()) {
+            if (s_.cellsel == 0) {
+                s_.cellsel = 1;
+                showboard();
+                return;
+            }
+        } else if (selectedGiven()) {
+            s_.cellsel = 0;
+        }
+    }
+
+    if ((s_.cellsel == 1 || s_.mode == Mode::map) && x < 0 && y > 150) {
+        const std::int16_t d = keypadDigit(x, y);
+        s_.keyval = d;
+        auto& cell = s_.board[s_.selx][s_.sely];
+        switch (s_.mode) {
+            case Mode::edit:
+                if (d > 0) {
+                    s_.cellmap[s_.selx][s_.sely][kGiven] = 1;
+                    cell = d;
+                } else {
+                    s_.cellmap[s_.selx][s_.sely][kGiven] = 0;
+                }
+                s_.cellsel = 0;
+                break;
+            case Mode::map:
+                s_.curnum = d;
+                if (s_.cellsel == 1 && !selectedGiven()) {
+                    cell = d;
+                    makemap();
+                    s_.cellsel = 0;
+                }
+                break;
+            case Mode::play:
+                if (!selectedGiven()) {
+                    cell = d;
+                    s_.cellsel = 0;
+                }
+                break;
+        }
+    }
+
+    if (x < 0 && y < 115) {
+        if (y > 10 && y < 20) ng_Click();
+        else if (y > 25 && y < 35) rst_Click();
+        else if (y > 42 && y < 52) pmd_Click();
+        else if (y > 57 && y < 67) sh_Click();
+        else if (y > 72 && y < 82) sb_Click();
+        else if (y > 87 && y < 97) stm_Click();
+        else if (y > 103 && y < 113) abt_Click();
+    }
+
+    showboard();
+}
+
+}  // namespace ninebox

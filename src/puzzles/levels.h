@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ninebox {
+
+// The number at the start of a typed text: blanks, an optional sign, digits, an optional
+// point with digits, an optional exponent. No number reads as 0, and so does one too large
+// for a double.
+double readNumber(std::string_view text);
+
+}  // namespace ninebox

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace ninebox {
+
+// A game number as the caption shows it: plain decimal, no fraction when it has none
+// (10000, 12.5, -7); exponent form only past 15 digits.
+std::string numberText(double v);
+
+}  // namespace ninebox
