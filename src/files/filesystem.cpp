@@ -13,7 +13,16 @@ namespace ninebox {
 
 FileSystem::Probe DiskFileSystem::probe(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT ? Probe::missing : Probe::error;
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) return Probe::error;
+        // Only a file missing from an existing folder is "missing"; a missing folder is a
+        // wrong name.
+        const std::size_t slash = path.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+        struct stat above {};
+        return ::stat(folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode) ? Probe::missing
+                                                                            : Probe::error;
+    }
     if (S_ISDIR(info.st_mode)) return Probe::error;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Probe::error;

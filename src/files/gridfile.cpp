@@ -1,8 +1,8 @@
 #include "files/gridfile.h"
 
-#include <cctype>
+#include "app/numbers.h"
+
 #include <cmath>
-#include <cstdlib>
 
 namespace ninebox {
 
@@ -32,27 +32,6 @@ bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
 // being read into memory.
 constexpr std::size_t kMaxField = 64;
 
-// Parses a whole field: sign, digits, point, digits, exponent, nothing else.
-std::optional<double> fieldValue(const std::string& field) {
-    std::size_t i = 0, digits = 0;
-    const auto digitAt = [&](std::size_t at) {
-        return at < field.size() && std::isdigit(static_cast<unsigned char>(field[at]));
-    };
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
-    for (; digitAt(i); ++i) ++digits;
-    if (i < field.size() && field[i] == '.')
-        for (++i; digitAt(i); ++i) ++digits;
-    if (digits == 0) return std::nullopt;
-    if (i < field.size() && (field[i] == 'e' || field[i] == 'E')) {
-        ++i;
-        if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
-        if (!digitAt(i)) return std::nullopt;
-        while (digitAt(i)) ++i;
-    }
-    if (i != field.size()) return std::nullopt;
-    return std::strtod(field.c_str(), nullptr);
-}
-
 }  // namespace
 
 std::optional<Grid> readgrid(std::istream& in) {
@@ -72,7 +51,7 @@ std::optional<Grid> readgrid(std::istream& in) {
         if (c != eof && c != ',' && !isLineEnd(c)) return std::nullopt;  // "1 2" is no number
         if (c == ',') buf.sbumpc();
 
-        const auto value = fieldValue(field);
+        const auto value = numberValue(field);
         if (!value) return std::nullopt;
         const double rounded = std::nearbyint(*value);  // halves to even
         if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;

@@ -1,8 +1,8 @@
 #include "puzzles/levels.h"
 
-#include <cctype>
+#include "app/numbers.h"
+
 #include <cmath>
-#include <cstdlib>
 
 #include "app/game.h"
 #include "puzzles/generator.h"
@@ -10,31 +10,9 @@
 namespace ninebox {
 
 double readNumber(std::string_view text) {
-    std::size_t i = 0;
-    const auto digitAt = [&](std::size_t at) {
-        return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]));
-    };
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    const std::size_t start = i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    std::size_t digits = 0;
-    for (; digitAt(i); ++i) ++digits;
-    if (i < text.size() && text[i] == '.')
-        for (++i; digitAt(i); ++i) ++digits;
-    if (digits == 0) return 0;
-    std::size_t end = i;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t e = i + 1;
-        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
-        if (digitAt(e)) {
-            while (digitAt(e)) ++e;
-            end = e;
-        }
-    }
-    // Only the characters checked above reach strtod, so it never sees "inf", "nan" or hex.
-    const std::string number(text.substr(start, end - start));
-    const double v = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(v) ? v : 0.0;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    const auto value = numberValue(text.substr(0, numberLength(text)));
+    return value ? *value : 0.0;
 }
 
 namespace {

@@ -1,0 +1,20 @@
+#pragma once
+// Decimal numbers as players type them and as game files hold them.
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace ninebox {
+
+// Length of the number at the start of text: an optional sign, digits, an optional point
+// with digits (one digit at least in all), and an exponent only when digits follow it.
+// 0 when text does not start with a number.
+std::size_t numberLength(std::string_view text);
+
+// The value of text when the whole of it is such a number, in any locale (the Qt window
+// adopts the user's, whose decimal point may be a comma); none otherwise, or when it lies
+// beyond the range of a double.
+std::optional<double> numberValue(std::string_view text);
+
+}  // namespace ninebox
