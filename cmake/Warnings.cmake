@@ -7,6 +7,9 @@ set(NINEBOX_WARNINGS
     -Wnon-virtual-dtor
     -Woverloaded-virtual
     -Werror=return-type)
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  list(APPEND NINEBOX_WARNINGS -Wno-sign-conversion)  # clang's -Wconversion implies it
+endif()
 
 function(ninebox_warnings target)
   target_compile_options(${target} PRIVATE ${NINEBOX_WARNINGS})

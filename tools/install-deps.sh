@@ -7,6 +7,8 @@ packages=(
   qt6-base-dev            # Widgets, PrintSupport, Test, moc and rcc
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool      # the real program under a virtual X display
+  imagemagick             # import: screenshots of that display
+  libx11-dev              # the test's helper that closes a window as a window manager does
   poppler-utils           # pdftotext and pdftoppm for the printing tests
 )
 

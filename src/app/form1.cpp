@@ -4,9 +4,17 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QTime>
 
+#include "app/resources.h"
 #include "board/boardview.h"
+#include "files/form3.h"
+#include "files/form4.h"
+#include "files/form5.h"
+#include "files/instructions.h"
+#include "files/printer.h"
+#include "puzzles/form2.h"
 
 namespace ninebox {
 
@@ -19,8 +27,10 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 Form1::Form1() : game_(*this, generator_, files_, timeOfDay) {
+    // Form_Load: the pictures are decoded and the fonts registered before anything draws.
+    loadResources();
     setWindowTitle(QStringLiteral("Ninebox1"));
-    board_ = new BoardView(this);
+    board_ = new BoardView(boardPicture(), this);
     setCentralWidget(board_);
     buildMenus();
     setMenusVisible(false);
@@ -126,21 +136,43 @@ void Form1::activateLater() {
     QTimer::singleShot(0, this, [this] { game_.Form_activate(); });
 }
 
-void Form1::showGameDialog() { activateLater(); }
+void Form1::showGameDialog() {
+    if (!form2_) form2_ = new Form2(game_, this);
+    form2_->exec();
+    activateLater();
+}
 
 std::optional<std::int16_t> Form1::showAnswersDialog() {
+    if (!form5_) form5_ = new Form5(this);
+    const auto choice = form5_->choose();
     activateLater();
-    return std::nullopt;
+    return choice;
 }
 
 PrintChoice Form1::showPrintDialog() {
+    if (!form3_) form3_ = new Form3(this);
+    const PrintChoice choice = form3_->choose();
     activateLater();
-    return PrintChoice{-1, true, false};
+    return choice;
 }
 
-void Form1::showAbout() { activateLater(); }
+void Form1::showAbout() {
+    if (!form4_) {
+        loadResources();
+        form4_ = new Form4(aboutPicture(), this);
+    }
+    form4_->exec();
+    activateLater();
+}
 
-void Form1::setInstructionsVisible(bool) {}
+void Form1::setInstructionsVisible(bool visible) {
+    if (!visible) {
+        if (instructions_) instructions_->hide();
+        return;
+    }
+    if (!instructions_) instructions_ = new Instructions(board_);
+    instructions_->showPage();
+}
 
 Answer Form1::message(const std::string& text, const std::string& title, Buttons buttons) {
     const auto choice =
@@ -176,7 +208,13 @@ FileChoice Form1::chooseSaveFile(const std::string& start) {
     return chosen(path);
 }
 
-void Form1::print(const PrintPage&) {}
+void Form1::print(const PrintPage& page) {
+    const std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : choosePrinter(this);
+    // After the PDF file dialog the board window is activated again; without one the
+    // activation only repeats the print dialog's.
+    activateLater();
+    if (printer) printOn(*printer, page);
+}
 
 void Form1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

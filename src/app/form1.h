@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/game.h"
@@ -15,10 +16,20 @@
 
 class QAction;
 class QMenu;
+class QPrinter;
 
 namespace ninebox {
 
 class BoardView;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+class Instructions;
+
+// Where printed pages go: by default the system's printer (or a PDF file the player names);
+// tests send them to a file of their own.
+using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
 
 class Form1 final : public QMainWindow, public Window {
     Q_OBJECT
@@ -47,6 +58,8 @@ public:
     FileChoice chooseSaveFile(const std::string& start) override;
     void print(const PrintPage& page) override;
 
+    void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +79,14 @@ private:
     std::array<QAction*, static_cast<std::size_t>(Item::count)> checkable_{};
     QTimer timer1_;
     bool shown_ = false;
+
+    // Dialogs are made on first use and then only hidden, so they keep their state.
+    Form2* form2_ = nullptr;
+    Form3* form3_ = nullptr;
+    Form4* form4_ = nullptr;
+    Form5* form5_ = nullptr;
+    Instructions* instructions_ = nullptr;
+    PrinterSource printerSource_;
 };
 
 }  // namespace ninebox

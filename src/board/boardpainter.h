@@ -1,17 +1,37 @@
 #pragma once
+// Draws the board window from the game state into its retained image. It keeps what does
+// not change from pass to pass (the background scaled to the image, laid-out texts) and
+// the drawing state a window keeps between passes.
 
-#include <QPainter>
+#include <QImage>
 #include <QString>
 
 #include "app/gamestate.h"
+#include "board/canvas.h"
 
 namespace ninebox {
 
-// Paints the whole board for a drawing area of this size (device-independent pixels).
-// Font sizes follow the window's outer width in twips.
-void paintBoard(QPainter& painter, QSize area, const GameState& state, int outerWidthTwips);
+class BoardPainter {
+public:
+    // An empty picture leaves a black background.
+    explicit BoardPainter(QImage background);
 
-// Wipes the clock's place and writes the reading there.
-void paintClock(QPainter& painter, QSize area, const QString& reading, int outerWidthTwips);
+    // The picture part of a full redraw: background, level, frame, score, shading, grid,
+    // digits, keypad, selection, candidate marks, hint, waiting cell and button labels.
+    // Font sizes follow the window's outer width in twips; dpi turns points into pixels.
+    void paint(QImage& image, const GameState& state, int outerWidthTwips, int dpi);
+
+    // Wipes the clock's place and the previous reading, and writes this reading there.
+    void paintClock(QImage& image, const QString& reading, int outerWidthTwips, int dpi);
+
+private:
+    const QImage& background(QSize size);
+
+    QImage picture_;
+    QImage scaled_;
+    QRect reading_;  // pixels of the clock reading on show, empty after a full redraw
+    DrawState state_;
+    TextCache text_;
+};
 
 }  // namespace ninebox

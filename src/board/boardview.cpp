@@ -8,7 +8,8 @@
 
 namespace ninebox {
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent) {
+BoardView::BoardView(const QImage& background, QWidget* parent)
+    : QWidget(parent), painter_(background) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -16,21 +17,17 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
 void BoardView::render(const GameState& state, int outerWidthTwips) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
-    if (image_.size() != pixels) {
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
         image_ = QImage(pixels, QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio);
     }
-    QPainter painter(&image_);
-    paintBoard(painter, size(), state, outerWidthTwips);
-    painter.end();
+    painter_.paint(image_, state, outerWidthTwips, logicalDpiY());
     repaint();  // show each redraw at once, so Cheat's passes can be watched
 }
 
 void BoardView::renderClock(const QString& reading, int outerWidthTwips) {
     if (image_.isNull()) return;
-    QPainter painter(&image_);
-    paintClock(painter, size(), reading, outerWidthTwips);
-    painter.end();
+    painter_.paintClock(image_, reading, outerWidthTwips, logicalDpiY());
     update();
 }
 
@@ -38,12 +35,13 @@ QPointF BoardView::toBoard(QPointF pixel) const {
     return {-70.0 + pixel.x() * 290.0 / std::max(1, width()), pixel.y() * 220.0 / std::max(1, height())};
 }
 
+// A copy of the retained image; the system clip limits it to the exposed part.
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (image_.isNull())
-        painter.fillRect(rect(), Qt::black);
-    else
-        painter.drawImage(0, 0, image_);
+    painter.drawImage(0, 0, image_);
+    // Until the next redraw after a resize the image may be smaller than the widget.
+    const QRect covered(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+    for (const QRect& part : QRegion(rect()).subtracted(covered)) painter.fillRect(part, Qt::black);
 }
 
 void BoardView::resizeEvent(QResizeEvent* event) {

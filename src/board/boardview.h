@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/game.h"
+#include "board/boardpainter.h"
 
 namespace ninebox {
 
@@ -14,7 +15,8 @@ class BoardView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BoardView(QWidget* parent = nullptr);
+    // background: the picture stretched under the board on every redraw.
+    explicit BoardView(const QImage& background, QWidget* parent = nullptr);
 
     void render(const GameState& state, int outerWidthTwips);
     void renderClock(const QString& reading, int outerWidthTwips);
@@ -36,7 +38,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    QImage image_;
+    QImage image_;  // at the screen's device pixel ratio
+    BoardPainter painter_;
 };
 
 }  // namespace ninebox

@@ -1,0 +1,36 @@
+#pragma once
+// What the small dialogs share: a layout in twips (15 to the pixel) and push buttons whose
+// captions wrap onto a second line, as the narrow buttons of the original dialogs need.
+
+#include <QPushButton>
+#include <QRect>
+
+namespace ninebox {
+
+constexpr int twips(int t) { return t / 15; }
+
+inline QRect twipRect(int left, int top, int width, int height) {
+    return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+// Window frame of our fixed dialogs: a title bar (with or without text) and a close button,
+// no minimise or maximise box, no help button.
+constexpr Qt::WindowFlags kDialogFrame =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+class WrapButton final : public QPushButton {
+    Q_OBJECT
+
+public:
+    WrapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Shrinks a one-line control's font until its text fits the control's width (never below
+// 6 points): the controls keep their places even where the system font is wider than the
+// one they were laid out for.
+void fitWidth(QWidget* control);
+
+}  // namespace ninebox

@@ -1,0 +1,26 @@
+#pragma once
+// How a digit looks: in number form in the window font, or as a kanji numeral taken from
+// the font we carry, whose letters Q W E R T Y U I O hold the numerals one to nine.
+
+#include <QLatin1String>
+#include <QString>
+#include <cstdint>
+
+namespace ninebox {
+
+class Canvas;
+
+constexpr QLatin1String kWindowFamily("Arial Narrow");
+constexpr QLatin1String kKanjiFamily("Mah Jong Kanji SimSun");
+
+// The printed form of a number: a blank for the sign, the digits, a trailing blank.
+QString numberForm(int n);
+
+// The letter of the kanji font that carries digit 1..9.
+QChar kanjiLetter(int digit);
+
+// Draws digit 1..9 as a kanji at the canvas's text position, in its colour and size; the
+// canvas is left with the window font again.
+void printc(Canvas& canvas, const std::int16_t& digit);
+
+}  // namespace ninebox

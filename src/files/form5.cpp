@@ -1,0 +1,56 @@
+#include "files/form5.h"
+
+#include <QLabel>
+
+#include "app/dialogkit.h"
+
+namespace ninebox {
+
+Form5::Form5(QWidget* parent) : QDialog(parent, kDialogFrame) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QString());
+    setFixedSize(twips(4680), twips(3030));
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+
+    auto* label1 = new QLabel(QStringLiteral("Please Choose"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(twipRect(1200, 120, 2895, 495));
+    QPalette yellow = label1->palette();
+    yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    label1->setPalette(yellow);
+    label1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
+    fitWidth(label1);
+
+    struct Choice {
+        const char* name;
+        QString caption;
+        QRect place;
+    };
+    const Choice choices[] = {
+        {"Command1", QStringLiteral("No answers available"), twipRect(960, 720, 3135, 495)},
+        {"Command2", QStringLiteral("Create answers from Worked puzzle"), twipRect(960, 1440, 3135, 555)},
+        {"Command3", QStringLiteral("Create Answers from Existing Answers"), twipRect(960, 2280, 3135, 495)},
+    };
+    std::int16_t number = 1;
+    for (const Choice& each : choices) {
+        auto* button = new WrapButton(each.caption, this);
+        button->setObjectName(QLatin1String(each.name));
+        button->setGeometry(each.place);
+        connect(button, &QPushButton::clicked, this, [this, number] {
+            choice_ = number;
+            hide();
+        });
+        ++number;
+    }
+}
+
+std::optional<std::int16_t> Form5::choose() {
+    choice_.reset();
+    exec();
+    return choice_;
+}
+
+}  // namespace ninebox

@@ -1,0 +1,30 @@
+#pragma once
+// The instructions page "readme.htm", shown over the whole board area and kept at its size.
+
+#include <QStringList>
+#include <QTextBrowser>
+
+namespace ninebox {
+
+class Instructions final : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    // area: the widget to cover, which becomes the parent. folders: where to look for the
+    // page, first match wins.
+    explicit Instructions(QWidget* area, QStringList folders = pageFolders());
+
+    // Covers the area, shows the page and reads the file again, so an edited page shows.
+    void showPage();
+
+    // Beside the program, then the installed data folders.
+    static QStringList pageFolders();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QStringList folders_;
+};
+
+}  // namespace ninebox

@@ -1,0 +1,28 @@
+#pragma once
+// Puts a PrintPage on paper, or into a PDF file where there is no printer.
+
+#include <QString>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace ninebox {
+
+struct PrintPage;
+
+// The system's default printer; where there is none, a PDF file that the player names in a
+// save dialog. Empty when the player cancels that dialog.
+std::unique_ptr<QPrinter> choosePrinter(QWidget* parent);
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path);
+
+// Draws the page and ends the document, which sends it to the printer; an empty page still
+// makes a document. False when the printer could not be started.
+bool printOn(QPrinter& printer, const PrintPage& page);
+
+// The page's pen widths are dots of a 300 dpi printer. Taken literally at 1200 dpi, 3 dots
+// are 0.06 mm and the box borders vanish; scaled, they keep 0.25 mm and the 3:1 ratio.
+// Never thinner than the dots asked for.
+double deviceDots(int dots, int resolution);
+
+}  // namespace ninebox

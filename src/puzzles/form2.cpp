@@ -1,0 +1,81 @@
+#include "puzzles/form2.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/dialogkit.h"
+#include "app/game.h"
+
+namespace ninebox {
+
+Form2::Form2(Game& game, QWidget* parent) : QDialog(parent, kDialogFrame), game_(game) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QString());
+    setFixedSize(twips(4320), twips(1680));
+    QPalette pale = palette();
+    pale.setColor(QPalette::Window, QColor(255, 255, 192));
+    setPalette(pale);
+    setAutoFillBackground(true);
+
+    // Created in tab order.
+    command1_ = new WrapButton(QStringLiteral("Select Random"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(twipRect(240, 240, 1695, 615));
+    command2_ = new WrapButton(QStringLiteral("Select Using number below"), this);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    command2_->setGeometry(twipRect(2160, 240, 1815, 615));
+    for (WrapButton* button : {command1_, command2_}) {
+        QPalette khaki = button->palette();
+        khaki.setColor(QPalette::Button, QColor(219, 219, 145));
+        button->setPalette(khaki);
+    }
+    text1_ = new QLineEdit(QStringLiteral("10000"), this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(twipRect(2160, 960, 1815, 285));
+    text1_->installEventFilter(this);
+    label1_ = new QLabel(QStringLiteral("To select a game enter a number from 1 to 1000000"), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setGeometry(twipRect(240, 1320, 4215, 255));
+    fitWidth(label1_);
+
+    connect(command1_, &QPushButton::clicked, this, &Form2::command1Click);
+    connect(command2_, &QPushButton::clicked, this, &Form2::command2Click);
+}
+
+void Form2::activate() {
+    command1_->setText(QString::fromStdString(game_.Form2_Activate()));
+    text1_->clear();
+    text1_->setFocus();
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    activate();
+}
+
+void Form2::command1Click() {
+    activate();
+    game_.Form2_Command1_Click();
+    hide();
+}
+
+void Form2::command2Click() {
+    game_.Form2_Command2_Click(text1_->text().toStdString());
+    hide();
+}
+
+// Enter in the text box is "Select Using number below"; the key stops here and never
+// reaches the dialog's default button.
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text1_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            command2Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace ninebox
