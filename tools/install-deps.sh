@@ -10,6 +10,7 @@ packages=(
   imagemagick             # import: screenshots of that display
   libx11-dev              # the test's helper that closes a window as a window manager does
   poppler-utils           # pdftotext and pdftoppm for the printing tests
+  desktop-file-utils appstream  # validators of the installed desktop entry and metainfo
 )
 
 missing=()

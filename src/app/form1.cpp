@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QIcon>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
@@ -30,6 +31,7 @@ Form1::Form1() : game_(*this, generator_, files_, timeOfDay) {
     // Form_Load: the pictures are decoded and the fonts registered before anything draws.
     loadResources();
     setWindowTitle(QStringLiteral("Ninebox1"));
+    setWindowIcon(QIcon(QStringLiteral(":/desktop/org.ninebox.Ninebox.png")));  // as the desktop entry's
     board_ = new BoardView(boardPicture(), this);
     setCentralWidget(board_);
     buildMenus();

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Start-up time and resident memory of Ninebox, of a bare Qt window and, when installed,
+# of GNOME Sudoku, measured from outside each process under one Xvfb in the same run:
+# from the process start to its window being mapped with its title (for Ninebox, the
+# caption of the first dealt game), then the resident memory 500 ms later.
+#
+# usage: bench/startup.sh [RUNS]        (apt-get install gnome-sudoku to compare with it)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+build=build-bench
+
+need=()
+for p in xvfb x11-utils libx11-dev; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
+done
+if ((${#need[@]})); then apt-get update -qq && apt-get install -y -qq --no-install-recommends "${need[@]}"; fi
+bash tools/install-deps.sh
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" --target ninebox bare_window >/dev/null
+cc -O2 -Wall -o "$build/xwait" bench/xwait.c -lX11
+
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=":$display"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# median of the first column, median of the second (kB -> MB)
+measure() {
+  local title=$1; shift
+  for _ in 1 2 3; do "$build/xwait" "$title" 0 "$@" >/dev/null; done  # warm-up
+  local samples
+  samples=$(for _ in $(seq "$runs"); do "$build/xwait" "$title" 500 "$@"; done)
+  local m=$(((runs + 1) / 2))
+  printf '%s %s\n' "$(cut -d' ' -f1 <<<"$samples" | sort -n | sed -n "${m}p")" \
+    "$(cut -d' ' -f2 <<<"$samples" | sort -n | sed -n "${m}p" | awk '{ printf "%.1f", $1 / 1024 }')"
+}
+
+printf '%-16s %10s %10s\n' program "ms median" "RSS MB"
+read -r nb_ms nb_mb < <(measure "Ninebox1 --Game#" "$build/src/ninebox")
+printf '%-16s %10s %10s\n' ninebox "$nb_ms" "$nb_mb"
+read -r bare_ms bare_mb < <(measure "Bare Qt window" "$build/bench/bare_window")
+printf '%-16s %10s %10s\n' "bare Qt window" "$bare_ms" "$bare_mb"
+awk -v a="$nb_ms" -v b="$bare_ms" 'BEGIN { printf "ninebox / bare Qt window: %.2f\n", a / b }'
+if command -v gnome-sudoku >/dev/null; then
+  read -r gs_ms gs_mb < <(measure "Sudoku" gnome-sudoku)
+  printf '%-16s %10s %10s\n' gnome-sudoku "$gs_ms" "$gs_mb"
+  awk -v a="$nb_ms" -v b="$gs_ms" -v c="$nb_mb" -v d="$gs_mb" \
+    'BEGIN { printf "ninebox / gnome-sudoku: time %.2f, memory %.2f\n", a / b, c / d }'
+fi
