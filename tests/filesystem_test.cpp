@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,12 +68,33 @@ protected:
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 
+    // Runs body in a child process that a stuck call cannot hold for more than ten seconds.
+    static bool withinTenSeconds(const std::function<bool()>& body) {
+        return underSizeLimit(RLIM_INFINITY, [&] {
+            ::alarm(10);
+            return body();
+        });
+    }
+
     DiskFileSystem files_;
 
 private:
     std::string dir_;
 };
 using filesystem = Disk;  // names the tests after the code they cover
+
+// The game on the real disk, in the middle of the puzzle above with its answers known.
+struct DiskGame {
+    explicit DiskGame(FileSystem& files) : game(window, rng, files, [] { return 0.0; }) {
+        window.game = &game;
+        game.state().started = 2;
+        setPuzzle(game.state(), kPuzzle);
+        game.state().answer = gridFrom(kSolution);
+    }
+    ScriptedWindow window;
+    SplitMixGenerator rng;
+    Game game;
+};
 
 }  // namespace
 
@@ -189,4 +211,69 @@ TEST_F(filesystem, SaveThatCannotWriteKeepsTheOldFiles) {
     EXPECT_EQ(bytes("hard1.sud"), "old game");
     EXPECT_EQ(bytes("hard1.ans"), "old answers");
     EXPECT_EQ(entries(), (std::set<std::string>{"hard1.sud", "hard1.ans"}));
+}
+
+// Whatever a player picks as the game file: only a grid is taken, and what follows its 81st
+// field is never read, however large (the huge files are sparse: no disk space used).
+TEST_F(filesystem, LoadTakesAGridFromAnyFileAndNothingElse) {
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary += static_cast<char>(i * 131 % 256);
+    const auto huge = [&](const std::string& name, const std::string& start) {
+        put(name, start);
+        stdfs::resize_file(at(name), 16ull << 30);
+    };
+    struct Row {
+        std::string name;
+        std::function<void(const std::string&)> make;
+        bool loads;
+    };
+    for (const Row& row : std::vector<Row>{
+             {"binary.sud", [&](const std::string& n) { put(n, binary); }, false},
+             {"zeros.sud", [&](const std::string& n) { huge(n, ""); }, false},
+             {"tail.sud", [&](const std::string& n) { huge(n, writegrid(gridFrom(kSolution))); }, true},
+             {"folder.sud", [&](const std::string& n) { stdfs::create_directory(at(n)); }, false},
+             {"nofolder/x.sud", [](const std::string&) {}, false},
+         }) {
+        row.make(row.name);
+        DiskGame d(files_);
+        d.window.files.push_back({FileChoice::Outcome::chosen, at(row.name)});
+        d.game.ent_Click();
+        ASSERT_EQ(d.window.messages.size(), 1u) << row.name;
+        EXPECT_EQ(d.window.messages[0].text, row.loads ? "Note, No answers available for this puzzle."
+                                                       : "No file loaded, please try again")
+            << row.name;
+        EXPECT_EQ(d.game.state().board, gridFrom(row.loads ? kSolution : kPuzzle)) << row.name;
+        EXPECT_EQ(d.game.state().answer, row.loads ? Grid{} : gridFrom(kSolution)) << row.name;
+    }
+}
+
+// Save where no game file can go: an error and nothing written. An answers name taken by a
+// folder keeps the game file and reports only the answers.
+TEST_F(filesystem, SaveIntoAFolderOrAMissingFolderWritesNothing) {
+    stdfs::create_directory(at("folder.sud"));
+    stdfs::create_directory(at("x.ans"));
+    const std::string error = "Error has occurred, name or permissions may be wrong.";
+    for (const auto& [name, message] : std::vector<std::pair<std::string, std::string>>{
+             {"folder.sud", error}, {"nofolder/x.sud", error}, {"x.sud", "problem creating answers"}}) {
+        DiskGame d(files_);
+        d.window.answersDialog.push_back(3);
+        d.window.files.push_back({FileChoice::Outcome::chosen, at(name)});
+        d.game.sa_Click();
+        ASSERT_EQ(d.window.messages.size(), 1u) << name;
+        EXPECT_EQ(d.window.messages[0].text, message) << name;
+    }
+    EXPECT_EQ(entries(), (std::set<std::string>{"folder.sud", "x.ans", "x.sud"}));
+    EXPECT_TRUE(stdfs::is_empty(at("folder.sud")));
+    EXPECT_TRUE(stdfs::is_empty(at("x.ans")));
+    EXPECT_EQ(bytes("x.sud"), writegrid(gridFrom(kPuzzle)));
+}
+
+// A pipe or a device chosen by name is no game file; opening one to read could wait forever
+// for a writer, and replacing one (as root) would swap the device for a file.
+TEST_F(filesystem, PipesAndDevicesAreWrongNames) {
+    ASSERT_EQ(::mkfifo(at("pipe.sud").c_str(), 0600), 0);
+    EXPECT_TRUE(withinTenSeconds([&] {
+        return files_.probe(at("pipe.sud")) == FileSystem::Probe::error && !files_.openRead(at("pipe.sud")) &&
+               files_.probe("/dev/null") == FileSystem::Probe::error && !files_.openRead("/dev/zero");
+    }));
 }

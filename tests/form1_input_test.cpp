@@ -116,3 +116,28 @@ TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {
     QTest::keyClick(&w.view(), Qt::Key_Tab);  // a key of the board: focus stays
     EXPECT_EQ(QApplication::focusWidget(), &w.view());
 }
+
+// Keys the game has no use for, with an entry waiting in an open cell that holds a 6: keys
+// without a character change nothing; a control character or a non-ASCII letter ends the
+// entry and empties the cell, as every character does.
+TEST(WindowKeys, KeysWithoutACharacterLeaveAWaitingEntryAlone) {
+    RealWindow w;
+    const struct {
+        Qt::Key key;
+        QString text;
+        bool empties;
+    } rows[] = {{Qt::Key_F1, {}, false},       {Qt::Key_Shift, {}, false},
+                {Qt::Key_Home, {}, false},     {Qt::Key_Insert, {}, false},
+                {Qt::Key_PageDown, {}, false}, {Qt::Key_CapsLock, {}, false},
+                {Qt::Key_Escape, QStringLiteral("\x1b"), true},
+                {Qt::Key_Eacute, QStringLiteral("\u00e9"), true}};
+    for (const auto& row : rows) {
+        w.s().selx = w.s().sely = 1;
+        w.s().board[1][1] = 6;
+        w.s().cellsel = 1;
+        QTest::sendKeyEvent(QTest::Click, &w.view(), row.key, row.text, Qt::NoModifier);
+        EXPECT_EQ(w.s().board[1][1], row.empties ? 0 : 6) << row.key;
+        EXPECT_EQ(w.s().cellsel, row.empties ? 0 : 1) << row.key;
+        EXPECT_EQ(w.s().selx * 10 + w.s().sely, 11) << row.key;
+    }
+}

@@ -42,6 +42,24 @@ TEST(GameDialog, EnterAndTheNumberButtonDealTheTypedGame) {
     EXPECT_EQ(h.window.caption, "Ninebox1 --Game# 0");
 }
 
+// Whatever is typed, the game dealt is the number the text starts with: 0 when there is none
+// or it lies beyond a double.
+TEST(GameDialog, AnyTypedTextDealsTheNumberItStartsWith) {
+    for (const auto& row : std::vector<std::pair<std::string, std::string>>{
+             {"", "0"},           {"   ", "0"},         {"abc", "0"},    {"1e999", "0"},
+             {"-1e999", "0"},     {std::string(400, '9'), "0"},        {"1e308", "1e+308"},
+             {"2.5e3", "2500"},   {"-7", "-7"},         {"+8", "8"},     {"12.5", "12.5"},
+             {"1,5", "1"},        {"  42abc", "42"},    {"\t9", "9"}}) {
+        const std::string typed = row.first;
+        HeadlessGame h;
+        h.s().started = 2;
+        h.window.gameDialog.push_back([typed](Game& g) { g.Form2_Command2_Click(typed); });
+        h.game.ng_Click();
+        EXPECT_EQ(h.window.caption, "Ninebox1 --Game# " + row.second) << typed;
+        EXPECT_TRUE(validSolution(h.s().answer)) << typed;
+    }
+}
+
 TEST(GameDialog, RandomButtonNamesTheLevel) {
     HeadlessGame h;
     EXPECT_EQ(h.game.Form2_Activate(), "Select Random");

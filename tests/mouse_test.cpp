@@ -198,7 +198,7 @@ TEST(MouseButtons, BandsRunTheirCommandsForAnyButton) {
 
 TEST(MouseButtons, BoundsAreExclusiveAndGapsDoNothing) {
     for (const double y : {10.0, 20.0, 25.0, 35.0, 42.0, 52.0, 57.0, 67.0, 72.0, 82.0, 87.0, 97.0,
-                           103.0, 113.0, 22.0, 100.0, 114.9}) {
+                           103.0, 113.0, 22.0, 100.0, 114.9, 125.0, 140.0, 150.0}) {  // last: status, clock
         Board b;
         b.s().board[1][1] = 4;
         b.s().mode = Mode::edit;

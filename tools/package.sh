@@ -19,27 +19,13 @@ dpkg-deb --field "$deb" Package Version Depends
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq "./$deb"
 
-work=$(mktemp -d)
-xvfb_pid='' app_pid=''
-cleanup() {
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1000); do [[ -s $work/display ]] && break; sleep 0.02; done
-export DISPLAY=":$(head -n1 "$work/display")"
+ninebox=$(command -v ninebox) wmclose=''
+source tests/support/xvfb.sh
+start_xvfb
+start_ninebox
+game() { running && [[ -n $(window '^Ninebox1 --Game# [0-9]+$') ]]; }
+wait_for 20 game || fail "the installed program showed no game"
 exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/org.ninebox.Ninebox.desktop)
-mkdir -m700 "$work/home"
-(cd "$work/home" && HOME="$work/home" XDG_RUNTIME_DIR="$work/home" exec $exec_line) &
-app_pid=$!
-for _ in $(seq 1000); do
-  title=$(xdotool search --onlyvisible --name '^Ninebox1 --Game# ' getwindowname 2>/dev/null || true)
-  [[ -n $title ]] && break
-  sleep 0.02
-done
-[[ -n $title ]] || { echo "FAIL: the installed program showed no window" >&2; exit 1; }
-echo "installed from the package and started by '$exec_line': $title"
+[[ $(command -v "$exec_line") == "$ninebox" ]] || fail "the menu entry runs '$exec_line'"
+echo "installed from the package; its menu command '$exec_line' shows: $(xdotool getwindowname "$(window '^Ninebox1')")"
 if [[ ${1:-} != --keep ]]; then apt-get remove -y -qq ninebox >/dev/null; fi

@@ -23,7 +23,9 @@ FileSystem::Probe DiskFileSystem::probe(const std::string& path) {
         return ::stat(folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode) ? Probe::missing
                                                                             : Probe::error;
     }
-    if (S_ISDIR(info.st_mode)) return Probe::error;
+    // Only a plain file holds a game: opening a pipe would wait for a writer, and replacing
+    // a device (as root) would swap it for a file.
+    if (!S_ISREG(info.st_mode)) return Probe::error;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Probe::error;
     ::close(fd);
@@ -32,7 +34,7 @@ FileSystem::Probe DiskFileSystem::probe(const std::string& path) {
 
 std::unique_ptr<std::istream> DiskFileSystem::openRead(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return nullptr;
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
     auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
     if (!*in) return nullptr;
     return in;
