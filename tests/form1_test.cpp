@@ -46,8 +46,9 @@ TEST(StartUp, DrawingAreaWithoutMenuBarAndWonNotChoosable) {
     QCoreApplication::processEvents();
     EXPECT_EQ(form.board().size(), QSize(774, 494));
     EXPECT_EQ(form.board().image().size(), QSize(774, 494) * form.board().devicePixelRatio());
-    EXPECT_FALSE(form.menuBar()->isVisible());
-    const QAction* won = form.findChild<QAction*>(QStringLiteral("cs"));
+    EXPECT_FALSE(form.menuWidget() && form.menuWidget()->isVisible());
+    const QAction* won = form.command("cs");
+    EXPECT_FALSE(form.menuBar()->isVisible());  // built, still hidden
     ASSERT_NE(won, nullptr);
     EXPECT_FALSE(won->isEnabled());
 }

@@ -28,14 +28,11 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 Form1::Form1() : game_(*this, generator_, files_, timeOfDay) {
-    // Form_Load: the pictures are decoded and the fonts registered before anything draws.
+    // Form_Load: the pictures decoded and the fonts registered before anything draws.
     loadResources();
     setWindowTitle(QStringLiteral("Ninebox1"));
-    setWindowIcon(QIcon(QStringLiteral(":/desktop/org.ninebox.Ninebox.png")));  // as the desktop entry's
-    board_ = new BoardView(boardPicture(), this);
+    board_ = new BoardView(boardPicture(), boardPictureAtStart(), this);
     setCentralWidget(board_);
-    buildMenus();
-    setMenusVisible(false);
 
     // 11610 x 7410 twips at 15 twips to the pixel.
     board_->setMinimumSize(1, 1);
@@ -59,10 +56,10 @@ Form1::Form1() : game_(*this, generator_, files_, timeOfDay) {
 Form1::~Form1() = default;
 
 QAction* Form1::addCommand(QMenu* menu, const char* name, const QString& caption,
-                           void (Game::*command)()) {
+                           void (Game::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
-    connect(action, &QAction::triggered, this, [this, command] { (game_.*command)(); });
+    connect(action, &QAction::triggered, this, [this, handler] { (game_.*handler)(); });
     return action;
 }
 
@@ -125,13 +122,36 @@ void Form1::paintClock(const std::string& reading) { board_->renderClock(q(readi
 void Form1::setCaption(const std::string& caption) { setWindowTitle(q(caption)); }
 
 void Form1::setMenusVisible(bool visible) {
+    if (!menus_[0] && !visible) return;  // not built yet, and hidden at start anyway
+    ensureMenus();
     if (menuBar()->isVisible() == visible && menus_[0]->menuAction()->isVisible() == visible) return;
     for (QMenu* menu : menus_) menu->menuAction()->setVisible(visible);
     menuBar()->setVisible(visible);
 }
 
 void Form1::setChecked(Item item, bool on) {
-    if (QAction* a = action(item)) a->setChecked(on);
+    // Menus not built yet take their marks from the state when they are.
+    if (menus_[0]) checkable_[static_cast<std::size_t>(item)]->setChecked(on);
+}
+
+QAction* Form1::action(Item item) {
+    ensureMenus();
+    return checkable_[static_cast<std::size_t>(item)];
+}
+
+QAction* Form1::command(const char* name) {
+    ensureMenus();
+    return findChild<QAction*>(QLatin1String(name));
+}
+
+// The menus start hidden, so they are built once the first game is on the screen (or
+// earlier, the moment anything needs them): start-up does not wait for them.
+void Form1::ensureMenus() {
+    if (menus_[0]) return;
+    buildMenus();
+    for (QMenu* menu : menus_) menu->menuAction()->setVisible(false);
+    menuBar()->setVisible(false);
+    setMenusVisible(game_.state().menuson == 1);
 }
 
 void Form1::activateLater() {
@@ -223,6 +243,11 @@ void Form1::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     activateLater();
+    // After the first game is drawn and the window system has it.
+    QTimer::singleShot(100, this, [this] {
+        ensureMenus();
+        setWindowIcon(QIcon(QStringLiteral(":/desktop/org.ninebox.Ninebox.png")));  // the desktop entry's
+    });
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -40,7 +40,9 @@ public:
 
     Game& game() { return game_; }
     BoardView& board() { return *board_; }
-    QAction* action(Item item) const { return checkable_[static_cast<std::size_t>(item)]; }
+    // A menu command's action by its item or its name ("ng", "cs", ...).
+    QAction* action(Item item);
+    QAction* command(const char* name);
 
     // Window
     void paint(const GameState& state) override;
@@ -66,7 +68,8 @@ protected:
 
 private:
     void buildMenus();
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*command)());
+    void ensureMenus();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*handler)());
     // Our own modal windows hand activation back to the board, as the platform would.
     void activateLater();
     int outerWidthTwips() const;

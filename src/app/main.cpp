@@ -1,8 +1,10 @@
 #include <QApplication>
 
 #include "app/form1.h"
+#include "app/resources.h"
 
 int main(int argc, char** argv) {
+    ninebox::preloadBoardPicture();  // on the second core while Qt starts up
     QApplication app(argc, argv);
     // Ties the window to its desktop entry and icon on desktops that ask for it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ninebox.Ninebox"));

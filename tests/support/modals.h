@@ -103,7 +103,7 @@ inline void acknowledge(QWidget* window, const QString& text, std::vector<QStrin
 }
 
 inline void trigger(Form1& form, const char* name) {
-    auto* action = form.findChild<QAction*>(QLatin1String(name));
+    QAction* action = form.command(name);
     ASSERT_NE(action, nullptr) << name;
     action->trigger();
 }
