@@ -31,7 +31,7 @@ Form1::Form1() : game_(*this, generator_, files_, timeOfDay) {
     // Form_Load: the pictures decoded and the fonts registered before anything draws.
     loadResources();
     setWindowTitle(QStringLiteral("Ninebox1"));
-    board_ = new BoardView(boardPicture(), boardPictureAtStart(), this);
+    board_ = new BoardView(boardPicture(), this);
     setCentralWidget(board_);
 
     // 11610 x 7410 twips at 15 twips to the pixel.

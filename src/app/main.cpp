@@ -4,7 +4,7 @@
 #include "app/resources.h"
 
 int main(int argc, char** argv) {
-    ninebox::preloadBoardPicture();  // on the second core while Qt starts up
+    ninebox::preloadResources();  // on the second core while Qt starts up
     QApplication app(argc, argv);
     // Ties the window to its desktop entry and icon on desktops that ask for it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ninebox.Ninebox"));

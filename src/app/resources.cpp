@@ -1,13 +1,13 @@
 #include "app/resources.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
-#include <QThread>
 #include <future>
 
-#include "board/boardpainter.h"
 #include "board/glyphs.h"
 
 // Outside any namespace: it names the resource file's initialiser, which a static library
@@ -30,30 +30,16 @@ QImage picture(const QString& name) {
     return QImage::fromData(bytes, "JPG").convertToFormat(QImage::Format_RGB32);
 }
 
-struct Board {
-    QImage picture, atStart;
-};
-
-Board decodeBoard() {
-    Board board;
-    board.picture = picture(QStringLiteral("pictures/board.jpg"));
-    if (!board.picture.isNull()) board.atStart = scaledBackground(board.picture, kStartArea);
-    return board;
-}
-
 QStringList registerFont(const QString& name) {
     const int id = QFontDatabase::addApplicationFontFromData(embedded(name));
     return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
 }
 
-// Everything here is used from the main thread only; the decoding thread hands its result
-// over through the future.
+// Used from the main thread only; the other thread shares nothing but its end.
 struct Resources {
-    std::future<Board> decoding;
-    Board board;
-    bool boardReady = false;
-    QImage about;
-    bool fontsLoaded = false;
+    std::future<void> fontConfiguration;
+    bool loaded = false;
+    QImage board, about;
     bool kanji = false;
 };
 
@@ -62,33 +48,20 @@ Resources& store() {
     return resources;
 }
 
-const Board& board() {
-    Resources& r = store();
-    if (!r.boardReady) {
-        initEmbedded();
-        r.board = r.decoding.valid() ? r.decoding.get() : decodeBoard();
-        r.boardReady = true;
-    }
-    return r.board;
-}
-
 }  // namespace
 
-void preloadBoardPicture() {
+void preloadResources() {
     Resources& r = store();
-    if (r.boardReady || r.decoding.valid()) return;
-    // Qt takes the first thread that uses it for the main thread: this one, not the worker.
-    QThread::currentThread();
-    initEmbedded();
-    r.decoding = std::async(std::launch::async, decodeBoard);
+    if (!r.fontConfiguration.valid()) r.fontConfiguration = std::async(std::launch::async, [] { FcInit(); });
 }
 
 void loadResources() {
     Resources& r = store();
-    board();
-    if (r.fontsLoaded) return;
-    r.fontsLoaded = true;
+    if (r.loaded) return;
+    r.loaded = true;
     initEmbedded();
+    r.board = picture(QStringLiteral("pictures/board.jpg"));
+    if (r.fontConfiguration.valid()) r.fontConfiguration.get();  // Qt's fonts read it next
     r.kanji = registerFont(QStringLiteral("fonts/mahjongkanji.ttf")).contains(kKanjiFamily);
     // The board is laid out for Arial Narrow. A substitute is consulted only when the
     // family is missing, so a system's own Arial Narrow still wins over the twin we carry,
@@ -97,8 +70,10 @@ void loadResources() {
     if (!narrow.isEmpty()) QFont::insertSubstitution(kWindowFamily, narrow.first());
 }
 
-const QImage& boardPicture() { return board().picture; }
-const QImage& boardPictureAtStart() { return board().atStart; }
+const QImage& boardPicture() {
+    loadResources();
+    return store().board;
+}
 
 const QImage& aboutPicture() {
     QImage& about = store().about;

@@ -65,16 +65,12 @@ void ensureFormat(QImage& image) {
 
 }  // namespace
 
-QImage scaledBackground(const QImage& picture, QSize size) {
-    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-BoardPainter::BoardPainter(QImage background, QImage scaled)
-    : picture_(std::move(background)), scaled_(std::move(scaled)) {}
+BoardPainter::BoardPainter(QImage background) : picture_(std::move(background)) {}
 
 const QImage& BoardPainter::background(QSize size) {
-    if (scaled_.size() != size) scaled_ = scaledBackground(picture_, size);
+    if (scaled_.size() != size)
+        scaled_ = picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      .convertToFormat(QImage::Format_RGB32);
     return scaled_;
 }
 

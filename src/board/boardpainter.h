@@ -11,14 +11,10 @@
 
 namespace ninebox {
 
-// The background picture stretched over an area of this many pixels.
-QImage scaledBackground(const QImage& picture, QSize size);
-
 class BoardPainter {
 public:
-    // An empty picture leaves a black background. scaled, when given, is the picture
-    // already stretched to some size (made ahead of time off the start-up path).
-    explicit BoardPainter(QImage background, QImage scaled = {});
+    // An empty picture leaves a black background.
+    explicit BoardPainter(QImage background);
 
     // The picture part of a full redraw: background, level, frame, score, shading, grid,
     // digits, keypad, selection, candidate marks, hint, waiting cell and button labels.

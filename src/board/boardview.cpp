@@ -8,8 +8,8 @@
 
 namespace ninebox {
 
-BoardView::BoardView(const QImage& background, const QImage& scaled, QWidget* parent)
-    : QWidget(parent), painter_(background, scaled) {
+BoardView::BoardView(const QImage& background, QWidget* parent)
+    : QWidget(parent), painter_(background) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -15,9 +15,8 @@ class BoardView final : public QWidget {
     Q_OBJECT
 
 public:
-    // background: the picture stretched under the board on every redraw; scaled, when
-    // given, the same stretched to some size ahead of time.
-    BoardView(const QImage& background, const QImage& scaled, QWidget* parent = nullptr);
+    // background: the picture stretched under the board on every redraw.
+    explicit BoardView(const QImage& background, QWidget* parent = nullptr);
 
     void render(const GameState& state, int outerWidthTwips);
     void renderClock(const QString& reading, int outerWidthTwips);
