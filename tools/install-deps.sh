@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config clang-format
   qt6-base-dev            # Widgets, PrintSupport, Test, moc and rcc
   libfontconfig-dev       # read the font configuration early, beside Qt's start-up
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -55,8 +55,7 @@ Form1::Form1() : game_(*this, generator_, files_, timeOfDay) {
 
 Form1::~Form1() = default;
 
-QAction* Form1::addCommand(QMenu* menu, const char* name, const QString& caption,
-                           void (Game::*handler)()) {
+QAction* Form1::addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, [this, handler] { (game_.*handler)(); });
@@ -111,9 +110,7 @@ void Form1::buildMenus() {
     menus_ = {fe, gam, opns, solec};
 }
 
-int Form1::outerWidthTwips() const {
-    return frameGeometry().width() * 1440 / std::max(1, logicalDpiX());
-}
+int Form1::outerWidthTwips() const { return frameGeometry().width() * 1440 / std::max(1, logicalDpiX()); }
 
 void Form1::paint(const GameState& state) { board_->render(state, outerWidthTwips()); }
 
@@ -251,10 +248,8 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (game_.Form_Unload())
-        event->accept();
-    else
-        event->ignore();
+    if (game_.Form_Unload()) event->accept();
+    else event->ignore();
 }
 
 }  // namespace ninebox

@@ -4,8 +4,7 @@
 
 namespace ninebox {
 
-Game::Game(Window& window, Generator& generator, FileSystem& files,
-           std::function<double()> timeOfDay)
+Game::Game(Window& window, Generator& generator, FileSystem& files, std::function<double()> timeOfDay)
     : ui_(window), rng_(generator), files_(files), timeOfDay_(std::move(timeOfDay)) {}
 
 void Game::setCheck(Item item, bool on) {

@@ -29,8 +29,7 @@ constexpr int del = 46;
 class Game {
 public:
     // timeOfDay: seconds since local midnight, fraction included; seeds random game numbers.
-    Game(Window& window, Generator& generator, FileSystem& files,
-         std::function<double()> timeOfDay);
+    Game(Window& window, Generator& generator, FileSystem& files, std::function<double()> timeOfDay);
 
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }

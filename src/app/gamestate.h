@@ -57,11 +57,11 @@ struct GameState {
     std::int16_t solved = 0;          // 1 = every row, column and box of board is complete
     std::int64_t secs = 0;            // playing time in seconds
     std::int16_t nright = 0, nwrong = 0;
-    double gamenum = 0;               // any double the game dialog accepts
-    std::int16_t started = 0;         // 0 before first activation, 1 first game pending, 2 after
-    std::int16_t prtopt = 0;          // print dialog: 0 Print, -1 Cancel
-    std::int16_t ansopt = 0;          // answers dialog: 1 none, 2 worked puzzle, 3 answers; 0 unset
-    Mode oldmode = Mode::play;        // mode in force when Cheat started
+    double gamenum = 0;         // any double the game dialog accepts
+    std::int16_t started = 0;   // 0 before first activation, 1 first game pending, 2 after
+    std::int16_t prtopt = 0;    // print dialog: 0 Print, -1 Cancel
+    std::int16_t ansopt = 0;    // answers dialog: 1 none, 2 worked puzzle, 3 answers; 0 unset
+    Mode oldmode = Mode::play;  // mode in force when Cheat started
 
     std::array<bool, static_cast<std::size_t>(Item::count)> checks = initialChecks();
 

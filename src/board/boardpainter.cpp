@@ -18,9 +18,8 @@ struct Label {
 
 // The on-board buttons, each label at the top of the band that Form_MouseDown tests.
 constexpr Label kLabels[] = {
-    {"New", -47, 10},          {"Reset", -47, 25},       {"Play Mode", -47, 42},
-    {"Map Mode", -47, 57},     {"Score On/Off", -49, 72}, {"Time On/Off", -49, 87},
-    {"About", -45, 103},
+    {"New", -47, 10},          {"Reset", -47, 25},       {"Play Mode", -47, 42}, {"Map Mode", -47, 57},
+    {"Score On/Off", -49, 72}, {"Time On/Off", -49, 87}, {"About", -45, 103},
 };
 
 const char* levelName(std::int16_t level) {
@@ -49,10 +48,8 @@ QColor shade(int v, int x, int y) {
 
 void digit(Canvas& canvas, const GameState& state, double x, double y, std::int16_t k) {
     canvas.moveTo(x, y);
-    if (state.kanji == 0)
-        canvas.print(numberForm(k));
-    else
-        printc(canvas, k);
+    if (state.kanji == 0) canvas.print(numberForm(k));
+    else printc(canvas, k);
 }
 
 // The canvas writes 32-bit pixels itself.
@@ -80,8 +77,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, int outerWidthTwips,
     Canvas c(image, state_, text_, outerWidthTwips, dpi);
     reading_ = QRect();
 
-    if (picture_.isNull())
-        c.clear(kBlack);
+    if (picture_.isNull()) c.clear(kBlack);
     else  // the cells' shading covers the board area whatever comes before it
         c.picture(background(image.size()), c.filled(20, 20, 200, 200, 1));
 

@@ -8,8 +8,7 @@
 
 namespace ninebox {
 
-BoardView::BoardView(const QImage& background, QWidget* parent)
-    : QWidget(parent), painter_(background) {
+BoardView::BoardView(const QImage& background, QWidget* parent) : QWidget(parent), painter_(background) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -84,10 +83,8 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     const int code = keyCode(*event);
     if (code == key::del || (code >= key::left && code <= key::down)) return;
     const QString text = event->text();
-    if (code == key::enter)
-        Q_EMIT keyPress(13);
-    else if (!text.isEmpty())
-        Q_EMIT keyPress(static_cast<int>(text.at(0).unicode()));
+    if (code == key::enter) Q_EMIT keyPress(13);
+    else if (!text.isEmpty()) Q_EMIT keyPress(static_cast<int>(text.at(0).unicode()));
 }
 
 // Tab is a key of the board, not a way to leave it.

@@ -20,8 +20,7 @@ FileSystem::Probe DiskFileSystem::probe(const std::string& path) {
         const std::size_t slash = path.rfind('/');
         const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
         struct stat above {};
-        return ::stat(folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode) ? Probe::missing
-                                                                            : Probe::error;
+        return ::stat(folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode) ? Probe::missing : Probe::error;
     }
     // Only a plain file holds a game: opening a pipe would wait for a writer, and replacing
     // a device (as root) would swap it for a file.

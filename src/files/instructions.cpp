@@ -36,10 +36,8 @@ void Instructions::showPage() {
         if (!page.isFile()) continue;
         const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
         // setSource ignores the address it already shows; reload reads the file again.
-        if (source() == url)
-            reload();
-        else
-            setSource(url);
+        if (source() == url) reload();
+        else setSource(url);
         return;
     }
     QString places;

@@ -16,7 +16,8 @@ void addGrid(PrintPage& page, const Grid& grid, double top) {
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
             if (grid[c][r] > 0)
-                page.texts.push_back({20.0 * c + 5, top - 20 + 20.0 * r + 5, " " + std::to_string(grid[c][r])});
+                page.texts.push_back(
+                    {20.0 * c + 5, top - 20 + 20.0 * r + 5, " " + std::to_string(grid[c][r])});
 }
 
 bool allAnswersKnown(const Grid& answer) {

@@ -44,8 +44,8 @@ void Game::sa_Click() {
 
     switch (files_.probe(file.path)) {
         case FileSystem::Probe::exists:
-            if (ui_.message("File already exists, do you wish to overwrite?", "Sudoku",
-                            Buttons::yesNo) != Answer::yes)
+            if (ui_.message("File already exists, do you wish to overwrite?", "Sudoku", Buttons::yesNo) !=
+                Answer::yes)
                 return failed(error);
             break;
         case FileSystem::Probe::missing: break;
@@ -91,8 +91,7 @@ void Game::ent_Click() {
 
     std::optional<Grid> answers;
     if (auto in = files_.openRead(ansname(file.path))) answers = readgrid(*in);
-    if (!answers || !digitsOnly(*answers))
-        return failed("Note, No answers available for this puzzle.");
+    if (!answers || !digitsOnly(*answers)) return failed("Note, No answers available for this puzzle.");
     s_.answer = *answers;
 }
 

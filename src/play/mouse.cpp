@@ -49,8 +49,8 @@ void Game::Form_MouseDown(MouseButton button, double x, double y) {
         }
     }
 
-    if (s_.mode == Mode::map && button == MouseButton::left && x > 0 && inGrid &&
-        s_.given(c, r) && s_.board[c][r] > 0)
+    if (s_.mode == Mode::map && button == MouseButton::left && x > 0 && inGrid && s_.given(c, r) &&
+        s_.board[c][r] > 0)
         s_.curnum = s_.board[c][r];
 
     if (s_.mode != Mode::edit && button == MouseButton::right && inGrid) {

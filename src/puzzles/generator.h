@@ -10,9 +10,9 @@ namespace ninebox {
 class Generator {
 public:
     virtual ~Generator() = default;
-    virtual void rndreset() = 0;            // one fixed state, whatever came before
-    virtual void rndmix(double v) = 0;      // fold v into the state
-    virtual double rndnext() = 0;           // 0 <= r < 1
+    virtual void rndreset() = 0;                       // one fixed state, whatever came before
+    virtual void rndmix(double v) = 0;                 // fold v into the state
+    virtual double rndnext() = 0;                      // 0 <= r < 1
     virtual std::int32_t rnddraw(std::int32_t m) = 0;  // floor(r * m), 0 <= d < m
 };
 

@@ -18,8 +18,7 @@ namespace {
 // part of the program and checked by the tests, so the reader trusts the layout.
 constexpr std::size_t kRecordBytes = 3 + 9 * 19;
 
-void readRecords(std::string_view text, Grid BaseRecord::*grid,
-                 std::array<BaseRecord, kRecords>& records) {
+void readRecords(std::string_view text, Grid BaseRecord::*grid, std::array<BaseRecord, kRecords>& records) {
     for (std::size_t k = 0; k < kRecords; ++k) {
         const std::string_view record = text.substr(k * kRecordBytes, kRecordBytes);
         for (std::size_t r = 1; r <= 9; ++r) {

@@ -18,7 +18,7 @@ std::string_view puzzleText();
 std::string_view solutionText();
 
 struct BaseRecord {
-    Grid puzzle{};    // 0 = empty cell
+    Grid puzzle{};  // 0 = empty cell
     Grid solution{};
     std::int16_t level = 0;
 };

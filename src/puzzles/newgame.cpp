@@ -21,10 +21,8 @@ void Game::ng_Click() {
     s_.cellsel = 0;
     s_.secs = 0;
     pmd_Click();
-    if (s_.started == 1)
-        s_.started = 2;  // the first game after start-up comes without the dialog
-    else
-        ui_.showGameDialog();
+    if (s_.started == 1) s_.started = 2;  // the first game after start-up comes without the dialog
+    else ui_.showGameDialog();
 
     rng_.rndreset();
     rng_.rndmix(s_.gamenum);

@@ -137,10 +137,8 @@ void Game::numdate() {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             if (s_.cellmap[x][y][kGiven] != 0 || s_.board[x][y] <= 0) continue;
-            if (s_.board[x][y] == s_.answer[x][y])
-                ++s_.nright;
-            else
-                ++s_.nwrong;
+            if (s_.board[x][y] == s_.answer[x][y]) ++s_.nright;
+            else ++s_.nwrong;
         }
 }
 
