@@ -13,6 +13,14 @@ inline QRect twipRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
+// A control under its original name at its place in twips.
+template <typename Control>
+Control* place(Control* control, const char* name, int left, int top, int width, int height) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(twipRect(left, top, width, height));
+    return control;
+}
+
 // Window frame of our fixed dialogs: a title bar (with or without text) and a close button,
 // no minimise or maximise box, no help button.
 constexpr Qt::WindowFlags kDialogFrame =

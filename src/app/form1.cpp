@@ -146,9 +146,9 @@ QAction* Form1::command(const char* name) {
 void Form1::ensureMenus() {
     if (menus_[0]) return;
     buildMenus();
-    for (QMenu* menu : menus_) menu->menuAction()->setVisible(false);
-    menuBar()->setVisible(false);
-    setMenusVisible(game_.state().menuson == 1);
+    const bool shown = game_.state().menuson == 1;
+    for (QMenu* menu : menus_) menu->menuAction()->setVisible(shown);
+    menuBar()->setVisible(shown);
 }
 
 void Form1::activateLater() {
@@ -176,10 +176,7 @@ PrintChoice Form1::showPrintDialog() {
 }
 
 void Form1::showAbout() {
-    if (!form4_) {
-        loadResources();
-        form4_ = new Form4(aboutPicture(), this);
-    }
+    if (!form4_) form4_ = new Form4(aboutPicture(), this);
     form4_->exec();
     activateLater();
 }

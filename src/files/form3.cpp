@@ -13,19 +13,12 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     resize(twips(3075), twips(1530));
 
     // Created in tab order.
-    check1_ = new QCheckBox(QStringLiteral("Print Puzzle"), this);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->setGeometry(twipRect(120, 720, 1815, 375));
+    check1_ = place(new QCheckBox(QStringLiteral("Print Puzzle"), this), "Check1", 120, 720, 1815, 375);
     check1_->setChecked(true);
-    check2_ = new QCheckBox(QStringLiteral("Print Answers if available"), this);
-    check2_->setObjectName(QStringLiteral("Check2"));
-    check2_->setGeometry(twipRect(120, 1080, 2655, 255));
-    auto* command1 = new QPushButton(QStringLiteral("Print"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(twipRect(120, 120, 1095, 495));
-    auto* command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    command2->setObjectName(QStringLiteral("Command2"));
-    command2->setGeometry(twipRect(1800, 120, 975, 495));
+    check2_ = place(new QCheckBox(QStringLiteral("Print Answers if available"), this), "Check2", 120, 1080,
+                    2655, 255);
+    auto* command1 = place(new QPushButton(QStringLiteral("Print"), this), "Command1", 120, 120, 1095, 495);
+    auto* command2 = place(new QPushButton(QStringLiteral("Cancel"), this), "Command2", 1800, 120, 975, 495);
     fitWidth(check1_);
     fitWidth(check2_);
 

@@ -12,9 +12,7 @@ Form4::Form4(QImage picture, QWidget* parent) : QDialog(parent, kDialogFrame), p
     setWindowTitle(QStringLiteral("About this Program...."));
     setFixedSize(twips(11400), twips(5460));
 
-    auto* command1 = new QPushButton(QStringLiteral("X"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(twipRect(10680, 120, 495, 375));
+    auto* command1 = place(new QPushButton(QStringLiteral("X"), this), "Command1", 10680, 120, 495, 375);
     command1->setToolTip(QStringLiteral("close window"));
     connect(command1, &QPushButton::clicked, this, &QWidget::hide);
 }

@@ -15,9 +15,7 @@ Form5::Form5(QWidget* parent) : QDialog(parent, kDialogFrame) {
     setPalette(black);
     setAutoFillBackground(true);
 
-    auto* label1 = new QLabel(QStringLiteral("Please Choose"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(twipRect(1200, 120, 2895, 495));
+    auto* label1 = place(new QLabel(QStringLiteral("Please Choose"), this), "Label1", 1200, 120, 2895, 495);
     QPalette yellow = label1->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     label1->setPalette(yellow);
@@ -27,7 +25,7 @@ Form5::Form5(QWidget* parent) : QDialog(parent, kDialogFrame) {
     struct Choice {
         const char* name;
         QString caption;
-        QRect place;
+        QRect area;
     };
     const Choice choices[] = {
         {"Command1", QStringLiteral("No answers available"), twipRect(960, 720, 3135, 495)},
@@ -38,7 +36,7 @@ Form5::Form5(QWidget* parent) : QDialog(parent, kDialogFrame) {
     for (const Choice& each : choices) {
         auto* button = new WrapButton(each.caption, this);
         button->setObjectName(QLatin1String(each.name));
-        button->setGeometry(each.place);
+        button->setGeometry(each.area);
         connect(button, &QPushButton::clicked, this, [this, number] {
             choice_ = number;
             hide();

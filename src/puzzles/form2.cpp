@@ -19,24 +19,18 @@ Form2::Form2(Game& game, QWidget* parent) : QDialog(parent, kDialogFrame), game_
     setAutoFillBackground(true);
 
     // Created in tab order.
-    command1_ = new WrapButton(QStringLiteral("Select Random"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(twipRect(240, 240, 1695, 615));
-    command2_ = new WrapButton(QStringLiteral("Select Using number below"), this);
-    command2_->setObjectName(QStringLiteral("Command2"));
-    command2_->setGeometry(twipRect(2160, 240, 1815, 615));
+    command1_ = place(new WrapButton(QStringLiteral("Select Random"), this), "Command1", 240, 240, 1695, 615);
+    command2_ = place(new WrapButton(QStringLiteral("Select Using number below"), this), "Command2", 2160,
+                      240, 1815, 615);
     for (WrapButton* button : {command1_, command2_}) {
         QPalette khaki = button->palette();
         khaki.setColor(QPalette::Button, QColor(219, 219, 145));
         button->setPalette(khaki);
     }
-    text1_ = new QLineEdit(QStringLiteral("10000"), this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twipRect(2160, 960, 1815, 285));
+    text1_ = place(new QLineEdit(QStringLiteral("10000"), this), "Text1", 2160, 960, 1815, 285);
     text1_->installEventFilter(this);
-    label1_ = new QLabel(QStringLiteral("To select a game enter a number from 1 to 1000000"), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(twipRect(240, 1320, 4215, 255));
+    label1_ = place(new QLabel(QStringLiteral("To select a game enter a number from 1 to 1000000"), this),
+                    "Label1", 240, 1320, 4215, 255);
     fitWidth(label1_);
 
     connect(command1_, &QPushButton::clicked, this, &Form2::command1Click);
