@@ -8,11 +8,16 @@
 #include <QTest>
 
 #include "app/form1.h"
+#include "app/jpeg.h"
 #include "app/resources.h"
 #include "board/boardview.h"
 #include "board/glyphs.h"
 
 using namespace ninebox;
+
+namespace ninebox::embedded {
+extern const std::string_view board, about;
+}
 
 namespace {
 
@@ -63,6 +68,28 @@ TEST(StartUp, ResourcesAreDecodedAndFontsRegistered) {
     narrow.setBold(true);
     EXPECT_TRUE(QFontInfo(narrow).family().contains(QStringLiteral("Narrow"), Qt::CaseInsensitive))
         << QFontInfo(narrow).family().toStdString();
+}
+
+// The pictures are decoded without Qt's plugins; they must come out as Qt's reader gives them.
+TEST(StartUp, PicturesDecodeAsQtReadsThem) {
+    for (const std::string_view bytes : {embedded::board, embedded::about}) {
+        const QImage ours = decodeJpeg(bytes);
+        const QImage qts = QImage::fromData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), "JPG")
+                               .convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(qts.isNull());
+        EXPECT_EQ(ours.format(), QImage::Format_RGB32);
+        EXPECT_EQ(ours, qts);
+    }
+    EXPECT_EQ(desktopIcon().size(), QSize(256, 256));
+}
+
+TEST(StartUp, DamagedPictureBytesGiveNoPicture) {
+    const std::string_view board = embedded::board;
+    EXPECT_TRUE(decodeJpeg({}).isNull());
+    EXPECT_TRUE(decodeJpeg("not a picture at all").isNull());
+    EXPECT_TRUE(decodeJpeg(board.substr(0, 200)).isNull());  // cut inside the headers
+    // Cut inside the pixels: libjpeg fills in the rest, and the picture keeps its size.
+    EXPECT_EQ(decodeJpeg(board.substr(0, board.size() / 2)).size(), QSize(850, 600));
 }
 
 TEST(Mapping, CornersAreTheBoardsCornersAtAnySize) {

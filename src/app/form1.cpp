@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPrinter>
 #include <QTime>
 
@@ -240,7 +241,7 @@ void Form1::showEvent(QShowEvent* event) {
     // After the first game is drawn and the window system has it.
     QTimer::singleShot(100, this, [this] {
         ensureMenus();
-        setWindowIcon(QIcon(QStringLiteral(":/desktop/org.ninebox.Ninebox.png")));  // the desktop entry's
+        setWindowIcon(QIcon(QPixmap::fromImage(desktopIcon())));
     });
 }
 

@@ -2,42 +2,41 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <QFile>
+#include <QByteArray>
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
 #include <future>
+#include <string_view>
 
+#include "app/jpeg.h"
 #include "board/glyphs.h"
-
-// Outside any namespace: it names the resource file's initialiser, which a static library
-// would otherwise leave out of the program.
-static void initEmbedded() { Q_INIT_RESOURCE(ninebox); }
 
 namespace ninebox {
 
+namespace embedded {
+extern const std::string_view board, about, kanjifont, narrowfont, icon;
+}
+
 namespace {
 
-QByteArray embedded(const QString& name) {
-    QFile file(QLatin1String(":/") + name);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+QByteArray bytes(std::string_view data) {
+    return QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
 }
 
-QImage picture(const QString& name) {
-    const QByteArray bytes = embedded(name);
-    if (bytes.isEmpty()) return {};
-    return QImage::fromData(bytes, "JPG").convertToFormat(QImage::Format_RGB32);
-}
-
-QStringList registerFont(const QString& name) {
-    const int id = QFontDatabase::addApplicationFontFromData(embedded(name));
+QStringList registerFont(std::string_view data) {
+    const int id = QFontDatabase::addApplicationFontFromData(bytes(data));
     return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
 }
 
-// Used from the main thread only; the other thread shares nothing but its end.
+QImage startUp() {
+    FcInit();  // else the first font reads the configuration, on the main thread
+    return decodeJpeg(embedded::board);
+}
+
+// Used from the main thread only; the start-up thread shares nothing but its result.
 struct Resources {
-    std::future<void> fontConfiguration;
+    std::future<QImage> early;
     bool loaded = false;
     QImage board, about;
     bool kanji = false;
@@ -52,21 +51,19 @@ Resources& store() {
 
 void preloadResources() {
     Resources& r = store();
-    if (!r.fontConfiguration.valid()) r.fontConfiguration = std::async(std::launch::async, [] { FcInit(); });
+    if (!r.early.valid() && !r.loaded) r.early = std::async(std::launch::async, startUp);
 }
 
 void loadResources() {
     Resources& r = store();
     if (r.loaded) return;
     r.loaded = true;
-    initEmbedded();
-    r.board = picture(QStringLiteral("pictures/board.jpg"));
-    if (r.fontConfiguration.valid()) r.fontConfiguration.get();  // Qt's fonts read it next
-    r.kanji = registerFont(QStringLiteral("fonts/mahjongkanji.ttf")).contains(kKanjiFamily);
+    r.board = r.early.valid() ? r.early.get() : decodeJpeg(embedded::board);
+    r.kanji = registerFont(embedded::kanjifont).contains(kKanjiFamily);
     // The board is laid out for Arial Narrow. A substitute is consulted only when the
     // family is missing, so a system's own Arial Narrow still wins over the twin we carry,
     // and nothing has to list every installed font to find out.
-    const QStringList narrow = registerFont(QStringLiteral("fonts/LiberationSansNarrow-Bold.ttf"));
+    const QStringList narrow = registerFont(embedded::narrowfont);
     if (!narrow.isEmpty()) QFont::insertSubstitution(kWindowFamily, narrow.first());
 }
 
@@ -77,12 +74,11 @@ const QImage& boardPicture() {
 
 const QImage& aboutPicture() {
     QImage& about = store().about;
-    if (about.isNull()) {
-        initEmbedded();
-        about = picture(QStringLiteral("pictures/about.jpg"));
-    }
+    if (about.isNull()) about = decodeJpeg(embedded::about);
     return about;
 }
+
+QImage desktopIcon() { return QImage::fromData(bytes(embedded::icon), "PNG"); }
 
 bool kanjiFontLoaded() {
     loadResources();

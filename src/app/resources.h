@@ -1,24 +1,26 @@
 #pragma once
-// What the program carries inside itself: the two pictures and the two fonts. Nothing is
-// written to disk; the fonts are registered from memory for the life of the process.
+// What the program carries inside itself: the two pictures, the two fonts and the window
+// icon. Nothing is written to disk; the fonts are registered from memory for the life of
+// the process.
 
 #include <QImage>
 #include <QString>
 
 namespace ninebox {
 
-// Starts reading the system's font configuration on another thread, beside the
-// application object's construction: the first font registered would wait for it
-// otherwise. Touches nothing of Qt's. Optional; call before the application object.
+// Starts, on another thread, what start-up would otherwise wait for: reading the system's
+// font configuration and decoding the board picture. Touches nothing of Qt's but an
+// image. Optional; call before the application object.
 void preloadResources();
 
-// Decodes the board picture and registers the fonts; later calls do nothing. Needs a
+// Takes the board picture and registers the fonts; later calls do nothing. Needs a
 // QGuiApplication.
 void loadResources();
 
 // Empty images when the picture could not be decoded.
 const QImage& boardPicture();  // 850 x 600, the board window's background
 const QImage& aboutPicture();  // 800 x 500, decoded when first asked for
+QImage desktopIcon();          // the desktop entry's icon, 256 x 256, for the window
 
 // True when the kanji font was registered under its family name.
 bool kanjiFontLoaded();
