@@ -33,31 +33,44 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 chmod 700 "$XDG_RUNTIME_DIR"
 
-# medians of the three columns: ms to mapped, ms to first frame, RSS (kB -> MB)
-measure() {
-  local title=$1; shift
-  for _ in 1 2 3; do "$build/xwait" "$title" 0 "$@" >/dev/null; done  # warm-up
-  local samples
-  samples=$(for _ in $(seq "$runs"); do "$build/xwait" "$title" 500 "$@"; done)
-  local m=$(((runs + 1) / 2))
-  median() { cut -d' ' -f"$1" <<<"$samples" | sort -n | sed -n "${m}p"; }
-  printf '%s %s %s\n' "$(median 1)" "$(median 2)" "$(median 3 | awk '{ printf "%.1f", $1 / 1024 }')"
-}
+PATH="$PATH:/usr/games"  # where Debian puts gnome-sudoku
+# It opens on its level chooser, before any game; it saves under a home of its own.
+mkdir -p "$XDG_RUNTIME_DIR/home/.local/share"
+names=(ninebox "bare Qt window")
+titles=("Ninebox1 --Game#" "Bare Qt window")
+commands=("$build/src/ninebox" "$build/bench/bare_window")
+if command -v gnome-sudoku >/dev/null; then
+  names+=(gnome-sudoku)
+  titles+=("Select Difficulty")
+  commands+=("env HOME=$XDG_RUNTIME_DIR/home gnome-sudoku")
+fi
 
+# The programs take turns, run after run, so a slow spell of the machine falls on all.
+declare -a samples
+for p in "${!names[@]}"; do
+  for _ in 1 2 3; do "$build/xwait" "${titles[$p]}" 0 ${commands[$p]} >/dev/null; done  # warm-up
+done
+for _ in $(seq "$runs"); do
+  for p in "${!names[@]}"; do
+    samples[$p]+="$("$build/xwait" "${titles[$p]}" 500 ${commands[$p]})"$'\n'
+  done
+done
+
+# medians of the three columns: ms to mapped, ms to first frame, RSS (kB -> MB)
+m=$(((runs + 1) / 2))
+median() { grep . <<<"${samples[$1]}" | cut -d' ' -f"$2" | sort -n | sed -n "${m}p"; }
 row() { printf '%-16s %12s %12s %8s\n' "$@"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 row program "mapped ms" "drawn ms" "RSS MB"
-read -r nb_map nb_ms nb_mb < <(measure "Ninebox1 --Game#" "$build/src/ninebox")
-row ninebox "$nb_map" "$nb_ms" "$nb_mb"
-read -r bare_map bare_ms bare_mb < <(measure "Bare Qt window" "$build/bench/bare_window")
-row "bare Qt window" "$bare_map" "$bare_ms" "$bare_mb"
-echo "ninebox / bare Qt window: drawn $(ratio "$nb_ms" "$bare_ms"), mapped $(ratio "$nb_map" "$bare_map")"
-PATH="$PATH:/usr/games"  # where Debian puts gnome-sudoku
-if command -v gnome-sudoku >/dev/null; then
-  # It opens on its level chooser, before any game; it saves under a home of its own.
-  mkdir -p "$XDG_RUNTIME_DIR/home/.local/share"
-  read -r gs_map gs_ms gs_mb < <(HOME="$XDG_RUNTIME_DIR/home" measure "Select Difficulty" gnome-sudoku)
-  row gnome-sudoku "$gs_map" "$gs_ms" "$gs_mb"
-  echo "ninebox / gnome-sudoku: drawn $(ratio "$nb_ms" "$gs_ms"), memory $(ratio "$nb_mb" "$gs_mb")"
+declare -a mapped drawn memory
+for p in "${!names[@]}"; do
+  mapped[$p]=$(median "$p" 1)
+  drawn[$p]=$(median "$p" 2)
+  memory[$p]=$(median "$p" 3 | awk '{ printf "%.1f", $1 / 1024 }')
+  row "${names[$p]}" "${mapped[$p]}" "${drawn[$p]}" "${memory[$p]}"
+done
+echo "ninebox / bare Qt window: drawn $(ratio "${drawn[0]}" "${drawn[1]}"), mapped $(ratio "${mapped[0]}" "${mapped[1]}")"
+if ((${#names[@]} > 2)); then
+  echo "ninebox / gnome-sudoku: drawn $(ratio "${drawn[0]}" "${drawn[2]}"), memory $(ratio "${memory[0]}" "${memory[2]}")"
 fi
