@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "app/embedded.h"
 #include "app/form1.h"
 #include "app/jpeg.h"
 #include "app/resources.h"
@@ -14,10 +15,6 @@
 #include "board/glyphs.h"
 
 using namespace ninebox;
-
-namespace ninebox::embedded {
-extern const std::string_view board, about;
-}
 
 namespace {
 

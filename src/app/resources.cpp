@@ -9,14 +9,11 @@
 #include <future>
 #include <string_view>
 
+#include "app/embedded.h"
 #include "app/jpeg.h"
 #include "board/glyphs.h"
 
 namespace ninebox {
-
-namespace embedded {
-extern const std::string_view board, about, kanjifont, narrowfont, icon;
-}
 
 namespace {
 

@@ -1,0 +1,12 @@
+#pragma once
+// The data compiled into the window library (see ninebox_embed in cmake/Embed.cmake).
+
+#include <string_view>
+
+namespace ninebox::embedded {
+
+extern const std::string_view board, about;           // the two JPEG pictures
+extern const std::string_view kanjifont, narrowfont;  // the two TrueType fonts
+extern const std::string_view icon;                   // the desktop entry's PNG icon
+
+}  // namespace ninebox::embedded
