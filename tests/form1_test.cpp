@@ -1,134 +1,219 @@
-// The board window's start-up, resources, coordinate mapping and close, offscreen.
-#include <gtest/gtest.h>
-
-#include <QAction>
+// The real board window, offscreen: start-up, resources, keys, dialogs, file dialogs, the
+// instructions page and the About window.
+#include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
-#include <QMenuBar>
-#include <QRegularExpression>
-#include <QTest>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "app/embedded.h"
-#include "app/form1.h"
 #include "app/jpeg.h"
 #include "app/resources.h"
+#include "board/boardpainter.h"
 #include "board/boardview.h"
 #include "board/glyphs.h"
+#include "board/pagedimage.h"
+#include "support/modals.h"
 
-using namespace ninebox;
-
+namespace ninebox::testing {
 namespace {
 
-void expectCorners(const BoardView& view, const char* when) {
-    const QPointF topLeft = view.toBoard(QPointF(0, 0));
-    const QPointF bottomRight = view.toBoard(QPointF(view.width(), view.height()));
-    EXPECT_DOUBLE_EQ(topLeft.x(), -70) << when;
-    EXPECT_DOUBLE_EQ(topLeft.y(), 0) << when;
-    EXPECT_DOUBLE_EQ(bottomRight.x(), 220) << when;
-    EXPECT_DOUBLE_EQ(bottomRight.y(), 220) << when;
+// A system repaint only copies the board's image (a redraw would clear a pending hint); a
+// resize redraws at the new size, with the board's corners at the drawing area's.
+TEST(StartUp, RepaintsCopyTheImageResizesRedrawIt) {
+    Form1 form;
+    start(form);
+    form.game().state().peek = 1;
+    form.repaint();
+    EXPECT_EQ(form.game().state().peek, 1);
+    for (const QSize size : {QSize(774, 494), QSize(1200, 800)}) {
+        form.resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(form.board().image().size(), size * form.board().devicePixelRatio());
+        EXPECT_EQ(form.board().toBoard(QPointF(size.width(), size.height())), QPointF(220, 220));
+    }
+}
+
+// The board's fonts come with the program (this suite runs again where fontconfig knows only
+// DejaVu); the pictures decode as Qt's own reader gives them.
+TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
+    loadResources();
+    EXPECT_TRUE(kanjiFontLoaded());
+    QFont narrow{QString(kWindowFamily)};
+    narrow.setBold(true);
+    EXPECT_TRUE(QFontInfo(narrow).family().contains("Narrow")) << QFontInfo(narrow).family().toStdString();
+    for (const std::string_view bytes : {embedded::board, embedded::about}) {
+        const QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        EXPECT_EQ(decodeJpeg(bytes), QImage::fromData(data, "JPG").convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+// Character keys give the key-down and then the character, arrows and Delete the key-down
+// only, Enter both; keys without a character leave a waiting entry alone.
+TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {
+    Form1 form;
+    start(form);
+    const struct {
+        Qt::Key key;
+        const char* text;
+        int cell1, cell2, selx, waiting;  // after: cells (1, 1) and (2, 1), the selection's column
+    } cases[] = {
+        {Qt::Key_F1, "", 6, 4, 1, 1},           {Qt::Key_Shift, "", 6, 4, 1, 1},
+        {Qt::Key_Home, "", 6, 4, 1, 1},         {Qt::Key_Insert, "", 6, 4, 1, 1},
+        {Qt::Key_PageDown, "", 6, 4, 1, 1},     {Qt::Key_CapsLock, "", 6, 4, 1, 1},
+        {Qt::Key_7, "7", 7, 4, 1, 0},           {Qt::Key_Escape, "\x1b", 0, 4, 1, 0},
+        {Qt::Key_Eacute, "\u00e9", 0, 4, 1, 0}, {Qt::Key_Tab, "\t", 0, 4, 1, 0},
+        {Qt::Key_Right, "", 6, 4, 2, 1},        {Qt::Key_Delete, "\x7f", 0, 4, 2, 0},
+        {Qt::Key_Return, "\r", 6, 0, 2, 0},
+    };
+    GameState& s = form.game().state();
+    for (const auto& c : cases) {
+        s.board = Grid{};
+        s.cellmap = CellMap{};
+        s.board[1][1] = 6;
+        s.board[2][1] = 4;
+        s.selx = s.sely = s.cellsel = 1;
+        QTest::sendKeyEvent(QTest::Click, &form.board(), c.key, QString::fromUtf8(c.text), Qt::NoModifier);
+        EXPECT_EQ(std::vector<int>({s.board[1][1], s.board[2][1], s.selx, s.sely, s.cellsel}),
+                  std::vector<int>({c.cell1, c.cell2, c.selx, 1, c.waiting}))
+            << c.key;
+    }
+    EXPECT_EQ(QApplication::focusWidget(), &form.board()) << "Tab is a key of the board";
+}
+
+// Enter, the keypad's Enter and "Select Using number below" deal the number the text starts
+// with; closing the dialog deals a random game.
+TEST(GameDialog, TypedNumberDealtByEnterOrTheButtonClosingDealsARandomGame) {
+    Form1 form;
+    start(form);
+    ModalScript script;
+    const struct {
+        const char* typed;
+        Qt::Key key;  // or, without one, Command2 when a game is expected, else close
+        const char* dealt;
+    } cases[] = {{"123", Qt::Key_Return, "123"},
+                 {"7", Qt::Key_Enter, "7"},
+                 {"  42abc", {}, "42"},
+                 {"55", {}, nullptr}};
+    for (const auto& c : cases) {
+        script.then([&](QWidget* dialog) {
+            auto* text = dialog->findChild<QLineEdit*>("Text1");
+            QTest::keyClicks(text, c.typed);
+            if (c.key) QTest::keyClick(text, c.key);
+            else if (c.dealt) click(dialog, "Command2");
+            else dialog->close();
+        });
+        trigger(form, "ng");
+        const std::string caption = form.windowTitle().toStdString();
+        EXPECT_EQ(caption.rfind("Ninebox1 --Game# ", 0), 0u);
+        EXPECT_EQ(caption == std::string("Ninebox1 --Game# ") + (c.dealt ? c.dealt : c.typed),
+                  c.dealt != nullptr);
+    }
+}
+
+TEST(AnswersDialog, ButtonsAnswerOneTwoThreeAndClosingAnswersNothing) {
+    Form1 form;
+    start(form);
+    ModalScript script;
+    for (const char* name : {"Command1", "Command2", "Command3"})
+        script.then([=](QWidget* dialog) { click(dialog, name); });
+    script.then([](QWidget* dialog) { dialog->close(); });
+    for (std::int16_t choice = 1; choice <= 3; ++choice) EXPECT_EQ(form.showAnswersDialog(), choice);
+    EXPECT_EQ(form.showAnswersDialog(), std::nullopt);
+}
+
+// A puzzle typed in edit mode, saved without answers and loaded again; the file dialogs add
+// no suffix, and cancelling them is reported.
+TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("mygame001");
+    Form1 form;
+    start(form);
+    ModalScript script;
+    trigger(form, "em");
+    for (const auto key : {Qt::Key_7, Qt::Key_Right, Qt::Key_8, Qt::Key_Down, Qt::Key_9})
+        QTest::keyClick(&form.board(), key);
+    const GameState typed = form.game().state();
+    EXPECT_EQ(typed.board[1][1] * 100 + typed.board[2][1] * 10 + typed.board[2][2], 789);
+
+    script.then([](QWidget* dialog) { click(dialog, "Command2"); })
+        .then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
+        .then([](QWidget* box) { acknowledge(box, "cancel selected"); })
+        .then([](QWidget* dialog) { click(dialog, "Command1"); })  // "No answers available"
+        .then([&](QWidget* dialog) { pickFile(dialog, file); });
+    trigger(form, "sa");
+    EXPECT_EQ(form.game().state().ansopt, 2) << "chosen before the file dialog";
+    trigger(form, "sa");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"mygame001", "mygame001.ans"}));
+    EXPECT_EQ(QFileInfo(file + ".ans").size(), 0);
+
+    form.game().state().board = Grid{};
+    script.then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
+        .then([](QWidget* box) { acknowledge(box, "No file loaded, please try again"); })
+        .then([&](QWidget* dialog) {
+            EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->selectedFiles().value(0), file) << "the last path";
+            pickFile(dialog, file);
+        })
+        .then([](QWidget* box) { acknowledge(box, "Note, No answers available for this puzzle."); });
+    trigger(form, "ent");
+    trigger(form, "ent");
+    EXPECT_EQ(form.game().state().board, typed.board);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) EXPECT_EQ(form.game().state().given(x, y), typed.given(x, y)) << x << y;
+    EXPECT_EQ(form.windowTitle().toStdString(), "Ninebox1 --mygame001");
+}
+
+// The menu item shows and hides the page with its tick; the page keeps covering the board
+// when the window is resized; a close request only hides it.
+TEST(Instructions, MenuItemResizeAndCloseRequest) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    Form1 form;
+    start(form);
+    const auto shown = [&] {
+        auto* page = form.findChild<QTextBrowser*>("WebBrowser1");
+        const bool visible = page && page->isVisible();
+        EXPECT_EQ(visible, form.action(Item::instruc)->isChecked()) << "the tick";
+        if (visible) {
+            EXPECT_EQ(page->geometry(), form.board().rect());
+            EXPECT_EQ(page->documentTitle().toStdString(), "Ninebox: how to play");
+        }
+        return visible;
+    };
+    trigger(form, "instruc");
+    EXPECT_TRUE(shown());
+    trigger(form, "instruc");
+    EXPECT_FALSE(shown());
+    trigger(form, "instruc");
+    form.resize(form.width() + 200, form.height() + 150);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.board().width() == 974; }, 5000));
+    EXPECT_TRUE(shown());
+    EXPECT_FALSE(form.close());
+    EXPECT_FALSE(shown());
+    EXPECT_TRUE(form.close());
+}
+
+// "X" and the window's close button only hide the About window: it comes back the same,
+// with the same picture.
+TEST(About, XAndTheCloseButtonKeepThePicture) {
+    Form1 form;
+    start(form);
+    ModalScript script;
+    QWidget* first = nullptr;
+    for (const bool byX : {true, false, true}) {
+        script.then([&, byX](QWidget* about) {
+            first = first ? first : about;
+            EXPECT_EQ(about, first);
+            const QRect left(0, 0, 700, 364);  // of the picture at its natural size, outside the "X"
+            EXPECT_EQ(about->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(left),
+                      aboutPicture().convertToFormat(QImage::Format_RGB32).copy(left));
+            if (byX) click(about, "Command1");
+            else about->close();
+        });
+        trigger(form, "abt");
+        EXPECT_FALSE(first->isVisible());
+    }
 }
 
 }  // namespace
-
-TEST(StartUp, FirstActivationDealsAGameIntoTheCaption) {
-    Form1 form;
-    form.show();
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Ninebox1"));
-    EXPECT_EQ(form.game().state().started, 0);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Ninebox1 --Game# \\d+$")).match(form.windowTitle()).hasMatch())
-        << form.windowTitle().toStdString();
-    EXPECT_EQ(form.game().state().started, 2);
-}
-
-TEST(StartUp, DrawingAreaWithoutMenuBarAndWonNotChoosable) {
-    Form1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(form.board().size(), QSize(774, 494));
-    EXPECT_EQ(form.board().image().size(), QSize(774, 494) * form.board().devicePixelRatio());
-    EXPECT_FALSE(form.menuWidget() && form.menuWidget()->isVisible());
-    const QAction* won = form.command("cs");
-    EXPECT_FALSE(form.menuBar()->isVisible());  // built, still hidden
-    ASSERT_NE(won, nullptr);
-    EXPECT_FALSE(won->isEnabled());
-}
-
-TEST(StartUp, ResourcesAreDecodedAndFontsRegistered) {
-    loadResources();
-    EXPECT_EQ(boardPicture().size(), QSize(850, 600));
-    EXPECT_EQ(aboutPicture().size(), QSize(800, 500));
-    EXPECT_TRUE(kanjiFontLoaded());
-    // The board's font resolves to a narrow face even on a machine without Arial Narrow.
-    QFont narrow{QString(kWindowFamily)};
-    narrow.setBold(true);
-    EXPECT_TRUE(QFontInfo(narrow).family().contains(QStringLiteral("Narrow"), Qt::CaseInsensitive))
-        << QFontInfo(narrow).family().toStdString();
-}
-
-// The pictures are decoded without Qt's plugins; they must come out as Qt's reader gives them.
-TEST(StartUp, PicturesDecodeAsQtReadsThem) {
-    for (const std::string_view bytes : {embedded::board, embedded::about}) {
-        const QImage ours = decodeJpeg(bytes);
-        const QImage qts = QImage::fromData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), "JPG")
-                               .convertToFormat(QImage::Format_RGB32);
-        ASSERT_FALSE(qts.isNull());
-        EXPECT_EQ(ours.format(), QImage::Format_RGB32);
-        EXPECT_EQ(ours, qts);
-    }
-    EXPECT_EQ(desktopIcon().size(), QSize(256, 256));
-}
-
-TEST(StartUp, DamagedPictureBytesGiveNoPicture) {
-    const std::string_view board = embedded::board;
-    EXPECT_TRUE(decodeJpeg({}).isNull());
-    EXPECT_TRUE(decodeJpeg("not a picture at all").isNull());
-    EXPECT_TRUE(decodeJpeg(board.substr(0, 200)).isNull());  // cut inside the headers
-    // Cut inside the pixels: libjpeg fills in the rest, and the picture keeps its size.
-    EXPECT_EQ(decodeJpeg(board.substr(0, board.size() / 2)).size(), QSize(850, 600));
-}
-
-TEST(Mapping, CornersAreTheBoardsCornersAtAnySize) {
-    Form1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QCoreApplication::processEvents();
-    expectCorners(form.board(), "at start");
-
-    form.resize(1200, 800);
-    QCoreApplication::processEvents();
-    expectCorners(form.board(), "after a resize");
-    EXPECT_EQ(form.board().image().size(), form.board().size() * form.board().devicePixelRatio())
-        << "the resize redraws at the new size";
-
-    form.showMinimized();
-    QCoreApplication::processEvents();
-    form.showNormal();
-    QCoreApplication::processEvents();
-    expectCorners(form.board(), "after minimise and restore");
-}
-
-TEST(Repaint, SystemRepaintsRunNoGameCode) {
-    Form1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QCoreApplication::processEvents();
-    form.game().state().peek = 1;  // a redraw would clear it
-    form.board().repaint();
-    form.repaint();
-    EXPECT_EQ(form.game().state().peek, 1);
-}
-
-TEST(Close, WithInstructionsShowingOnlyClosesThePage) {
-    Form1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QCoreApplication::processEvents();
-    form.game().instruc_Click();
-    ASSERT_TRUE(form.game().state().checked(Item::instruc));
-    EXPECT_FALSE(form.close());
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_FALSE(form.game().state().checked(Item::instruc));
-    EXPECT_TRUE(form.close());
-}
+}  // namespace ninebox::testing

@@ -1,16 +1,12 @@
 #include "support/fixture.h"
 
-#include <array>
-
-
 namespace ninebox::testing {
 
 Grid gridFrom(std::string_view cells) {
     Grid g{};
-    for (std::size_t i = 0; i < 81 && i < cells.size(); ++i) {
-        const char c = cells[i];
-        g[i % 9 + 1][i / 9 + 1] = static_cast<std::int16_t>(c >= '1' && c <= '9' ? c - '0' : 0);
-    }
+    for (std::size_t i = 0; i < 81 && i < cells.size(); ++i)
+        g[i % 9 + 1][i / 9 + 1] =
+            static_cast<std::int16_t>(cells[i] >= '1' && cells[i] <= '9' ? cells[i] - '0' : 0);
     return g;
 }
 
@@ -28,26 +24,32 @@ void setPuzzle(GameState& state, std::string_view cells) {
 }
 
 bool validSolution(const Grid& g) {
-    for (int a = 1; a <= 9; ++a) {
-        std::array<int, 10> row{}, column{}, box{};
-        for (int b = 1; b <= 9; ++b) {
-            const int bx = 3 * ((a - 1) % 3) + (b - 1) % 3 + 1, by = 3 * ((a - 1) / 3) + (b - 1) / 3 + 1;
-            for (const auto& [count, v] : {std::pair{&row, g[b][a]}, {&column, g[a][b]}, {&box, g[bx][by]}}) {
-                if (v < 1 || v > 9) return false;
-                if (++(*count)[static_cast<std::size_t>(v)] > 1) return false;
-            }
+    const auto bit = [](int v) { return v >= 1 && v <= 9 ? 1u << v : 1u; };
+    for (int a = 0; a < 9; ++a) {
+        unsigned row = 0, column = 0, box = 0;
+        for (int b = 0; b < 9; ++b) {
+            row |= bit(g[b + 1][a + 1]);
+            column |= bit(g[a + 1][b + 1]);
+            box |= bit(g[a % 3 * 3 + b % 3 + 1][a / 3 * 3 + b / 3 + 1]);
         }
+        if (row != 0x3FE || column != 0x3FE || box != 0x3FE) return false;
     }
     return true;
 }
 
 void HeadlessGame::deal(double number) {
     if (s().started == 0) s().started = 2;  // past the first game, so the dialog is asked
-    window.gameDialog.push_back([number](Game& g) {
-        g.state().gamenum = number;
-        g.state().numchosen = 1;
+    window.gameDialog.push_back([this, number] {
+        s().gamenum = number;
+        s().numchosen = 1;
     });
     game.ng_Click();
+}
+
+void HeadlessGame::playRecordA() {
+    s().started = 2;
+    setPuzzle(s(), kRecordA);
+    s().answer = gridFrom(kRecordASolution);
 }
 
 }  // namespace ninebox::testing

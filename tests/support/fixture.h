@@ -1,35 +1,119 @@
 #pragma once
-// A headless game: the logic with a scripted window, scripted files and a fixed clock.
+// A headless game: the logic with a scripted window, files in memory and a fixed clock.
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/game.h"
+#include "app/window.h"
+#include "files/filesystem.h"
 #include "puzzles/generator.h"
-#include "support/memoryfilesystem.h"
-#include "support/scriptedwindow.h"
 
 namespace ninebox::testing {
 
-// A grid as 81 characters in row order, '0' or '.' for an empty cell.
+// Record A of the library, the classic puzzle, and its solution.
+constexpr char kRecordA[] =
+    "030002009400900020600013408901000045050020600206804000060007004007200090003041802";
+constexpr char kRecordASolution[] =
+    "735482169418965723629713458981376245354129687276854931862597314147238596593641872";
+
+// Grids as 81 characters in row order, '0' for an empty cell.
 Grid gridFrom(std::string_view cells);
-std::string gridText(const Grid& grid);  // the same 81-character form
-// Puts the cells into board, marking the non-zero ones as givens.
+std::string gridText(const Grid& grid);
+// Puts the cells on the board, marking the non-zero ones as givens.
 void setPuzzle(GameState& state, std::string_view cells);
 // Every row, column and box of g holds 1..9.
 bool validSolution(const Grid& g);
 
+// A stand-in for the board window: records what the game shows and answers every dialog
+// from a script, so commands run headless.
+class ScriptedWindow : public Window {
+public:
+    // Scripted answers, front first; an empty script answers closed/Cancel/No.
+    std::deque<std::function<void()>> gameDialog;  // runs inside the game dialog
+    std::deque<std::optional<std::int16_t>> answersDialog;
+    std::deque<Answer> answers;  // of Yes/No message boxes
+    std::deque<FileChoice> files;
+
+    // What was shown.
+    int paints = 0, peeks = 0, aboutShown = 0, gameDialogShown = 0;  // peeks: paints with an answer shown
+    bool menusVisible = false;
+    std::vector<std::string> clockReadings, fileDialogStarts, messages;  // messages as "title|text"
+    std::string caption = "Ninebox1";
+    std::map<Item, bool> checks;
+
+    void paint(const GameState& state) override { ++paints, peeks += state.peek; }
+    void paintClock(const std::string& reading) override { clockReadings.push_back(reading); }
+    void setCaption(const std::string& text) override { caption = text; }
+    void setMenusVisible(bool visible) override { menusVisible = visible; }
+    void setChecked(Item item, bool on) override { checks[item] = on; }
+    void showGameDialog() override {
+        ++gameDialogShown;
+        if (!gameDialog.empty()) take(gameDialog, {})();
+    }
+    std::optional<std::int16_t> showAnswersDialog() override { return take(answersDialog, {}); }
+    PrintChoice showPrintDialog() override { return {-1, true, false}; }
+    void showAbout() override { ++aboutShown; }
+    void setInstructionsVisible(bool) override {}
+    Answer message(const std::string& text, const std::string& title, Buttons buttons) override {
+        messages.push_back(title + "|" + text);
+        return buttons == Buttons::ok ? Answer::ok : take(answers, Answer::no);
+    }
+    FileChoice chooseOpenFile(const std::string& start) override { return chooseSaveFile(start); }
+    FileChoice chooseSaveFile(const std::string& start) override {
+        fileDialogStarts.push_back(start);
+        return take(files, FileChoice{});
+    }
+    void print(const PrintPage&) override {}
+
+private:
+    template <typename T>
+    static T take(std::deque<T>& script, T otherwise) {
+        if (!script.empty()) otherwise = script.front(), script.pop_front();
+        return otherwise;
+    }
+};
+
+// Files held in memory.
+class MemoryFileSystem : public FileSystem {
+public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> unwritable;  // replace() fails for these paths
+    std::set<std::string> broken;      // a wrong name or folder: probe() reports an error
+
+    Probe probe(const std::string& path) override {
+        if (broken.count(path)) return Probe::error;
+        return files.count(path) ? Probe::exists : Probe::missing;
+    }
+    std::unique_ptr<std::istream> openRead(const std::string& path) override {
+        const auto found = files.find(path);
+        return found == files.end() ? nullptr : std::make_unique<std::istringstream>(found->second);
+    }
+    bool replace(const std::string& path, const std::string& content) override {
+        if (unwritable.count(path) || broken.count(path)) return false;
+        files[path] = content;
+        return true;
+    }
+};
+
 class HeadlessGame {
 public:
-    explicit HeadlessGame(double timeOfDay = 43200.5)
-        : clock(timeOfDay), game(window, generator, files, [this] { return clock; }) {
-        window.game = &game;
-    }
+    // disk: another file system than the one in memory.
+    explicit HeadlessGame(double timeOfDay = 43200.5, FileSystem* disk = nullptr)
+        : clock(timeOfDay), game(window, generator, disk ? *disk : files, [this] { return clock; }) {}
     GameState& s() { return game.state(); }
     // Deals the game with this number through the game dialog, as a player typing it.
     void deal(double number);
+    // Record A in play past the first game, its answers known.
+    void playRecordA();
 
     double clock;
     ScriptedWindow window;

@@ -1,4 +1,4 @@
-// Asks a top-level X window to close the way a window manager's close button does: a
+// Asks a top-level X window to close as a window manager's close button does: with a
 // WM_DELETE_WINDOW message, which the toolkit turns into a close event. (xdotool's
 // windowclose destroys the window instead, and windowkill drops the connection.)
 #include <X11/Xlib.h>
@@ -7,14 +7,10 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: wmclose WINDOW-ID\n");
-        return 2;
-    }
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
     if (!display) {
-        std::fprintf(stderr, "wmclose: cannot open the display\n");
-        return 1;
+        std::fprintf(stderr, "usage: wmclose WINDOW-ID, with a display to open\n");
+        return 2;
     }
     XEvent event{};
     event.xclient.type = ClientMessage;

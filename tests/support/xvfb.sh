@@ -1,9 +1,7 @@
-# Shared by the tests that run the real program on a virtual X display. Source it from a
-# script running under `set -euo pipefail` after setting $ninebox and $wmclose (full paths).
-# It makes a private work folder ($work), removed on exit with every process it started.
-
-work=$(mktemp -d)
-xvfb_pid='' app_pid=''
+# The real program on a virtual X display, for tests and tools. Source it under
+# `set -euo pipefail` with $ninebox and $wmclose set (full paths). $work is a private folder,
+# removed on exit with every process started here.
+work=$(mktemp -d) xvfb_pid='' app_pid=''
 cleanup() {
     [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
     # Xvfb gone before the next test starts one, which may take the same display number.
@@ -19,16 +17,15 @@ fail() {
 
 # Polls a condition every 20 ms for at most $1 seconds.
 wait_for() {
-    local limit=$1
+    local deadline=$((SECONDS + $1))
     shift
-    local deadline=$((SECONDS + limit))
     until "$@"; do
         ((SECONDS < deadline)) || return 1
         sleep 0.02
     done
 }
 
-# Xvfb picks a free display number itself and writes it once it accepts connections.
+# Xvfb picks a free display number and writes it once it accepts connections.
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
@@ -36,41 +33,29 @@ start_xvfb() {
     export DISPLAY=":$(head -n1 "$work/display")"
 }
 
-# Where a stray file could land: the program's folder, and /tmp for a file unpacked there by
-# name (files only: other tests' folders there come and go meanwhile).
-listing() {
-    (ls -A "$(dirname "$ninebox")"; find /tmp -maxdepth 1 -type f -printf '%f\n' | grep -Ei '\.ttf$|^temp|ninebox' || true) | sort
-}
+# Where a stray file could land: the program's folder, and files in /tmp named as a font
+# or the program would be (other tests' folders there come and go meanwhile).
+listing() { (ls -A "$(dirname "$ninebox")"; find /tmp -maxdepth 1 -type f -printf '%f\n' | grep -Ei '\.ttf$|^temp|ninebox' || true) | sort; }
 
-# The program with a home, TMPDIR and runtime folder of its own, and Qt's own dialogs (a
-# platform theme could swap in native ones).
+# With a home, TMPDIR and runtime folder of its own, and Qt's own dialogs.
 start_ninebox() {
     mkdir -m700 "$work/tmp" "$work/runtime" "$work/home"
     listed_before=$(listing)
-    (
-        cd "$work/home"
-        unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
-        export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
-        exec "$ninebox"
-    ) >"$work/app.log" 2>&1 &
+    (cd "$work/home" && unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME &&
+        TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" exec "$ninebox") >"$work/app.log" 2>&1 &
     app_pid=$!
 }
 
 running() { kill -0 "$app_pid" 2>/dev/null || fail "ninebox ended unexpectedly"; }
-# The visible top-level window whose caption matches the pattern.
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true; }
-
 # The screen as raw RGB; a pixel of it as "r g b".
 shot() { timeout 20 import -window root -depth 8 "rgb:$work/shot.rgb"; }
 pixel() { od -An -tu1 -j $((($2 * 1024 + $1) * 3)) -N3 "$work/shot.rgb" | xargs; }
-
-# Board units to screen pixels. The drawing area is the window's at start (0, 0, 774 x 494);
-# a test that shows the menu bar sets the new top and height.
-board_top=0 board_height=494
+# Board units to screen pixels, the drawing area being the window's at start, 774 x 494.
 px() { echo $(((($1 + 70) * 774 + 145) / 290)); }
-py() { echo $((board_top + ($1 * board_height + 110) / 220)); }
+py() { echo $((($1 * 494 + 110) / 220)); }
 
-# Closes the window as a window manager does; the program must end with status 0 and leave
+# Closes the window as a window manager does: the program must end with status 0 and leave
 # no file behind.
 close_ninebox() {
     timeout 10 "$wmclose" "$1" || fail "could not send the close request"
@@ -80,7 +65,7 @@ close_ninebox() {
     wait "$app_pid" || status=$?
     app_pid=''
     ((status == 0)) || fail "exit status $status"
-    local added
+    local added=''
     added=$(comm -13 <(echo "$listed_before") <(listing))
     [[ -z $added ]] || fail "files left behind: $added"
     [[ -z $(ls -A "$work/tmp") ]] || fail "files left in TMPDIR: $(ls -A "$work/tmp")"
