@@ -49,6 +49,25 @@ TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
     }
 }
 
+// Big images live in memory of their own: every row must be there, and copies must not
+// share the pixels they change.
+TEST(StartUp, PagedImagesHoldEveryPixelAndDetachOnWrite) {
+    for (const QSize size : {QSize(774, 494), QSize(1001, 777), QSize(3840, 2160), QSize(20, 10)}) {
+        QImage image = pagedImage(size, QImage::Format_RGB32);
+        ASSERT_EQ(image.size(), size);
+        ASSERT_GE(image.bytesPerLine(), size.width() * 4);
+        for (int y = 0; y < size.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < size.width(); ++x) row[x] = qRgb(x % 256, y % 256, 7);
+        }
+        const QImage copy = image;
+        image.setPixel(0, 0, qRgb(1, 2, 3));
+        EXPECT_EQ(copy.pixel(0, 0), qRgb(0, 0, 7));
+        EXPECT_EQ(copy.pixel(size.width() - 1, size.height() - 1),
+                  qRgb((size.width() - 1) % 256, (size.height() - 1) % 256, 7));
+    }
+}
+
 // Character keys give the key-down and then the character, arrows and Delete the key-down
 // only, Enter both; keys without a character leave a waiting entry alone.
 TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {

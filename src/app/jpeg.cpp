@@ -5,6 +5,8 @@
 
 #include <jpeglib.h>
 
+#include "board/pagedimage.h"
+
 namespace ninebox {
 
 namespace {
@@ -55,8 +57,8 @@ QImage decodeJpeg(std::string_view bytes) {
     jpeg_create_decompress(&info);
     QImage image;
     if (start(info, errors, bytes)) {
-        image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                       QImage::Format_RGB32);
+        image = pagedImage(QSize(static_cast<int>(info.output_width), static_cast<int>(info.output_height)),
+                           QImage::Format_RGB32);
         if (!image.isNull() && !readRows(info, errors, image.bits(), image.bytesPerLine())) image = QImage();
     }
     jpeg_destroy_decompress(&info);
