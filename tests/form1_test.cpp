@@ -47,6 +47,9 @@ TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
         const QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
         EXPECT_EQ(decodeJpeg(bytes), QImage::fromData(data, "JPG").convertToFormat(QImage::Format_RGB32));
     }
+    // Stretched on the start-up thread (this suite starts as the program does) exactly as a
+    // redraw would stretch it.
+    EXPECT_EQ(boardPictureAtStart(), stretchedBackground(boardPicture(), kStartArea));
 }
 
 // Big images live in memory of their own: every row must be there, and copies must not
@@ -66,6 +69,22 @@ TEST(StartUp, PagedImagesHoldEveryPixelAndDetachOnWrite) {
         EXPECT_EQ(copy.pixel(size.width() - 1, size.height() - 1),
                   qRgb((size.width() - 1) % 256, (size.height() - 1) % 256, 7));
     }
+}
+
+// Before the window is on the screen, redraws are kept and painted when first needed.
+TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
+    Form1 form;
+    form.show();  // on the screen only once its events have run
+    GameState& s = form.game().state();
+    s.board[5][5] = 8;
+    form.game().showboard();
+    const QImage& image = form.board().image();
+    ASSERT_EQ(image.size(), kStartArea * form.board().devicePixelRatio());
+    int ink = 0;  // in cell (5, 5), white but for its digit: board units 101..119 both ways
+    for (int y = image.height() * 101 / 220; y < image.height() * 119 / 220; ++y)
+        for (int x = image.width() * 171 / 290; x < image.width() * 189 / 290; ++x)
+            ink += image.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_GT(ink, 20) << "no digit";
 }
 
 // Character keys give the key-down and then the character, arrows and Delete the key-down

@@ -32,12 +32,11 @@ Form1::Form1() : game_(*this, generator_, files_, timeOfDay) {
     // Form_Load: the pictures decoded and the fonts registered before anything draws.
     loadResources();
     setWindowTitle(QStringLiteral("Ninebox1"));
-    board_ = new BoardView(boardPicture(), this);
+    board_ = new BoardView(boardPicture(), boardPictureAtStart(), this);
     setCentralWidget(board_);
 
-    // 11610 x 7410 twips at 15 twips to the pixel.
     board_->setMinimumSize(1, 1);
-    resize(774, 494);
+    resize(kStartArea);
 
     connect(board_, &BoardView::pressed, this,
             [this](MouseButton button, double x, double y) { game_.Form_MouseDown(button, x, y); });

@@ -6,11 +6,13 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QThreadPool>
 #include <future>
 #include <string_view>
 
 #include "app/embedded.h"
 #include "app/jpeg.h"
+#include "board/boardpainter.h"
 #include "board/glyphs.h"
 
 namespace ninebox {
@@ -26,16 +28,22 @@ QStringList registerFont(std::string_view data) {
     return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
 }
 
-QImage startUp() {
+struct Pictures {
+    QImage board, stretched;
+};
+
+Pictures startUp() {
     FcInit();  // else the first font reads the configuration, on the main thread
-    return decodeJpeg(embedded::board);
+    Pictures pictures{decodeJpeg(embedded::board), {}};
+    if (!pictures.board.isNull()) pictures.stretched = stretchedBackground(pictures.board, kStartArea);
+    return pictures;
 }
 
 // Used from the main thread only; the start-up thread shares nothing but its result.
 struct Resources {
-    std::future<QImage> early;
+    std::future<Pictures> early;
     bool loaded = false;
-    QImage board, about;
+    QImage board, stretched, about;
     bool kanji = false;
 };
 
@@ -48,14 +56,24 @@ Resources& store() {
 
 void preloadResources() {
     Resources& r = store();
-    if (!r.early.valid() && !r.loaded) r.early = std::async(std::launch::async, startUp);
+    if (r.early.valid() || r.loaded) return;
+    // Stretching uses Qt's thread pool. Made here first, it belongs to this thread, and
+    // this thread is the one Qt takes for the main thread, not the start-up thread.
+    QThreadPool::globalInstance();
+    r.early = std::async(std::launch::async, startUp);
 }
 
 void loadResources() {
     Resources& r = store();
     if (r.loaded) return;
     r.loaded = true;
-    r.board = r.early.valid() ? r.early.get() : decodeJpeg(embedded::board);
+    if (r.early.valid()) {
+        Pictures pictures = r.early.get();
+        r.board = std::move(pictures.board);
+        r.stretched = std::move(pictures.stretched);
+    } else {
+        r.board = decodeJpeg(embedded::board);
+    }
     r.kanji = registerFont(embedded::kanjifont).contains(kKanjiFamily);
     // The board is laid out for Arial Narrow. A substitute is consulted only when the
     // family is missing, so a system's own Arial Narrow still wins over the twin we carry,
@@ -67,6 +85,11 @@ void loadResources() {
 const QImage& boardPicture() {
     loadResources();
     return store().board;
+}
+
+const QImage& boardPictureAtStart() {
+    loadResources();
+    return store().stretched;
 }
 
 const QImage& aboutPicture() {

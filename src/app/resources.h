@@ -4,13 +4,17 @@
 // the process.
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace ninebox {
 
+// The board window's drawing area at start: 11610 x 7410 twips at 15 twips to the pixel.
+inline constexpr QSize kStartArea(774, 494);
+
 // Starts, on another thread, what start-up would otherwise wait for: reading the system's
-// font configuration and decoding the board picture. Touches nothing of Qt's but an
-// image. Optional; call before the application object.
+// font configuration, decoding the board picture and stretching it to kStartArea. Touches
+// nothing of Qt's but images. Optional; call before the application object.
 void preloadResources();
 
 // Takes the board picture and registers the fonts; later calls do nothing. Needs a
@@ -19,6 +23,8 @@ void loadResources();
 
 // Empty images when the picture could not be decoded.
 const QImage& boardPicture();  // 850 x 600, the board window's background
+// The board picture stretched to kStartArea beside start-up, or an empty image.
+const QImage& boardPictureAtStart();
 const QImage& aboutPicture();  // 800 x 500, decoded when first asked for
 QImage desktopIcon();          // the desktop entry's icon, 256 x 256, for the window
 

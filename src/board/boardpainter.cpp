@@ -62,12 +62,16 @@ void ensureFormat(QImage& image) {
 
 }  // namespace
 
-BoardPainter::BoardPainter(QImage background) : picture_(std::move(background)) {}
+QImage stretchedBackground(const QImage& picture, QSize size) {
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+BoardPainter::BoardPainter(QImage background, QImage stretched)
+    : picture_(std::move(background)), scaled_(std::move(stretched)) {}
 
 const QImage& BoardPainter::background(QSize size) {
-    if (scaled_.size() != size)
-        scaled_ = picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                      .convertToFormat(QImage::Format_RGB32);
+    if (scaled_.size() != size) scaled_ = stretchedBackground(picture_, size);
     return scaled_;
 }
 

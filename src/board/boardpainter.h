@@ -11,10 +11,14 @@
 
 namespace ninebox {
 
+// The picture stretched to size, as every redraw lays it under the board.
+QImage stretchedBackground(const QImage& picture, QSize size);
+
 class BoardPainter {
 public:
-    // An empty picture leaves a black background.
-    explicit BoardPainter(QImage background);
+    // An empty picture leaves a black background. stretched: the picture already
+    // stretched to some size, if at hand.
+    explicit BoardPainter(QImage background, QImage stretched = QImage());
 
     // The picture part of a full redraw: background, level, frame, score, shading, grid,
     // digits, keypad, selection, candidate marks, hint, waiting cell and button labels.

@@ -3,28 +3,49 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "board/boardpainter.h"
+#include "board/pagedimage.h"
 
 namespace ninebox {
 
-BoardView::BoardView(const QImage& background, QWidget* parent) : QWidget(parent), painter_(background) {
+BoardView::BoardView(const QImage& background, const QImage& stretched, QWidget* parent)
+    : QWidget(parent), painter_(background, stretched) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void BoardView::render(const GameState& state, int outerWidthTwips) {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = size() * ratio;
-    if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
-        image_ = QImage(pixels, QImage::Format_RGB32);
-        image_.setDevicePixelRatio(ratio);
+    pending_ = Redraw{state, outerWidthTwips};
+    const QWindow* shown = window()->windowHandle();
+    if (!shown || !shown->isExposed()) {  // start-up redraws several times before that
+        update();
+        return;
     }
-    painter_.paint(image_, state, outerWidthTwips, logicalDpiY());
+    paintPending();
     repaint();  // show each redraw at once, so Cheat's passes can be watched
 }
 
+void BoardView::paintPending() {
+    if (!pending_) return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
+        image_ = pagedImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+    }
+    painter_.paint(image_, pending_->state, pending_->outerWidthTwips, logicalDpiY());
+    pending_.reset();
+}
+
+const QImage& BoardView::image() {
+    paintPending();
+    return image_;
+}
+
 void BoardView::renderClock(const QString& reading, int outerWidthTwips) {
+    paintPending();
     if (image_.isNull()) return;
     painter_.paintClock(image_, reading, outerWidthTwips, logicalDpiY());
     update();
@@ -36,6 +57,7 @@ QPointF BoardView::toBoard(QPointF pixel) const {
 
 // A copy of the retained image; the system clip limits it to the exposed part.
 void BoardView::paintEvent(QPaintEvent*) {
+    paintPending();
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
     // Until the next redraw after a resize the image may be smaller than the widget.

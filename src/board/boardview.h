@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 #include "app/game.h"
 #include "board/boardpainter.h"
@@ -15,12 +16,15 @@ class BoardView final : public QWidget {
     Q_OBJECT
 
 public:
-    // background: the picture stretched under the board on every redraw.
-    explicit BoardView(const QImage& background, QWidget* parent = nullptr);
+    // background: the picture stretched under the board on every redraw; stretched: the
+    // same already stretched to some size, if at hand.
+    BoardView(const QImage& background, const QImage& stretched, QWidget* parent = nullptr);
 
+    // Paints into the retained image and shows it at once. Until the window is on the
+    // screen, only the latest redraw is kept, and painted when it is first needed.
     void render(const GameState& state, int outerWidthTwips);
     void renderClock(const QString& reading, int outerWidthTwips);
-    const QImage& image() const { return image_; }
+    const QImage& image();
 
     QPointF toBoard(QPointF pixel) const;
 
@@ -38,8 +42,15 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    struct Redraw {
+        GameState state;
+        int outerWidthTwips;
+    };
+    void paintPending();
+
     QImage image_;  // at the screen's device pixel ratio
     BoardPainter painter_;
+    std::optional<Redraw> pending_;
 };
 
 }  // namespace ninebox

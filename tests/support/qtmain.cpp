@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "app/resources.h"
+
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ninebox::preloadResources();  // as the program starts, and taken as its window takes them
     QApplication app(argc, argv);
+    ninebox::loadResources();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
