@@ -17,26 +17,31 @@ BoardView::BoardView(const QImage& background, const QImage& stretched, QWidget*
 }
 
 void BoardView::render(const GameState& state, int outerWidthTwips) {
-    pending_ = Redraw{state, outerWidthTwips};
     const QWindow* shown = window()->windowHandle();
     if (!shown || !shown->isExposed()) {  // start-up redraws several times before that
+        pending_ = Redraw{state, outerWidthTwips};
         update();
         return;
     }
-    paintPending();
+    pending_.reset();
+    paint(state, outerWidthTwips);
     repaint();  // show each redraw at once, so Cheat's passes can be watched
 }
 
 void BoardView::paintPending() {
     if (!pending_) return;
+    paint(pending_->state, pending_->outerWidthTwips);
+    pending_.reset();
+}
+
+void BoardView::paint(const GameState& state, int outerWidthTwips) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
     if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
         image_ = pagedImage(pixels, QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio);
     }
-    painter_.paint(image_, pending_->state, pending_->outerWidthTwips, logicalDpiY());
-    pending_.reset();
+    painter_.paint(image_, state, outerWidthTwips, logicalDpiY());
 }
 
 const QImage& BoardView::image() {

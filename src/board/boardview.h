@@ -47,6 +47,7 @@ private:
         int outerWidthTwips;
     };
     void paintPending();
+    void paint(const GameState& state, int outerWidthTwips);
 
     QImage image_;  // at the screen's device pixel ratio
     BoardPainter painter_;
