@@ -12,7 +12,9 @@ import os
 import random
 import sys
 
-from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont, ImageOps
+from PIL import Image, ImageDraw, ImageFilter, ImageFont, ImageOps
+
+from picture_texture import fractal, modulate
 
 WIDTH, HEIGHT = 800, 500
 SS = 2
@@ -50,27 +52,6 @@ def font(path, size):
     return ImageFont.truetype(path, S(size))
 
 
-def noise(size, cell, rng):
-    w, h = size
-    gw, gh = w // cell + 3, h // cell + 3
-    small = Image.frombytes("L", (gw, gh), rng.randbytes(gw * gh))
-    return small.resize((w + 2 * cell, h + 2 * cell), Image.BICUBIC).crop(
-        (cell, cell, cell + w, cell + h))
-
-
-def fractal(size, cells, rng):
-    out = None
-    for i, cell in enumerate(cells):
-        layer = noise(size, cell, rng)
-        out = layer if out is None else Image.blend(out, layer, 1.0 / (i + 1))
-    return ImageOps.autocontrast(out, cutoff=0.5)
-
-
-def modulate(img, tex, amount):
-    delta = tex.point(lambda v: int(128 + (v - 128) * amount / 128.0))
-    return ImageChops.add(img, Image.merge("RGB", (delta, delta, delta)), 1.0, -128)
-
-
 def overlay(canvas, draw_fn, blur=0):
     layer = Image.new("RGBA", canvas.size, (0, 0, 0, 0))
     draw_fn(ImageDraw.Draw(layer))
@@ -88,15 +69,15 @@ def background(rng):
     ImageDraw.Draw(glow).ellipse((-S(300), -S(260), S(520), S(420)), fill=255)
     glow = glow.filter(ImageFilter.GaussianBlur(S(120)))
     img = Image.composite(Image.new("RGB", size, (124, 84, 172)), img, glow.point(lambda v: v * 0.45))
-    img = modulate(img, fractal(size, [S(60), S(14), S(3)], rng), 8)
+    img = modulate(img, fractal(size, [S(60), S(14), S(3)], rng, margin=3), 8)
     return img
 
 
 def stone_border(canvas, rng, width):
     size = canvas.size
     stone = Image.new("RGB", size, STONE)
-    stone = modulate(stone, fractal(size, [S(80), S(24), S(6)], rng), 26)
-    stone = modulate(stone, fractal(size, [S(2), 1], rng), 12)
+    stone = modulate(stone, fractal(size, [S(80), S(24), S(6)], rng, margin=3), 26)
+    stone = modulate(stone, fractal(size, [S(2), 1], rng, margin=3), 12)
     mask = Image.new("L", size, 255)
     ImageDraw.Draw(mask).rectangle((width, width, size[0] - 1 - width, size[1] - 1 - width), fill=0)
     canvas.paste(stone, (0, 0), mask)

@@ -14,7 +14,9 @@ import os
 import random
 import sys
 
-from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont, ImageOps
+from PIL import Image, ImageDraw, ImageFilter, ImageFont, ImageOps
+
+from picture_texture import fractal, modulate, noise
 
 WIDTH, HEIGHT = 850, 600
 SS = 3  # paint supersampled, then shrink: smooth edges without fuss
@@ -60,31 +62,6 @@ def py(y):
 
 def box(x0, y0, x1, y1):
     return (round(px(x0)), round(py(y0)), round(px(x1)), round(py(y1)))
-
-
-def noise(size, cell, rng):
-    """Value noise: random values on a grid of `cell` pixels, smoothly resized."""
-    w, h = size
-    gw, gh = max(2, w // cell + 2), max(2, h // cell + 2)
-    small = Image.frombytes("L", (gw, gh), rng.randbytes(gw * gh))
-    return small.resize((w + 2 * cell, h + 2 * cell), Image.BICUBIC).crop(
-        (cell, cell, cell + w, cell + h))
-
-
-def fractal(size, cells, rng):
-    """Sum of noise octaves (coarse to fine), stretched to the full range."""
-    out = None
-    for i, cell in enumerate(cells):
-        layer = noise(size, cell, rng)
-        out = layer if out is None else Image.blend(out, layer, 1.0 / (i + 1))
-    return ImageOps.autocontrast(out, cutoff=0.5)
-
-
-def modulate(img, tex, amount):
-    """Lighten/darken img by tex (128 = unchanged), +-amount levels."""
-    delta = tex.point(lambda v: int(128 + (v - 128) * amount / 128.0))
-    rgb = Image.merge("RGB", (delta, delta, delta))
-    return ImageChops.add(img, rgb, 1.0, -128)
 
 
 def vgradient(size, top, bottom):
