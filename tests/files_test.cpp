@@ -211,3 +211,46 @@ TEST(saveload, LoadTitleShowsTheLastNineCharactersOfPathsLongerThanTen) {
         EXPECT_EQ(h.window.caption, caption) << path;
     }
 }
+
+#include <fstream>
+
+#include "files/puzzletext.h"
+
+// Pasted or loaded puzzles: the compact form in each layout it may take, its near misses, and
+// every grid text of the Load seeds reading as the grid reader reads it.
+TEST(PuzzleText, ReadsTheCompactFormAndGridTextsAsBefore) {
+    const std::string a = kRecordA, dots = replaced(a, "0", ".");
+    std::string nine;
+    for (std::size_t row = 0; row < 9; ++row) nine += dots.substr(row * 9, 9) + "\n";
+    const std::string crlf = replaced(nine, "\n", "\r\n");
+    const auto check = [](const std::string& text, const std::optional<Grid>& expected) {
+        std::istringstream in(text);
+        EXPECT_EQ(readPuzzleText(text), expected) << text;
+        EXPECT_EQ(readPuzzleText(in), expected) << text;
+    };
+    for (const std::string& text : {a, dots + "\n", nine, "\xEF\xBB\xBF" + crlf.substr(0, crlf.size() - 2),
+                                    "\r\n" + replaced(crlf, "\r\n", " \r\n\t\r\n")})
+        check(text, gridFrom(a));
+    for (const std::string& text :
+         {a.substr(1), a + "0", a + "\n" + a, replaced(a, "3", "x"), a.substr(0, 40) + "," + a.substr(40),
+          a.substr(0, 40) + " " + a.substr(40),
+          nine.substr(0, 8) + "\n" + nine.substr(8, 1) + nine.substr(10)})
+        check(text, std::nullopt);
+    int grids = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(NINEBOX_FUZZ_CORPUS)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        const std::string game = bytes.substr(0, bytes.find('\0'));
+        grids += read(game).has_value();
+        check(game, read(game));
+    }
+    EXPECT_GE(grids, 5);
+}
+
+// Copy writes the givens only, '.' for every other cell, and Paste reads them back.
+TEST(PuzzleText, WritesTheGivensAsOneLineThatReadsBack) {
+    const Grid givens = gridFrom(kRecordA), board = gridFrom(kRecordASolution);
+    const std::string line = writeCompactGrid(board, [&](int x, int y) { return givens[x][y] > 0; });
+    EXPECT_EQ(line, replaced(kRecordA, "0", "."));
+    EXPECT_EQ(readPuzzleText(line), givens);
+}

@@ -148,3 +148,49 @@ TEST(Clock, ReadingsFromOneTickAndSolvedBoardsFreezeIt) {
     h.deal(5);  // a new game starts from zero, in play mode
     EXPECT_TRUE(h.s().secs == 0 && h.s().mode == Mode::play);
 }
+
+#include "play/history.h"
+
+// Each step takes the board and the givens back and forth; a step that changes nothing is no
+// step, and a new change ends the redo history.
+TEST(History, UndoAndRedoPutBackWhatEachStepChanged) {
+    GameState s;
+    setPuzzle(s, kRecordA);
+    History history;
+    std::vector<Snapshot> seen = {snapshotOf(s)};
+    const auto change = [&](int x, int y, std::int16_t digit, std::int16_t given) {
+        s.board[x][y] = digit, s.cellmap[x][y][kGiven] = given;
+        history.record(diff(seen.back(), snapshotOf(s)));
+        seen.push_back(snapshotOf(s));
+    };
+    change(1, 1, 7, 0);  // an answer
+    change(1, 1, 7, 1);  // made a given
+    change(2, 1, 0, 0);  // a given removed
+    change(2, 1, 0, 0);  // nothing changed
+    for (int back : {2, 1, 0}) {
+        apply(*history.undo(), Side::before, s);
+        EXPECT_EQ(snapshotOf(s), seen[back]);
+    }
+    EXPECT_TRUE(!history.canUndo() && s.given(2, 1) && !s.given(1, 1));
+    apply(*history.redo(), Side::after, s);
+    EXPECT_EQ(snapshotOf(s), seen[1]);
+    seen.resize(2);
+    change(5, 5, 4, 1);  // a given entered
+    EXPECT_FALSE(history.canRedo());
+    apply(*history.undo(), Side::before, s);
+    EXPECT_EQ(snapshotOf(s), seen[1]);
+}
+
+// The oldest steps go first; clear forgets both ways.
+TEST(History, KeepsTheNewestStepsUpToItsBound) {
+    History history(3);
+    for (std::int16_t d = 1; d <= 5; ++d) history.record({{1, 1, std::int16_t(d - 1), d, 0, 0}});
+    Snapshot now;
+    for (int d = 5; d >= 3; --d) {
+        apply(*history.undo(), Side::before, now);
+        EXPECT_EQ(now.board[1][1], d - 1);
+    }
+    EXPECT_FALSE(history.undo());
+    history.clear();
+    EXPECT_FALSE(history.canUndo() || history.canRedo());
+}
