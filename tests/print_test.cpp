@@ -1,11 +1,13 @@
 // "Print game" through the real board window and print dialog into a PDF file, read back
 // with poppler's pdftotext and pdftoppm.
+#include <sys/resource.h>
 #include <QCheckBox>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "files/printer.h"
 #include "files/printpage.h"
@@ -27,6 +29,11 @@ std::string cells(const Grid& grid) {
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x) text += grid[x][y] > 0 ? static_cast<char>('0' + grid[x][y]) : '.';
     return text;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class Printing : public ::testing::Test {
@@ -92,6 +99,8 @@ protected:
         return runs;
     }
 
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
     QTemporaryDir dir;
     const QString pdf = dir.filePath("page.pdf");
     int printers = 0;
@@ -148,6 +157,64 @@ TEST_F(Printing, CancelAndCloseKeepTheTicksAndPrintNothing) {
     }
     EXPECT_EQ(printers, 0);
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// Without a printer, "out" prints into out.pdf: that is the file asked about, and it is only
+// replaced by a whole page.
+TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
+    form.setPrinterSource([this] { return choosePdf(&form); });
+    const QString out = dir.filePath("out.pdf");
+    QFile earlier(out);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    int asked = 0;
+    for (const bool replace : {false, true}) {
+        script.then([](QWidget* dialog) { click(dialog, "Command1"); })
+            .then([&](QWidget* dialog) { pickFile(dialog, dir.filePath("out")); })
+            .then([&](QWidget* window) {
+                auto* box = qobject_cast<QMessageBox*>(window);
+                ASSERT_NE(box, nullptr);
+                ++asked;
+                EXPECT_EQ(box->text(),
+                          QStringLiteral("\"out.pdf\" already exists. Do you want to replace it?"));
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+        trigger(form, "pg");
+        ASSERT_EQ(asked, 1 + replace) << "not asked";
+        EXPECT_EQ(files(), QStringList{"out.pdf"}) << "no temporary file left";
+        EXPECT_EQ(contents(out).startsWith("%PDF"), replace);
+    }
+    EXPECT_TRUE(contents(out).trimmed().endsWith("%%EOF"));
+}
+
+// A PDF that cannot be written is reported, and an earlier file stays as it was.
+TEST_F(Printing, APdfThatCannotBeWrittenIsReportedAndKeepsTheEarlierFile) {
+    print(true, true);
+    const QByteArray earlier = contents(pdf);
+    const struct {
+        QString path;
+        bool full;
+    } cases[] = {{pdf, true},                                 // a full disk, as a file size limit makes it
+                 {dir.filePath("page.pdf/out.pdf"), false}};  // a folder that is a file
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+    int reported = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        form.setPrinterSource([&] { return pdfPrinter(c.path); });
+        script.then([](QWidget* dialog) { click(dialog, "Command1"); }).then([&](QWidget* box) {
+            ++reported;
+            acknowledge(box, "The PDF could not be written:\n" + c.path);
+        });
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limit{c.full ? 4096 : before.rlim_cur, before.rlim_max};
+        ASSERT_TRUE(earlier.size() > 4096 && setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        trigger(form, "pg");
+        setrlimit(RLIMIT_FSIZE, &before);
+        ASSERT_EQ(reported, &c - cases + 1) << "not reported";
+        EXPECT_EQ(contents(pdf), earlier);
+        EXPECT_EQ(files(), QStringList{"page.pdf"}) << "no temporary file left";
+    }
 }
 
 }  // namespace

@@ -226,10 +226,15 @@ FileChoice Form1::chooseSaveFile(const std::string& start) {
 
 void Form1::print(const PrintPage& page) {
     const std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : choosePrinter(this);
-    // After the PDF file dialog the board window is activated again; without one the
-    // activation only repeats the print dialog's.
+    if (printer && !printOn(*printer, page)) {
+        const QString file = printer->outputFileName();
+        QMessageBox::warning(this, QStringLiteral("Sudoku"),
+                             file.isEmpty() ? QStringLiteral("The page could not be printed.")
+                                            : QStringLiteral("The PDF could not be written:\n%1").arg(file));
+    }
+    // After the PDF file dialog or the message the board window is activated again; without
+    // them the activation only repeats the print dialog's.
     activateLater();
-    if (printer) printOn(*printer, page);
 }
 
 void Form1::showEvent(QShowEvent* event) {

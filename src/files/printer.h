@@ -11,13 +11,17 @@ namespace ninebox {
 
 struct PrintPage;
 
-// The system's default printer; where there is none, a PDF file that the player names in a
-// save dialog. Empty when the player cancels that dialog.
+// The system's default printer; where there is none, choosePdf().
 std::unique_ptr<QPrinter> choosePrinter(QWidget* parent);
+// A PDF file that the player names in a save dialog; ".pdf" is added to a name without a
+// suffix, and the player is asked before that file is replaced. Empty when the player cancels
+// the dialog or keeps the file.
+std::unique_ptr<QPrinter> choosePdf(QWidget* parent);
 std::unique_ptr<QPrinter> pdfPrinter(const QString& path);
 
 // Draws the page and ends the document, which sends it to the printer; an empty page still
-// makes a document. False when the printer could not be started.
+// makes a document. A PDF file is replaced only by a whole new one. False when the page could
+// not be printed or the file not written.
 bool printOn(QPrinter& printer, const PrintPage& page);
 
 // The page's pen widths are dots of a 300 dpi printer. Taken literally at 1200 dpi, 3 dots
