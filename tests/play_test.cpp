@@ -1,3 +1,4 @@
+#include "play/rules.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
@@ -119,6 +120,24 @@ TEST(Cheat, FillsEasyGamesEndsOnAWrongEntryAndSkipsEditMode) {
     h.game.em_Click();
     h.game.af_Click();
     EXPECT_EQ(gridText(h.s().board), kRecordA);
+}
+
+// Cheat stops rather than write a digit that stands in the cell's row, column or box: after
+// clashing givens (a second 6 in column 1), or where the two rules disagree (9 for (1, 1), (5, 1)).
+TEST(Cheat, NeverWritesADigitTwiceInARowColumnOrBox) {
+    for (const char* puzzle :
+         {"630002009400900020600013408901000045050020600206804000060007004007200090003041802",
+          "000000000100040000200050000300000000400900000500000000600000000700009000800000000"}) {
+        HeadlessGame h;
+        setPuzzle(h.s(), puzzle);
+        h.game.af_Click();
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y)
+                EXPECT_TRUE(h.s().given(x, y) || !h.s().board[x][y] ||
+                            !seesDigit(h.s().board, x, y, h.s().board[x][y]))
+                    << puzzle << " " << x << y << " " << gridText(h.s().board);
+        EXPECT_EQ(h.s().mode, Mode::play);
+    }
 }
 
 TEST(Clock, ReadingsFromOneTickAndSolvedBoardsFreezeIt) {

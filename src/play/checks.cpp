@@ -1,37 +1,7 @@
-#include <array>
-
 #include "app/game.h"
+#include "play/rules.h"
 
 namespace ninebox {
-
-namespace {
-
-// A unit is complete when each digit 1..9 stands in it; cell(i) gives its i-th value.
-template <typename Cell>
-bool complete(Cell cell) {
-    std::array<bool, 10> seen{};
-    for (int i = 0; i < 9; ++i) {
-        const int v = cell(i);
-        if (v >= 1 && v <= 9) seen[static_cast<std::size_t>(v)] = true;
-    }
-    for (std::size_t n = 1; n <= 9; ++n)
-        if (!seen[n]) return false;
-    return true;
-}
-
-// Every row, column and box of g holds all nine digits.
-bool allUnitsComplete(const Grid& g) {
-    for (int k = 1; k <= 9; ++k) {
-        if (!complete([&](int i) { return g[k][i + 1]; })) return false;
-        if (!complete([&](int i) { return g[i + 1][k]; })) return false;
-    }
-    for (int bx = 1; bx <= 7; bx += 3)
-        for (int by = 1; by <= 7; by += 3)
-            if (!complete([&](int i) { return g[bx + i / 3][by + i % 3]; })) return false;
-    return true;
-}
-
-}  // namespace
 
 // "won?": judges the board alone, whether or not it matches the answers.
 void Game::cs_Click() { s_.solved = allUnitsComplete(s_.board) ? 1 : 0; }
@@ -52,11 +22,18 @@ void Game::rwa_Click() {
 // Fills the board by two rules, pass after pass, each pass working on the map built at its
 // start: a cell that sees eight distinct digits takes the ninth; a digit with one place
 // left in a box goes there. Every placement fills a cell that was empty, so the passes end.
+// A digit that already stands in the cell's row, column or box is never written: the board
+// holds a contradiction (clashing givens, a wrong entry) and Cheat stops there.
 void Game::af_Click() {
     if (s_.mode == Mode::edit) return;
-    bool changed = true;
+    bool changed = true, stopped = false;
+    const auto place = [&](int x, int y, std::int16_t n) {
+        if (stopped || (stopped = seesDigit(s_.board, x, y, n))) return;
+        s_.board[x][y] = n;
+        changed = true;
+    };
     s_.oldmode = s_.mode;
-    while (changed) {
+    while (changed && !stopped) {
         sh_Click();
         changed = false;
         for (std::int16_t n = 1; n <= 9; ++n)
@@ -66,22 +43,17 @@ void Game::af_Click() {
                     for (int i = 0; i <= 2; ++i)
                         for (int j = 0; j <= 2; ++j) {
                             const int x = bx + i, y = by + j;
-                            if (s_.cellmap[x][y][n] == 8) {
-                                s_.board[x][y] = n;
-                                changed = true;
-                            }
+                            if (s_.cellmap[x][y][n] == 8) place(x, y, n);
                             if (s_.cellmap[x][y][n] != 1) {
                                 ++places;
                                 px = x;
                                 py = y;
                             }
                         }
-                    if (places == 1) {
-                        s_.board[px][py] = n;
-                        changed = true;
-                    }
+                    if (places == 1) place(px, py, n);
                 }
     }
+    if (stopped) makemap();  // the last pass's map no longer matches the board
     if (s_.oldmode == Mode::play) pmd_Click();
     showboard();
 }
