@@ -198,6 +198,36 @@ TEST(saveload, LoadFailedGameFileLeavesTheGameAsItWas) {
     }
 }
 
+// Answers are taken only when they solve the puzzle loaded, not another puzzle's nor a broken
+// grid; clashing givens load with one warning. Every load ends a waiting entry and rebuilds
+// the map for the new board, so map mode shows it at once.
+TEST(saveload, LoadChecksAnswersAndGivensAndRebuildsTheMap) {
+    const std::string clash =
+        "Sudoku|This puzzle breaks the rules: a digit appears twice in a row, column or box.";
+    std::string other = kAnswers, broken = kAnswers, clashing = kGame;
+    for (char& c : other) c = c == '1' ? '2' : c == '2' ? '1' : c;  // another puzzle's solution
+    std::swap(broken[0], broken[4]);  // the givens agree, columns 1 and 3 are not whole
+    clashing[0] = '3';                // a second 3 in row 1
+    for (const auto& [game, answers, messages] : std::vector<std::tuple<std::string, std::string, Shown>>{
+             {kGame, kAnswers, {}},
+             {kGame, other, {kNoAnswers}},
+             {kGame, broken, {kNoAnswers}},
+             {clashing, kAnswers, {clash, kNoAnswers}}}) {
+        Played h;  // in map mode
+        h.s().cellsel = 1;
+        h.files.files = {{"/g/x.sud", game}, {"/g/x.ans", answers}};
+        h.load(chosen("/g/x.sud"));
+        HeadlessGame fresh;
+        setPuzzle(fresh.s(), gridText(*read(game)));
+        fresh.game.makemap();
+        const bool taken = messages.empty();
+        EXPECT_EQ(h.window.messages, messages) << game << answers;
+        EXPECT_EQ(h.s().answer, taken ? gridFrom(kRecordASolution) : Grid{}) << game << answers;
+        EXPECT_EQ(h.s().mode, taken ? Mode::map : Mode::play) << game << answers;
+        EXPECT_TRUE(h.s().cellmap == fresh.s().cellmap && h.s().cellsel == 0) << game << answers;
+    }
+}
+
 // Never cut inside a letter: the count is in characters.
 TEST(saveload, LoadTitleShowsTheLastNineCharactersOfPathsLongerThanTen) {
     for (const auto& [path, caption] : std::vector<std::pair<std::string, std::string>>{

@@ -1,6 +1,7 @@
 #include "app/game.h"
 #include "files/filesystem.h"
 #include "files/gridfile.h"
+#include "play/rules.h"
 
 namespace ninebox {
 
@@ -86,12 +87,21 @@ void Game::ent_Click() {
             s_.cellmap[x][y][kGiven] = (*puzzle)[x][y] > 0 ? 1 : 0;
         }
     s_.secs = 0;
+    s_.cellsel = 0;  // the waiting cell belonged to the old puzzle; it may be a given now
+    makemap();       // map mode must not show the old game's map on the new board
     Form_activate();
     titleFromPath(file.path);
+    // Loaded all the same, so the player can mend it in edit mode.
+    if (hasClash(*puzzle))
+        ui_.message("This puzzle breaks the rules: a digit appears twice in a row, column or box.", "Sudoku",
+                    Buttons::ok);
 
     std::optional<Grid> answers;
     if (auto in = files_.openRead(ansname(file.path))) answers = readgrid(*in);
-    if (!answers || !digitsOnly(*answers)) return failed("Note, No answers available for this puzzle.");
+    // Only answers that solve this very puzzle: an answers file left from another game (a save
+    // cut short, two games sharing the name) would give wrong hints and make Remove Wrong
+    // Answers erase right digits.
+    if (!answers || !solves(*answers, *puzzle)) return failed("Note, No answers available for this puzzle.");
     s_.answer = *answers;
 }
 

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "files/gridfile.h"
+#include "play/rules.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
@@ -50,6 +51,7 @@ int run(const std::uint8_t* data, std::size_t size) {
     h.playRecordA();
     h.s().board[1][1] = 7;
     h.game.sh_Click();
+    h.s().cellsel = 1;  // a cell waiting for a digit
     h.s().level = 2;
     h.s().secs = 754;
     const GameState before = h.s();
@@ -60,11 +62,18 @@ int run(const std::uint8_t* data, std::size_t size) {
     const GameState& s = h.s();
 
     const auto puzzle = loadable(game), solution = loadable(answers);
-    const int outcome = !puzzle ? 0 : solution ? 2 : 1;
-    const std::vector<std::vector<std::string>> messages = {
-        {"Sudoku|No file loaded, please try again"},
-        {"Sudoku|Note, No answers available for this puzzle."},
-        {}};
+    bool solves = puzzle && solution && validSolution(*solution);  // and agrees with every given
+    for (int i = 0; solves && i < 81; ++i)
+        solves = (*puzzle)[i % 9 + 1][i / 9 + 1] == 0 ||
+                 (*puzzle)[i % 9 + 1][i / 9 + 1] == (*solution)[i % 9 + 1][i / 9 + 1];
+    const int outcome = !puzzle ? 0 : solves ? 2 : 1;
+    std::vector<std::vector<std::string>> messages = {{"Sudoku|No file loaded, please try again"},
+                                                      {"Sudoku|Note, No answers available for this puzzle."},
+                                                      {}};
+    if (puzzle && hasClash(*puzzle))
+        messages[1].insert(
+            messages[1].begin(),
+            "Sudoku|This puzzle breaks the rules: a digit appears twice in a row, column or box.");
     require(h.window.messages == messages[static_cast<std::size_t>(outcome)], "wrong message");
     require((s.mode == Mode::map) == (outcome == 2) && (s.mode == Mode::play) == (outcome < 2), "wrong mode");
     if (!puzzle) {
@@ -73,12 +82,14 @@ int run(const std::uint8_t* data, std::size_t size) {
                 "refused load changed the game");
         return 0;
     }
-    GameState loaded;
-    setPuzzle(loaded, gridText(*puzzle));
-    require(s.board == loaded.board && s.cellmap == loaded.cellmap,
-            "loaded board or givens differ from the file");
-    require(s.level == 0 && s.secs == 0, "loaded game kept the old level or time");
-    require(s.answer == solution.value_or(Grid{}), "answers differ from the answers file");
+    HeadlessGame loaded;  // the file's puzzle and its map
+    setPuzzle(loaded.s(), gridText(*puzzle));
+    loaded.game.makemap();
+    require(s.board == loaded.s().board && s.cellmap == loaded.s().cellmap,
+            "loaded board, givens or map differ from the file");
+    require(s.level == 0 && s.secs == 0 && s.cellsel == 0,
+            "loaded game kept the old level, time or waiting cell");
+    require(s.answer == (solves ? *solution : Grid{}), "answers differ from the answers file");
     return outcome;
 }
 
