@@ -140,7 +140,8 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
         {kFailed, old, "", "", Answer::no, {kError}, old},
         {chosen("/none/hard1.sud"), {}, "/none/hard1.sud", "", Answer::no, {kError}, {}},
         {chosen(sud), {}, "", sud, Answer::no, {kError}, {}},
-        {chosen(sud), {}, "", ans, Answer::no, {"problem|problem creating answers"}, {{sud, kGame}}}};
+        {chosen(sud), {}, "", ans, Answer::no, {"problem|problem creating answers"}, {{sud, kGame}}},
+        {chosen(ans), old, "", "", Answer::yes, {kError}, old}};  // its own answers file
     for (const auto& [file, before, broken, unwritable, reply, messages, after] : cases) {
         Played h;
         h.files.files = before;
@@ -184,11 +185,12 @@ TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
     }
 }
 
-// A cancelled or failed dialog, or a file that is not there, leaves the game exactly as it
-// was. (What a game file may hold: the Load fuzzer's seeds.)
+// A cancelled or failed dialog, a file that is not there or one over 64 KiB leaves the game
+// exactly as it was. (What a game file may hold: the Load fuzzer's seeds.)
 TEST(saveload, LoadFailedGameFileLeavesTheGameAsItWas) {
-    for (const FileChoice& file : {kCancelled, kFailed, chosen("/g/none.sud")}) {
+    for (const FileChoice& file : {kCancelled, kFailed, chosen("/g/none.sud"), chosen("/g/big.sud")}) {
         Played h;
+        h.files.files["/g/big.sud"] = kGame + std::string(kMaxGridFile - kGame.size() + 1, '\n');
         const GameState before = h.s();
         h.load(file);
         EXPECT_EQ(h.window.messages, Shown{kNoFile}) << file.path;

@@ -1,13 +1,18 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <set>
+#include <thread>
 
 #include "files/filesystem.h"
 #include "files/gridfile.h"
@@ -21,6 +26,9 @@ namespace {
 
 using Shown = std::vector<std::string>;
 const std::string kError = "Sudoku|Error has occurred, name or permissions may be wrong.";
+const std::string kQuestion = "Sudoku|File already exists, do you wish to overwrite?";
+const std::string kNoFile = "Sudoku|No file loaded, please try again";
+const std::string kNoAnswers = "Sudoku|Note, No answers available for this puzzle.";
 const std::string kGame = writegrid(gridFrom(kRecordA)), kAnswers = writegrid(gridFrom(kRecordASolution));
 
 // Runs body in a child process that cannot hang for more than ten seconds and whose files
@@ -52,6 +60,11 @@ protected:
     std::string bytes(const std::string& name) const {
         std::ifstream in(at(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::set<std::string> entries(const std::string& folder = "") const {
+        std::set<std::string> names;
+        for (const auto& entry : stdfs::directory_iterator(at(folder))) names.insert(entry.path().filename());
+        return names;
     }
     // Save (answers choice 3) or Load of the named file over record A; the messages shown.
     Shown run(void (Game::*command)(), const std::string& name, Answer reply = Answer::no) {
@@ -87,35 +100,61 @@ TEST_F(filesystem, OnlyPlainFilesInExistingFoldersAreGameFiles) {
     EXPECT_TRUE(inChild(RLIM_INFINITY, [&] {
         return std::all_of(probes.begin(), probes.end(),
                            [&](const auto& p) { return files_.probe(p.first) == p.second; }) &&
-               !files_.openRead(at("pipe.sud")) && !files_.openRead("/dev/zero") &&
-               !files_.openRead(at("sub"));
+               !files_.openRead(at("pipe.sud"), kMaxGridFile) &&
+               !files_.openRead("/dev/zero", kMaxGridFile) && !files_.openRead(at("sub"), kMaxGridFile);
     }));
 }
 
-// Only a grid is taken, and nothing after its 81st field or past 64 characters of one field
-// is read (the 16 GB files are sparse: no disk space used).
+// The file checked is the file opened: a pipe swapped in for a game file at any moment is
+// refused at once by Save's probe and by Load, never waited on.
+TEST_F(filesystem, APipeSwappedInNeverBlocksSaveOrLoad) {
+    put("plain", kGame);
+    ASSERT_EQ(::mkfifo(at("pipe").c_str(), 0600), 0);
+    EXPECT_TRUE(inChild(RLIM_INFINITY, [&] {
+        std::atomic<bool> done{false};
+        std::thread swapper([&] {
+            for (int i = 0; !done; ++i)
+                if (::link(at(i % 2 ? "pipe" : "plain").c_str(), at("next").c_str()) == 0)
+                    ::rename(at("next").c_str(), at("game.sud").c_str());
+        });
+        for (int i = 0; i < 20000; ++i)
+            files_.probe(at("game.sud")), files_.openRead(at("game.sud"), kMaxGridFile);
+        done = true;
+        swapper.join();
+        return true;
+    }));
+}
+
+// Only a grid in a plain file of at most 64 KiB is taken: a bigger game file is refused and
+// a bigger answers file gives no answers, both unread (the 16 GB file is sparse).
 TEST_F(filesystem, LoadTakesAGridFromAnyFileAndNothingElse) {
-    put("zeros.sud", "");
-    put("tail.sud", kAnswers);
-    for (const char* huge : {"zeros.sud", "tail.sud"}) stdfs::resize_file(at(huge), 16ull << 30);
+    const std::map<std::string, std::uintmax_t> sizes = {{"huge.sud", 16ull << 30},
+                                                         {"over.sud", kMaxGridFile + 1},
+                                                         {"fit.sud", kMaxGridFile},
+                                                         {"fit.ans", kMaxGridFile + 1}};
+    for (const auto& [name, size] : sizes) put(name, kAnswers), stdfs::resize_file(at(name), size);
     stdfs::create_directory(at("folder.sud"));
-    for (const std::string name : {"zeros.sud", "folder.sud", "nofolder/x.sud", "tail.sud"}) {
-        const bool loads = name == "tail.sud";
-        EXPECT_EQ(run(&Game::ent_Click, name),
-                  Shown{loads ? "Sudoku|Note, No answers available for this puzzle."
-                              : "Sudoku|No file loaded, please try again"})
-            << name;
+    for (const std::string name : {"huge.sud", "over.sud", "folder.sud", "nofolder/x.sud", "fit.sud"}) {
+        const bool loads = name == "fit.sud";
+        EXPECT_EQ(run(&Game::ent_Click, name), Shown{loads ? kNoAnswers : kNoFile}) << name;
         EXPECT_EQ(gridText(board_), loads ? kRecordASolution : kRecordA) << name;
     }
 }
 
 // Save writes each file whole through a temporary file and a rename: after a failure the old
-// bytes stay, a folder in the way stays empty, and no temporary file is left.
+// bytes stay, a folder in the way stays empty, and no temporary file is left. A game file
+// that would be its own answers file is refused; a name as long as a name may be saves.
 TEST_F(filesystem, SaveWritesWholeFilesOrLeavesTheOldOnes) {
     stdfs::create_directory(at("folder.sud"));
     stdfs::create_directory(at("x.ans"));
     put("old.sud", "old game");
     put("old.ans", "old answers");
+    put("same.ans", "old same");
+    const std::string longest = std::string(251, 'n') + ".sud";
+    EXPECT_EQ(run(&Game::sa_Click, "same.ans", Answer::yes), Shown{kError});
+    EXPECT_EQ(run(&Game::sa_Click, "new.ans"), Shown{kError});
+    EXPECT_EQ(run(&Game::sa_Click, longest), Shown{});
+    EXPECT_EQ(run(&Game::ent_Click, longest), Shown{});
     EXPECT_EQ(run(&Game::sa_Click, "ok.sud"), Shown{});
     EXPECT_EQ(run(&Game::sa_Click, "folder.sud"), Shown{kError});
     EXPECT_EQ(run(&Game::sa_Click, "nofolder/x.sud"), Shown{kError});
@@ -124,11 +163,50 @@ TEST_F(filesystem, SaveWritesWholeFilesOrLeavesTheOldOnes) {
         return run(&Game::sa_Click, "old.sud", Answer::yes).back() == kError &&
                run(&Game::sa_Click, "new.sud") == Shown{kError};
     }));
-    std::set<std::string> entries;
-    for (const auto& entry : stdfs::directory_iterator(dir_)) entries.insert(entry.path().filename());
-    EXPECT_EQ(entries, (std::set<std::string>{"folder.sud", "x.ans", "x.sud", "ok.sud", "ok.ans", "old.sud",
-                                              "old.ans"}));
+    EXPECT_EQ(entries(),
+              (std::set<std::string>{"folder.sud", "x.ans", "x.sud", "ok.sud", "ok.ans", "old.sud", "old.ans",
+                                     "same.ans", longest, longest.substr(0, 252) + "ans"}));
     EXPECT_EQ(bytes("ok.sud") + bytes("ok.ans") + bytes("x.sud"), kGame + kAnswers + kGame);
-    EXPECT_EQ(bytes("old.sud") + "|" + bytes("old.ans"), "old game|old answers");
+    EXPECT_EQ(bytes("old.sud") + "|" + bytes("old.ans") + "|" + bytes("same.ans"),
+              "old game|old answers|old same");
     EXPECT_TRUE(stdfs::is_empty(at("folder.sud")) && stdfs::is_empty(at("x.ans")));
+}
+
+// A save killed at any moment leaves no temporary file once the next save into the folder
+// has run; one that a running save holds, and names not of our pattern, stay.
+TEST_F(filesystem, KilledSavesLeaveNoTemporaryFileAfterTheNextSave) {
+    put("k.sud", "old game");
+    for (int i = 0; i < 60; ++i) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::alarm(10);
+            for (;;) files_.replace(at("k.sud"), kGame);
+        }
+        ::usleep(static_cast<useconds_t>(i * 37 % 1000));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+    for (const char* name : {".ninebox-Ab12Cd", ".ninebox-Held00", ".ninebox-notes"}) put(name, "x");
+    const int held = ::open(at(".ninebox-Held00").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_EQ(run(&Game::sa_Click, "k.sud", Answer::yes), Shown{kQuestion});
+    ::close(held);
+    EXPECT_EQ(entries(), (std::set<std::string>{"k.sud", "k.ans", ".ninebox-Held00", ".ninebox-notes"}));
+    EXPECT_EQ(bytes("k.sud"), kGame);
+}
+
+// On a full disk (a tmpfs of one page) the game file fits and its answers do not; a second
+// save finds no room for the new copy and leaves the old one.
+TEST_F(filesystem, SaveOnAFullDiskLeavesTheOldFilesAndNothingElse) {
+    stdfs::create_directory(at("full"));
+    if (::mount("tmpfs", at("full").c_str(), "tmpfs", 0, "size=4k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here (needs root): a full disk is not tried";
+    struct Unmount {
+        std::string at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{at("full")};
+    EXPECT_EQ(run(&Game::sa_Click, "full/a.sud"), Shown{"problem|problem creating answers"});
+    EXPECT_EQ(run(&Game::sa_Click, "full/a.sud", Answer::yes), (Shown{kQuestion, kError}));
+    EXPECT_EQ(entries("full"), std::set<std::string>{"a.sud"});
+    EXPECT_EQ(bytes("full/a.sud"), kGame);
 }

@@ -2,6 +2,7 @@
 // What the save and load commands need of the file system, behind an interface so that
 // every path of both commands runs in tests against files held in memory.
 
+#include <cstddef>
 #include <istream>
 #include <memory>
 #include <string>
@@ -13,22 +14,27 @@ public:
     enum class Probe { exists, missing, error };
 
     virtual ~FileSystem() = default;
-    // Whether a file can be opened for reading at path: it exists, it does not, or the
-    // name, folder or access is wrong.
+    // Whether a plain file can be opened for reading at path: it exists, it does not, or the
+    // name, folder or access is wrong (a pipe or a device is a wrong name).
     virtual Probe probe(const std::string& path) = 0;
-    // A stream over the file, or null when it cannot be opened.
-    virtual std::unique_ptr<std::istream> openRead(const std::string& path) = 0;
+    // A stream over the plain file at path, or null when it cannot be opened, is no plain
+    // file or holds more than limit bytes; a bigger file is refused before it is read.
+    virtual std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) = 0;
     // Replaces the file at path with content as a whole: on failure the old file, if any,
     // is left exactly as it was.
     virtual bool replace(const std::string& path, const std::string& content) = 0;
 };
 
-// The real disk. replace() writes a temporary file beside the target and renames it into
-// place only once every byte is written and flushed.
+// The real disk. Files are opened before they are checked, without waiting, so a pipe
+// swapped in after a check cannot block. replace() writes an unnamed temporary file in the
+// target's folder (a named one, ".ninebox-" and six letters or digits, where the file system
+// has none) and puts it in place only once every byte is written and flushed; a running
+// save holds a lock on its temporary file, so one left by a killed save is removed by the
+// next save into that folder.
 class DiskFileSystem final : public FileSystem {
 public:
     Probe probe(const std::string& path) override;
-    std::unique_ptr<std::istream> openRead(const std::string& path) override;
+    std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override;
     bool replace(const std::string& path, const std::string& content) override;
 };
 

@@ -2,6 +2,7 @@
 // The grid text of game and answers files: nine lines of nine comma-separated integers,
 // CR LF after every line.
 
+#include <cstddef>
 #include <functional>
 #include <istream>
 #include <optional>
@@ -10,6 +11,10 @@
 #include "app/gamestate.h"
 
 namespace ninebox {
+
+// No game or answers file comes near this size; a bigger one is refused before it is read,
+// so a huge file cannot stall the window.
+constexpr std::size_t kMaxGridFile = 64 * 1024;
 
 // The answers file beside a game file: the game file's name up to its first "." followed by
 // "ans", or the name followed by ".ans" when it has no ".". Only the file's own name counts,

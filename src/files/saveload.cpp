@@ -42,6 +42,8 @@ void Game::sa_Click() {
     const char* const error = "Error has occurred, name or permissions may be wrong.";
     if (file.outcome == FileChoice::Outcome::failed) return failed(error);
     lastPath_ = file.path;
+    // A name such as "x.ans" is its own answers file: the answers would overwrite the game.
+    if (ansname(file.path) == file.path) return failed(error);
 
     switch (files_.probe(file.path)) {
         case FileSystem::Probe::exists:
@@ -74,7 +76,7 @@ void Game::ent_Click() {
     lastPath_ = file.path;
 
     std::optional<Grid> puzzle;
-    if (auto in = files_.openRead(file.path)) puzzle = readgrid(*in);
+    if (auto in = files_.openRead(file.path, kMaxGridFile)) puzzle = readgrid(*in);
     if (!puzzle || !digitsOnly(*puzzle)) return failed("No file loaded, please try again");
 
     s_.level = 0;
@@ -97,7 +99,7 @@ void Game::ent_Click() {
                     Buttons::ok);
 
     std::optional<Grid> answers;
-    if (auto in = files_.openRead(ansname(file.path))) answers = readgrid(*in);
+    if (auto in = files_.openRead(ansname(file.path), kMaxGridFile)) answers = readgrid(*in);
     // Only answers that solve this very puzzle: an answers file left from another game (a save
     // cut short, two games sharing the name) would give wrong hints and make Remove Wrong
     // Answers erase right digits.

@@ -23,11 +23,11 @@ void require(bool ok, const char* what) {
     __builtin_trap();
 }
 
-// What Load may take from a file: a complete grid of digits 0..9, or nothing.
+// What Load may take from a file: a complete grid of digits 0..9 in at most 64 KiB, or nothing.
 std::optional<Grid> loadable(const std::optional<std::string>& text) {
     std::istringstream in(text.value_or(""));
     const auto grid = readgrid(in);
-    if (!text || !grid) return std::nullopt;
+    if (!text || text->size() > kMaxGridFile || !grid) return std::nullopt;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             if ((*grid)[x][y] < 0 || (*grid)[x][y] > 9) return std::nullopt;

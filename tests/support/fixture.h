@@ -93,9 +93,10 @@ public:
         if (broken.count(path)) return Probe::error;
         return files.count(path) ? Probe::exists : Probe::missing;
     }
-    std::unique_ptr<std::istream> openRead(const std::string& path) override {
+    std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override {
         const auto found = files.find(path);
-        return found == files.end() ? nullptr : std::make_unique<std::istringstream>(found->second);
+        if (found == files.end() || found->second.size() > limit) return nullptr;
+        return std::make_unique<std::istringstream>(found->second);
     }
     bool replace(const std::string& path, const std::string& content) override {
         if (unwritable.count(path) || broken.count(path)) return false;
