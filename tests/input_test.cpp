@@ -48,9 +48,10 @@ struct Board : HeadlessGame {
 
 TEST(MouseCells, ColumnAndRowBoundaries) {
     const std::vector<std::tuple<double, double, int>> presses = {
-        {40, 100, 25},   {39.99, 100, 15}, {20, 180, 19},  {199.99, 199.99, 99}, {200, 100, 11},
-        {19.9, 100, 11}, {100, 19.9, 11},  {100, 200, 11}, {205, 100, 11}};
-    for (const auto& [x, y, selected] : presses)  // map mode: only the selection moves
+        {40, 100, 25},     {39.99, 100, 15},       {20, 180, 19},  {199.99, 199.99, 99}, {200, 100, 11},
+        {19.9, 100, 11},   {100, 19.9, 11},        {100, 200, 11}, {205, 100, 11},       {3e9, 100, 11},
+        {100, -1e300, 11}, {-1.7e308, 1.7e308, 11}};  // far beyond any window
+    for (const auto& [x, y, selected] : presses)      // map mode: only the selection moves
         EXPECT_EQ(Board(kMap).press({{x, y}}).selected(), selected) << x << "," << y;
 }
 

@@ -30,9 +30,11 @@ void Game::Form_MouseDown(MouseButton button, double x, double y) {
         return;
     }
 
-    const int c = static_cast<int>(std::floor(x)) / 20;
-    const int r = static_cast<int>(std::floor(y)) / 20;
-    const bool inGrid = x >= 20 && x < 200 && y >= 20 && y < 200 && c >= 1 && c <= 9 && r >= 1 && r <= 9;
+    // The cell only once the press is known to be on the grid: a position far outside the
+    // window has no int.
+    const bool inGrid = x >= 20 && x < 200 && y >= 20 && y < 200;
+    const int c = inGrid ? static_cast<int>(std::floor(x)) / 20 : 0;
+    const int r = inGrid ? static_cast<int>(std::floor(y)) / 20 : 0;
     const auto select = [&] {
         if (!inGrid) return;
         s_.selx = static_cast<std::int16_t>(c);
