@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include "app/embedded.h"
 #include "app/jpeg.h"
@@ -120,8 +121,50 @@ TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {
     EXPECT_EQ(QApplication::focusWidget(), &form.board()) << "Tab is a key of the board";
 }
 
+// Each key gives its own key-down code (0 where it has none) and then its character: on a
+// US and a French layout only the arrows, Delete and Enter, the keypad's too, give the codes
+// of a move or of Delete (Qt's values for % & ' ( . are those codes).
+TEST(WindowKeys, UsAndFrenchKeysGiveTheirOwnKeyDownCodes) {
+    Form1 form;
+    start(form);
+    std::vector<int> got;  // key-down codes, characters as 1000 + their code
+    QObject::connect(&form.board(), &BoardView::keyDown, [&](int code) { got.push_back(code); });
+    QObject::connect(&form.board(), &BoardView::keyPress, [&](int code) { got.push_back(1000 + code); });
+    const auto shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
+    // key, modifiers, text, key-down code, character (-1: none)
+    const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int, int>> cases = {
+        {Qt::Key_A, {}, "a", 65, 'a'},           {Qt::Key_5, {}, "5", 53, '5'},
+        {Qt::Key_Percent, shift, "%", 0, '%'},   {Qt::Key_Ampersand, shift, "&", 0, '&'},
+        {Qt::Key_Apostrophe, {}, "'", 0, '\''},  {Qt::Key_ParenLeft, shift, "(", 0, '('},
+        {Qt::Key_Period, {}, ".", 190, '.'},     {Qt::Key_QuoteLeft, {}, "`", 0, '`'},
+        {Qt::Key_5, keypad, "5", 101, '5'},      {Qt::Key_Period, keypad, ".", 110, '.'},
+        {Qt::Key_Ampersand, {}, "&", 0, '&'},    {Qt::Key_Eacute, {}, "\u00e9", 0, 0xe9},  // French
+        {Qt::Key_QuoteDbl, {}, "\"", 0, '"'},    {Qt::Key_Minus, {}, "-", 189, '-'},
+        {Qt::Key_Agrave, {}, "\u00e0", 0, 0xe0}, {Qt::Key_1, shift, "1", 49, '1'},
+        {Qt::Key_Ugrave, {}, "\u00f9", 0, 0xf9}, {Qt::Key_Period, shift, ".", 190, '.'},
+        {Qt::Key_NumberSign, {}, "#", 0, '#'},   {Qt::Key_BracketLeft, {}, "[", 0, '['},
+        {Qt::Key_Left, {}, "", 37, -1},          {Qt::Key_Down, keypad, "", 40, -1},
+        {Qt::Key_Delete, {}, "\x7f", 46, -1},    {Qt::Key_Delete, keypad, "\x7f", 46, -1},
+        {Qt::Key_Return, {}, "\r", 13, 13},      {Qt::Key_Enter, keypad, "\r", 13, 13},
+    };
+    for (const auto& [key, modifiers, text, keyDown, character] : cases) {
+        got.clear();
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString::fromUtf8(text));
+        QApplication::sendEvent(&form.board(), &press);
+        std::vector<int> expected{keyDown};
+        if (character >= 0) expected.push_back(1000 + character);
+        EXPECT_EQ(got, expected) << text << " " << key;
+    }
+}
+
+// No title text, yet not an empty title: for that the window system shows the program's name.
+void expectNoTitleText(Form1& form, const char* dialog) {
+    const QString title = form.findChild<QWidget*>(dialog)->windowHandle()->title();
+    EXPECT_TRUE(!title.isEmpty() && title.trimmed().isEmpty()) << dialog << title.toStdString();
+}
+
 // Enter, the keypad's Enter and "Select Using number below" deal the number the text starts
-// with; closing the dialog deals a random game.
+// with; Escape does nothing; closing the dialog deals a random game.
 TEST(GameDialog, TypedNumberDealtByEnterOrTheButtonClosingDealsARandomGame) {
     Form1 form;
     start(form);
@@ -130,7 +173,7 @@ TEST(GameDialog, TypedNumberDealtByEnterOrTheButtonClosingDealsARandomGame) {
         const char* typed;
         Qt::Key key;  // or, without one, Command2 when a game is expected, else close
         const char* dealt;
-    } cases[] = {{"123", Qt::Key_Return, "123"},
+    } cases[] = {{"123\x1b", Qt::Key_Return, "123"},
                  {"7", Qt::Key_Enter, "7"},
                  {"  42abc", {}, "42"},
                  {"55", {}, nullptr}};
@@ -138,6 +181,7 @@ TEST(GameDialog, TypedNumberDealtByEnterOrTheButtonClosingDealsARandomGame) {
         script.then([&](QWidget* dialog) {
             auto* text = dialog->findChild<QLineEdit*>("Text1");
             QTest::keyClicks(text, c.typed);
+            EXPECT_TRUE(dialog->isVisible());
             if (c.key) QTest::keyClick(text, c.key);
             else if (c.dealt) click(dialog, "Command2");
             else dialog->close();
@@ -148,6 +192,7 @@ TEST(GameDialog, TypedNumberDealtByEnterOrTheButtonClosingDealsARandomGame) {
         EXPECT_EQ(caption == std::string("Ninebox1 --Game# ") + (c.dealt ? c.dealt : c.typed),
                   c.dealt != nullptr);
     }
+    expectNoTitleText(form, "Form2");
 }
 
 TEST(AnswersDialog, ButtonsAnswerOneTwoThreeAndClosingAnswersNothing) {
@@ -159,6 +204,7 @@ TEST(AnswersDialog, ButtonsAnswerOneTwoThreeAndClosingAnswersNothing) {
     script.then([](QWidget* dialog) { dialog->close(); });
     for (std::int16_t choice = 1; choice <= 3; ++choice) EXPECT_EQ(form.showAnswersDialog(), choice);
     EXPECT_EQ(form.showAnswersDialog(), std::nullopt);
+    expectNoTitleText(form, "Form5");
 }
 
 // A puzzle typed in edit mode, saved without answers and loaded again; the file dialogs add
@@ -203,7 +249,8 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
 }
 
 // The menu item shows and hides the page with its tick; the page keeps covering the board
-// when the window is resized; a close request only hides it.
+// when the window is resized; a close request only hides it. Once the page hides (an
+// activation hides it too), keys reach the board again, though the page was clicked into.
 TEST(Instructions, MenuItemResizeAndCloseRequest) {
     QApplication::setQuitOnLastWindowClosed(false);
     Form1 form;
@@ -215,13 +262,20 @@ TEST(Instructions, MenuItemResizeAndCloseRequest) {
         if (visible) {
             EXPECT_EQ(page->geometry(), form.board().rect());
             EXPECT_EQ(page->documentTitle().toStdString(), "Ninebox: how to play");
+            QTest::mouseClick(page->viewport(), Qt::LeftButton);
         }
+        EXPECT_EQ(QApplication::focusWidget(), visible ? static_cast<QWidget*>(page) : &form.board());
         return visible;
     };
     trigger(form, "instruc");
     EXPECT_TRUE(shown());
     trigger(form, "instruc");
     EXPECT_FALSE(shown());
+    trigger(form, "instruc");
+    EXPECT_TRUE(shown());
+    form.game().Form_activate();  // keeps the tick
+    EXPECT_EQ(QApplication::focusWidget(), &form.board());
+    trigger(form, "instruc");
     trigger(form, "instruc");
     form.resize(form.width() + 200, form.height() + 150);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.board().width() == 974; }, 5000));

@@ -184,6 +184,7 @@ void Form1::showAbout() {
 void Form1::setInstructionsVisible(bool visible) {
     if (!visible) {
         if (instructions_) instructions_->hide();
+        board_->setFocus();  // a page clicked into would keep it, hidden
         return;
     }
     if (!instructions_) instructions_ = new Instructions(board_);

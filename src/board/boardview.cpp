@@ -85,19 +85,50 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 
 namespace {
 
-// The key codes the game knows; letters and digits keep their own codes.
+// The game's key codes are the virtual-key codes of Windows: letters and digits by their capital and digit,
+// the keypad's digits and signs apart, named keys by their own codes, and ".", ",", "-" and "+" by the codes
+// those keys have on every layout. Qt names other keys by the character they type, which does not tell the
+// key (Shift+5 on one layout, another key's "%" on the next): those give 0. So only the real arrows, Delete
+// and Enter give the codes of a move or of Delete.
 int keyCode(const QKeyEvent& event) {
-    switch (event.key()) {
+    const int qt = event.key();
+    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    if (qt >= Qt::Key_0 && qt <= Qt::Key_9) return keypad ? 96 + qt - Qt::Key_0 : qt;
+    if (qt >= Qt::Key_A && qt <= Qt::Key_Z) return qt;
+    if (qt >= Qt::Key_F1 && qt <= Qt::Key_F24) return 112 + qt - Qt::Key_F1;
+    switch (qt) {
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return 9;
+        case Qt::Key_Clear: return 12;
         case Qt::Key_Return:
         case Qt::Key_Enter: return key::enter;
+        case Qt::Key_Shift: return 16;
+        case Qt::Key_Control: return 17;
+        case Qt::Key_Alt: return 18;
+        case Qt::Key_Pause: return 19;
+        case Qt::Key_CapsLock: return 20;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Space: return 32;
+        case Qt::Key_PageUp: return 33;
+        case Qt::Key_PageDown: return 34;
+        case Qt::Key_End: return 35;
+        case Qt::Key_Home: return 36;
         case Qt::Key_Left: return key::left;
         case Qt::Key_Up: return key::up;
         case Qt::Key_Right: return key::right;
         case Qt::Key_Down: return key::down;
+        case Qt::Key_Insert: return 45;
         case Qt::Key_Delete: return key::del;
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Escape: return 27;
-        default: return event.key() < 0x80 ? event.key() : 0;
+        case Qt::Key_Asterisk: return keypad ? 106 : 0;
+        case Qt::Key_Plus: return keypad ? 107 : 187;
+        case Qt::Key_Minus: return keypad ? 109 : 189;
+        case Qt::Key_Comma: return keypad ? 110 : 188;
+        case Qt::Key_Period: return keypad ? 110 : 190;
+        case Qt::Key_Slash: return keypad ? 111 : 0;
+        case Qt::Key_NumLock: return 144;
+        case Qt::Key_ScrollLock: return 145;
+        default: return 0;
     }
 }
 
@@ -106,8 +137,8 @@ int keyCode(const QKeyEvent& event) {
 // Character keys give the key-down and then the character; arrows and Delete the key-down
 // only; Enter both.
 void BoardView::keyPressEvent(QKeyEvent* event) {
-    Q_EMIT keyDown(keyCode(*event));
     const int code = keyCode(*event);
+    Q_EMIT keyDown(code);
     if (code == key::del || (code >= key::left && code <= key::down)) return;
     const QString text = event->text();
     if (code == key::enter) Q_EMIT keyPress(13);

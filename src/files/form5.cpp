@@ -8,7 +8,8 @@ namespace ninebox {
 
 Form5::Form5(QWidget* parent) : QDialog(parent, kDialogFrame) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QString());
+    // No title text; with an empty title the window system would show the program's name.
+    setWindowTitle(QStringLiteral(" "));
     setFixedSize(twips(4680), twips(3030));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);

@@ -11,7 +11,8 @@ namespace ninebox {
 
 Form2::Form2(Game& game, QWidget* parent) : QDialog(parent, kDialogFrame), game_(game) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString());
+    // No title text; with an empty title the window system would show the program's name.
+    setWindowTitle(QStringLiteral(" "));
     setFixedSize(twips(4320), twips(1680));
     QPalette pale = palette();
     pale.setColor(QPalette::Window, QColor(255, 255, 192));
@@ -57,6 +58,12 @@ void Form2::command1Click() {
 void Form2::command2Click() {
     game_.Form2_Command2_Click(text1_->text().toStdString());
     hide();
+}
+
+// Escape would close the dialog and deal a random game, throwing the typed number away.
+void Form2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) event->accept();
+    else QDialog::keyPressEvent(event);
 }
 
 // Enter in the text box is "Select Using number below"; the key stops here and never
