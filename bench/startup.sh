@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and resident memory of Ninebox, of a bare Qt window and, when installed,
 # of GNOME Sudoku, measured from outside each process under one Xvfb in the same run:
 # from the process start to its window being mapped with its title (for Ninebox, the

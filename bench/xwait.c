@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: GPL-3.0-or-later */
 /* Starts a program and reports, in milliseconds after the start, when its first top-level
  * window with a matching title is mapped on the X server and when that window first shows
  * a frame of its own (some pixel of a block at its centre differs from the bare screen

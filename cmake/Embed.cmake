@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles a file's bytes into a target as ninebox::embedded::<name>, a std::string_view,
 # so the program reads no data file at run time:
 #   ninebox_embed(<target> <name> <file>)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings every target of ours compiles with; a warning is a bug report.
 set(NINEBOX_WARNINGS
     -Wall -Wextra -Wpedantic

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copy Liberation Sans Narrow Bold into the resources. The board font is
 # "Arial Narrow" bold; shipping a metric-compatible face keeps the labels
 # the same width on machines without it (fonts-liberation2 has no Narrow).

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Paint resources/pictures/board.jpg, the background of the board window.
 
 The picture is stretched over the window's drawing area, whose board units

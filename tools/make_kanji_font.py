@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build resources/fonts/mahjongkanji.ttf: the kanji numerals one to nine
 placed on the letters Q W E R T Y U I O, so the board can show a kanji
 digit by drawing a plain ASCII letter in this family.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Texture helpers shared by the picture scripts: value noise, its octaves, and shading
 an image by a texture."""
 from PIL import Image, ImageChops, ImageOps

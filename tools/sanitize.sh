@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the tests with AddressSanitizer and UndefinedBehaviorSanitizer (preset asan, in
 # build-asan) and runs every one of them; any report fails the run. The sanitizer options
 # come from the preset, so ctest --preset asan alone reproduces a failure.

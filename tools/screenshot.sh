@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshot: the real program under Xvfb, in map mode with the score
 # and the clock shown.
 #   tools/screenshot.sh [BUILD_DIR]    (writes resources/desktop/screenshot.png)
