@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Paint resources/pictures/about.jpg, the picture shown by About.
 
 800 x 500. The window puts a small close button over roughly x 712..745,
@@ -171,7 +172,7 @@ def render():
 
     small = font(SANS_FONT, 12.5)
     lines = [
-        "Made with Qt 6.",
+        "Free software under the GNU GPL, version 3 or later. Made with Qt 6.",
         "Kanji numerals derived from Noto Serif CJK, SIL Open Font License 1.1.",
         "Board text in Liberation Sans Narrow (Liberation Fonts licence).",
     ]
