@@ -2,9 +2,9 @@
 // draws nothing, so the figure is the logic's alone.
 #include <benchmark/benchmark.h>
 
-#include "app/game.h"
-#include "files/filesystem.h"
-#include "puzzles/generator.h"
+#include "game/game.h"
+#include "game/filesystem.h"
+#include "rules/generator.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ public:
     void setMenusVisible(bool) override {}
     void setChecked(Item, bool) override {}
     void showGameDialog() override {
-        game->state().gamenum = number;
-        game->state().numchosen = 1;
+        game->state().gameNumber = number;
+        game->state().numberTyped = 1;
     }
     std::optional<std::int16_t> showAnswersDialog() override { return std::nullopt; }
     PrintChoice showPrintDialog() override { return {}; }
@@ -42,7 +42,7 @@ void DealByNumber(benchmark::State& state) {
     game.state().started = 2;
     for (auto _ : state) {
         window.number += 1;
-        game.ng_Click();
+        game.newGame();
         benchmark::DoNotOptimize(game.state().board);
     }
 }

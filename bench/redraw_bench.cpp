@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "app/resources.h"
-#include "board/boardpainter.h"
+#include "window/resources.h"
+#include "window/boardpainter.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void redraw(benchmark::State& run, int width, int height, bool kanji) {
     GameState state;
     state.mode = Mode::map;
     state.kanji = kanji ? 1 : 0;
-    state.checks[static_cast<std::size_t>(Item::sb)] = true;
+    state.checks[static_cast<std::size_t>(Item::showScore)] = true;
     BoardPainter painter(boardPicture());
     QImage image(width, height, QImage::Format_RGB32);
     const int twips = width * 15;

@@ -499,8 +499,8 @@ int generate(const std::string& dir) {
         std::fprintf(stderr, "cannot write into %s\n", dir.c_str());
         return 1;
     }
-    double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("generated in %.1f s\n", secs);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("generated in %.1f s\n", seconds);
     return check(dir);
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs every logic test binary (the ninebox_logic_test ones of tests/CMakeLists.txt: no Qt)
+# Runs every logic test binary (the ninebox_game_test ones of tests/CMakeLists.txt: no Qt)
 # under Valgrind's memcheck, in its own build dir build-valgrind; an error or a leak in any
 # of them fails the run. The Qt tests are left out: Qt and its plug-ins are not ours.
 set -euo pipefail
@@ -9,7 +9,7 @@ if ! command -v valgrind >/dev/null; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends valgrind
 fi
 
-mapfile -t tests < <(sed -n 's/^ *ninebox_logic_test(\([A-Za-z0-9_]*\).*/\1/p' tests/CMakeLists.txt)
+mapfile -t tests < <(sed -n 's/^ *ninebox_game_test(\([A-Za-z0-9_]*\).*/\1/p' tests/CMakeLists.txt)
 ((${#tests[@]})) || { echo "no logic tests found in tests/CMakeLists.txt" >&2; exit 1; }
 
 build=build-valgrind

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <sstream>
 
-#include "files/gridfile.h"
-#include "play/rules.h"
+#include "rules/gridtext.h"
+#include "rules/units.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
@@ -26,7 +26,7 @@ void require(bool ok, const char* what) {
 // What Load may take from a file: a complete grid of digits 0..9 in at most 64 KiB, or nothing.
 std::optional<Grid> loadable(const std::optional<std::string>& text) {
     std::istringstream in(text.value_or(""));
-    const auto grid = readgrid(in);
+    const auto grid = readGrid(in);
     if (!text || text->size() > kMaxGridFile || !grid) return std::nullopt;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
@@ -42,23 +42,23 @@ int run(const std::uint8_t* data, std::size_t size) {
     const auto answers = nul == std::string::npos ? std::nullopt : std::optional(bytes.substr(nul + 1));
 
     std::istringstream in(bytes);  // what Save writes, Load must read back unchanged
-    if (const auto grid = readgrid(in)) {
-        std::istringstream written(writegrid(*grid));
-        require(readgrid(written) == grid, "grid changed when written and read back");
+    if (const auto grid = readGrid(in)) {
+        std::istringstream written(writeGrid(*grid));
+        require(readGrid(written) == grid, "grid changed when written and read back");
     }
 
     HeadlessGame h;  // a game in progress in map mode: an entry by the player, a level, time run
     h.playRecordA();
     h.s().board[1][1] = 7;
-    h.game.sh_Click();
-    h.s().cellsel = 1;  // a cell waiting for a digit
+    h.game.mapMode();
+    h.s().waitingForDigit = 1;  // a cell waiting for a digit
     h.s().level = 2;
-    h.s().secs = 754;
+    h.s().seconds = 754;
     const GameState before = h.s();
     h.files.files["/home/jane.doe/puzzle.sud"] = game;
     if (answers) h.files.files["/home/jane.doe/puzzle.ans"] = *answers;
     h.window.files.push_back({FileChoice::Outcome::chosen, "/home/jane.doe/puzzle.sud"});
-    h.game.ent_Click();
+    h.game.load();
     const GameState& s = h.s();
 
     const auto puzzle = loadable(game), solution = loadable(answers);
@@ -77,17 +77,17 @@ int run(const std::uint8_t* data, std::size_t size) {
     require(h.window.messages == messages[static_cast<std::size_t>(outcome)], "wrong message");
     require((s.mode == Mode::map) == (outcome == 2) && (s.mode == Mode::play) == (outcome < 2), "wrong mode");
     if (!puzzle) {
-        require(s.board == before.board && s.cellmap == before.cellmap && s.answer == before.answer &&
-                    s.level == 2 && s.secs == 754,
+        require(s.board == before.board && s.candidates == before.candidates && s.answer == before.answer &&
+                    s.level == 2 && s.seconds == 754,
                 "refused load changed the game");
         return 0;
     }
     HeadlessGame loaded;  // the file's puzzle and its map
     setPuzzle(loaded.s(), gridText(*puzzle));
-    loaded.game.makemap();
-    require(s.board == loaded.s().board && s.cellmap == loaded.s().cellmap,
+    loaded.game.buildCandidateMap();
+    require(s.board == loaded.s().board && s.candidates == loaded.s().candidates,
             "loaded board, givens or map differ from the file");
-    require(s.level == 0 && s.secs == 0 && s.cellsel == 0,
+    require(s.level == 0 && s.seconds == 0 && s.waitingForDigit == 0,
             "loaded game kept the old level, time or waiting cell");
     require(s.answer == (solves ? *solution : Grid{}), "answers differ from the answers file");
     return outcome;

@@ -20,7 +20,7 @@ std::string gridText(const Grid& grid) {
 void setPuzzle(GameState& state, std::string_view cells) {
     state.board = gridFrom(cells);
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) state.cellmap[x][y][kGiven] = state.board[x][y] > 0 ? 1 : 0;
+        for (int y = 1; y <= 9; ++y) state.candidates[x][y][kGiven] = state.board[x][y] > 0 ? 1 : 0;
 }
 
 bool validSolution(const Grid& g) {
@@ -40,10 +40,10 @@ bool validSolution(const Grid& g) {
 void HeadlessGame::deal(double number) {
     if (s().started == 0) s().started = 2;  // past the first game, so the dialog is asked
     window.gameDialog.push_back([this, number] {
-        s().gamenum = number;
-        s().numchosen = 1;
+        s().gameNumber = number;
+        s().numberTyped = 1;
     });
-    game.ng_Click();
+    game.newGame();
 }
 
 void HeadlessGame::playRecordA() {

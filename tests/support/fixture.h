@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/game.h"
-#include "app/window.h"
-#include "files/filesystem.h"
-#include "puzzles/generator.h"
+#include "game/game.h"
+#include "game/window.h"
+#include "game/filesystem.h"
+#include "rules/generator.h"
 
 namespace ninebox::testing {
 
@@ -50,7 +50,7 @@ public:
     std::string caption = "Ninebox1";
     std::map<Item, bool> checks;
 
-    void paint(const GameState& state) override { ++paints, peeks += state.peek; }
+    void paint(const GameState& state) override { ++paints, peeks += state.showAnswerOnce; }
     void paintClock(const std::string& reading) override { clockReadings.push_back(reading); }
     void setCaption(const std::string& text) override { caption = text; }
     void setMenusVisible(bool visible) override { menusVisible = visible; }

@@ -15,7 +15,7 @@
 #include <deque>
 #include <functional>
 
-#include "app/form1.h"
+#include "window/mainwindow.h"
 
 namespace ninebox::testing {
 
@@ -75,14 +75,14 @@ inline void acknowledge(QWidget* window, const QString& text) {
     box->button(QMessageBox::Ok)->click();
 }
 
-inline void trigger(Form1& form, const char* name) {
+inline void trigger(MainWindow& form, const char* name) {
     QAction* action = form.command(name);
     ASSERT_NE(action, nullptr) << name;
     action->trigger();
 }
 
 // The board window, shown, with its first game dealt.
-inline void start(Form1& form) {
+inline void start(MainWindow& form) {
     form.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.game().state().started == 2; }, 5000));
     QApplication::processEvents();

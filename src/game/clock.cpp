@@ -1,0 +1,25 @@
+#include "game/clock.h"
+
+#include <cstdio>
+
+#include "game/game.h"
+
+namespace ninebox {
+
+std::string clockText(std::int64_t seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds % 3600 / 60), static_cast<long long>(seconds % 60));
+    return text;
+}
+
+void Game::tick() {
+    if (s_.solved != 1) ++s_.seconds;
+    if (s_.checked(Item::showTime)) ui_.paintClock(clockText(s_.seconds));
+}
+
+// Shows or hides the clock from the next tick on; deliberately no redraw, so switching it
+// off from the menu leaves the last reading until the board is next drawn.
+void Game::toggleTime() { toggleCheck(Item::showTime); }
+
+}  // namespace ninebox

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace ninebox {
+
+// "HH:MM:SS", hours growing past two digits when needed (360000 s read 100:00:00).
+std::string clockText(std::int64_t seconds);
+
+}  // namespace ninebox

@@ -1,0 +1,227 @@
+#include "game/filesystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <ctime>
+#include <random>
+#include <sstream>
+#include <vector>
+
+namespace ninebox {
+
+namespace {
+
+// Never waits (a pipe opened so answers at once) and never makes a terminal ours; what was
+// opened is checked afterwards, on the descriptor.
+constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// Only a plain file holds a game: a pipe would wait for a writer, and replacing a device (as
+// root) would swap it for a file.
+bool plainFile(int fd, struct stat& info) { return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode); }
+
+// Up to max bytes from fd into out.
+bool readUpTo(int fd, std::size_t max, std::string& out) {
+    char buffer[16384];
+    while (out.size() < max) {
+        const ssize_t got = ::read(fd, buffer, std::min(sizeof buffer, max - out.size()));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) break;
+        out.append(buffer, static_cast<std::size_t>(got));
+    }
+    return true;
+}
+
+}  // namespace
+
+FileSystem::Probe DiskFileSystem::probe(const std::string& path) {
+    const int fd = ::open(path.c_str(), kReadFlags);
+    if (fd < 0) {
+        if (errno != ENOENT) return Probe::error;
+        // Only a file missing from an existing folder is "missing"; a missing folder is a
+        // wrong name.
+        const std::size_t slash = path.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+        struct stat above {};
+        return ::stat(folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode) ? Probe::missing : Probe::error;
+    }
+    struct stat info {};
+    const bool plain = plainFile(fd, info);
+    ::close(fd);
+    return plain ? Probe::exists : Probe::error;
+}
+
+std::unique_ptr<std::istream> DiskFileSystem::openRead(const std::string& path, std::size_t limit) {
+    const int fd = ::open(path.c_str(), kReadFlags);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    std::string content;
+    // The size is checked again while reading: a file may grow after fstat, or report none.
+    const std::size_t max = std::min(limit, SIZE_MAX - 1) + 1;
+    const bool whole = plainFile(fd, info) && static_cast<std::uintmax_t>(info.st_size) <= limit &&
+                       readUpTo(fd, max, content) && content.size() <= limit;
+    ::close(fd);
+    if (!whole) return nullptr;
+    return std::make_unique<std::istringstream>(std::move(content));
+}
+
+namespace {
+
+bool writeAll(int fd, const std::string& content) {
+    const char* data = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// New files get the usual rw-rw-rw- less the umask; a replaced file keeps its own mode.
+mode_t modeFor(int dir, const std::string& name) {
+    struct stat info {};
+    if (::fstatat(dir, name.c_str(), &info, 0) == 0) return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Temporary names: ".ninebox-" and six letters or digits, short enough beside any file name.
+constexpr char kTempPrefix[] = ".ninebox-";
+constexpr std::size_t kTempPrefixLength = sizeof kTempPrefix - 1, kTempLetters = 6;
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+std::string tempName() {
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::string name = kTempPrefix;
+    for (std::size_t i = 0; i < kTempLetters; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+    return name;
+}
+
+bool isTempName(const char* name) {
+    if (std::strlen(name) != kTempPrefixLength + kTempLetters ||
+        std::strncmp(name, kTempPrefix, kTempPrefixLength) != 0)
+        return false;
+    return std::all_of(name + kTempPrefixLength, name + kTempPrefixLength + kTempLetters,
+                       [](char c) { return c != '\0' && std::strchr(kLetters, c) != nullptr; });
+}
+
+// A save holds a lock on its temporary file from before the file has a name until the file
+// is in place, so a temporary file that can be locked was left by a save that was killed.
+// Where the file system has no locks, only one untouched for an hour counts as left.
+bool abandoned(int fd, const struct stat& info) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    return errno != EWOULDBLOCK && errno != EINTR && std::time(nullptr) - info.st_mtime > 3600;
+}
+
+// Removes the temporary files of ours in the folder that no running save holds.
+void removeAbandoned(int dir) {
+    const int listed = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* const listing = listed < 0 ? nullptr : ::fdopendir(listed);
+    if (!listing) {
+        if (listed >= 0) ::close(listed);
+        return;
+    }
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(listing))
+        if (isTempName(entry->d_name)) names.emplace_back(entry->d_name);
+    ::closedir(listing);
+    for (const std::string& name : names) {
+        const int fd = ::openat(dir, name.c_str(), kReadFlags | O_NOFOLLOW);
+        if (fd < 0) continue;
+        struct stat info {};
+        struct stat named {};
+        // Still the same file under that name, while the lock is held: another save may have
+        // put its own temporary file there meanwhile.
+        if (plainFile(fd, info) && info.st_uid == ::geteuid() && abandoned(fd, info) &&
+            ::fstatat(dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == info.st_dev &&
+            named.st_ino == info.st_ino)
+            ::unlinkat(dir, name.c_str(), 0);
+        ::close(fd);
+    }
+}
+
+// Gives the unnamed file fd the name in dir; errno tells why not.
+bool linkUnnamed(int fd, int dir, const std::string& name) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (::linkat(AT_FDCWD, self.c_str(), dir, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    if (errno != ENOENT) return false;
+    return ::linkat(fd, "", dir, name.c_str(), AT_EMPTY_PATH) == 0;  // no /proc: needs a privilege
+}
+
+// The unnamed file fd under a fresh temporary name in dir, or "".
+std::string linkUnnamedTemp(int fd, int dir) {
+    for (int tries = 0; tries < 100; ++tries) {
+        std::string temp = tempName();
+        if (linkUnnamed(fd, dir, temp)) return temp;
+        if (errno != EEXIST) break;
+    }
+    return {};
+}
+
+// A new, locked, named temporary file in dir (its name in temp), where the file system has no
+// unnamed ones; -1 on failure.
+int createNamedTemp(int dir, std::string& temp) {
+    for (int tries = 0; tries < 100; ++tries) {
+        temp = tempName();
+        const int fd =
+            ::openat(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) break;
+        ::flock(fd, LOCK_EX);
+        // Between its creation and the lock, another save may have taken it for a left one.
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && info.st_nlink > 0) return fd;
+        ::close(fd);
+    }
+    temp.clear();
+    return -1;
+}
+
+bool replaceIn(int dir, const std::string& name, const std::string& content) {
+    const mode_t mode = modeFor(dir, name);
+    std::string temp;  // the temporary file's name, once it has one
+    int fd = ::openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0) ::flock(fd, LOCK_EX);  // before it has a name
+    else fd = createNamedTemp(dir, temp);
+    if (fd < 0) return false;
+    bool done = writeAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    if (done && temp.empty()) {
+        // An unnamed file takes a new name at once; an existing file can only be replaced by
+        // a rename, so the unnamed file goes under a temporary name first.
+        if (linkUnnamed(fd, dir, name)) return ::close(fd), true;
+        done = errno == EEXIST && !(temp = linkUnnamedTemp(fd, dir)).empty();
+    }
+    if (done) done = ::renameat(dir, temp.c_str(), dir, name.c_str()) == 0;
+    if (!done && !temp.empty()) ::unlinkat(dir, temp.c_str(), 0);
+    ::close(fd);
+    return done;
+}
+
+}  // namespace
+
+bool DiskFileSystem::replace(const std::string& path, const std::string& content) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    if (name.empty()) return false;
+    const int dir = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return false;
+    removeAbandoned(dir);
+    const bool done = replaceIn(dir, name, content);
+    ::close(dir);
+    return done;
+}
+
+}  // namespace ninebox

@@ -1,0 +1,109 @@
+#pragma once
+// The game: the state and every command of the board window, named as the window's event
+// handlers. It reaches the screen only through Window, chance only through Generator and
+// files only through FileSystem, so every command runs headless.
+
+#include <functional>
+#include <string>
+
+#include "game/gamestate.h"
+#include "game/window.h"
+
+namespace ninebox {
+
+class Generator;
+class FileSystem;
+
+enum class MouseButton { left = 1, right = 2, other = 4 };
+
+// Key codes of keyDown.
+namespace key {
+constexpr int enter = 13;
+constexpr int left = 37;
+constexpr int up = 38;
+constexpr int right = 39;
+constexpr int down = 40;
+constexpr int del = 46;
+}  // namespace key
+
+class Game {
+public:
+    // timeOfDay: seconds since local midnight, fraction included; seeds random game numbers.
+    Game(Window& window, Generator& generator, FileSystem& files, std::function<double()> timeOfDay);
+
+    GameState& state() { return s_; }
+    const GameState& state() const { return s_; }
+    Generator& generator() { return rng_; }
+
+    // Window life
+    void activated();
+    bool closeRequested();  // true when the program should end
+    void redraw();
+    void tick();
+
+    // Game menu and on-board buttons
+    void newGame();
+    void reset();
+    void playMode();
+    void mapMode();
+    void editMode();
+    void cheat();
+    void checkSolved();
+
+    // Options menu
+    void toggleScore();
+    void toggleTime();
+    void toggleLevelShown();
+    void removeWrongAnswers();
+    void toggleKanji();
+    void toggleInstructions();
+    void about();
+
+    // Level menu
+    void randoc_Click();
+    void easoc_Click();
+    void medoc_Click();
+    void Hardoc_Click();
+
+    // The Vault menu
+    void load();
+    void save();
+    void print();
+
+    // Game dialog: the caption of its random button, and its two buttons.
+    std::string randomCaption() const;
+    void dealRandom();
+    void dealNumber(const std::string& text);
+
+    // Input, in board units (x -70..220, y 0..220).
+    void mousePressed(MouseButton button, double x, double y);
+    void keyDown(int keyCode);
+    void characterTyped(int charCode);
+
+    // Procedures
+    void transform();
+    void countEntries();
+    void buildCandidateMap();
+    bool answersValid() const;
+
+    // The file dialogs start from the path chosen last in either of them.
+    const std::string& lastPath() const { return lastPath_; }
+
+private:
+    void setCheck(Item item, bool on);
+    void toggleCheck(Item item);
+    void setMode(Mode mode);
+    void chooseLevel(Item item, std::int16_t levelChoice);
+    void dealRecord();
+    void titleFromPath(const std::string& path);
+    std::string answersText() const;
+
+    GameState s_;
+    Window& ui_;
+    Generator& rng_;
+    FileSystem& files_;
+    std::function<double()> timeOfDay_;
+    std::string lastPath_;
+};
+
+}  // namespace ninebox

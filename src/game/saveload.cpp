@@ -1,0 +1,110 @@
+#include "game/game.h"
+#include "game/filesystem.h"
+#include "rules/gridtext.h"
+#include "rules/units.h"
+
+namespace ninebox {
+
+namespace {
+
+// Length and tail in characters, not bytes, so a UTF-8 name is never cut inside a letter.
+std::size_t characters(const std::string& text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string lastCharacters(const std::string& text, std::size_t count) {
+    std::size_t at = text.size();
+    while (at > 0 && count > 0) {
+        --at;
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) --count;
+    }
+    return text.substr(at);
+}
+
+}  // namespace
+
+void Game::titleFromPath(const std::string& path) {
+    if (characters(path) > 10) ui_.setCaption("Ninebox1 --" + lastCharacters(path, 9));
+}
+
+void Game::save() {
+    if (const auto choice = ui_.showAnswersDialog()) s_.answersChoice = *choice;
+
+    const auto failed = [this](const char* text) {
+        ui_.message(text, "Sudoku", Buttons::ok);
+        activated();
+    };
+    const FileChoice file = ui_.chooseSaveFile(lastPath_);
+    if (file.outcome == FileChoice::Outcome::cancelled) return failed("cancel selected");
+    const char* const error = "Error has occurred, name or permissions may be wrong.";
+    if (file.outcome == FileChoice::Outcome::failed) return failed(error);
+    lastPath_ = file.path;
+    // A name such as "x.ans" is its own answers file: the answers would overwrite the game.
+    if (answersPath(file.path) == file.path) return failed(error);
+
+    switch (files_.probe(file.path)) {
+        case FileSystem::Probe::exists:
+            if (ui_.message("File already exists, do you wish to overwrite?", "Sudoku", Buttons::yesNo) !=
+                Answer::yes)
+                return failed(error);
+            break;
+        case FileSystem::Probe::missing: break;
+        case FileSystem::Probe::error: return failed(error);
+    }
+    const std::string puzzle = writeGrid(s_.board, [this](int x, int y) { return s_.given(x, y); });
+    if (!files_.replace(file.path, puzzle)) return failed(error);
+    activated();
+    titleFromPath(file.path);
+
+    if (!files_.replace(answersPath(file.path), answersText()))
+        ui_.message("problem creating answers", "problem", Buttons::ok);
+}
+
+// The new puzzle is read aside and taken only when the game file was read completely, so a
+// cancelled or failed load leaves the game as it was.
+void Game::load() {
+    const auto failed = [this](const char* text) {
+        ui_.message(text, "Sudoku", Buttons::ok);
+        activated();
+        playMode();
+    };
+    const FileChoice file = ui_.chooseOpenFile(lastPath_);
+    if (file.outcome != FileChoice::Outcome::chosen) return failed("No file loaded, please try again");
+    lastPath_ = file.path;
+
+    std::optional<Grid> puzzle;
+    if (auto in = files_.openRead(file.path, kMaxGridFile)) puzzle = readGrid(*in);
+    if (!puzzle || !digitsOnly(*puzzle)) return failed("No file loaded, please try again");
+
+    s_.level = 0;
+    s_.board = Grid{};
+    s_.answer = Grid{};
+    s_.candidates = CandidateMap{};
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            s_.board[x][y] = (*puzzle)[x][y];
+            s_.candidates[x][y][kGiven] = (*puzzle)[x][y] > 0 ? 1 : 0;
+        }
+    s_.seconds = 0;
+    s_.waitingForDigit = 0;  // the waiting cell belonged to the old puzzle; it may be a given now
+    buildCandidateMap();       // map mode must not show the old game's map on the new board
+    activated();
+    titleFromPath(file.path);
+    // Loaded all the same, so the player can mend it in edit mode.
+    if (hasClash(*puzzle))
+        ui_.message("This puzzle breaks the rules: a digit appears twice in a row, column or box.", "Sudoku",
+                    Buttons::ok);
+
+    std::optional<Grid> answers;
+    if (auto in = files_.openRead(answersPath(file.path), kMaxGridFile)) answers = readGrid(*in);
+    // Only answers that solve this very puzzle: an answers file left from another game (a save
+    // cut short, two games sharing the name) would give wrong hints and make Remove Wrong
+    // Answers erase right digits.
+    if (!answers || !solves(*answers, *puzzle)) return failed("Note, No answers available for this puzzle.");
+    s_.answer = *answers;
+}
+
+}  // namespace ninebox

@@ -1,0 +1,49 @@
+#include "rules/library.h"
+
+#include <cstdlib>
+
+namespace ninebox {
+
+namespace embedded {
+extern const std::string_view puzzles;
+extern const std::string_view solutions;
+}  // namespace embedded
+
+std::string_view puzzleText() { return embedded::puzzles; }
+std::string_view solutionText() { return embedded::solutions; }
+
+namespace {
+
+// A record is 174 bytes: "L\r\n" then nine lines "d,d,d,d,d,d,d,d,d\r\n". The texts are
+// part of the program and checked by the tests, so the reader trusts the layout.
+constexpr std::size_t kRecordBytes = 3 + 9 * 19;
+
+void readRecords(std::string_view text, Grid BaseRecord::*grid, std::array<BaseRecord, kRecords>& records) {
+    for (std::size_t k = 0; k < kRecords; ++k) {
+        const std::string_view record = text.substr(k * kRecordBytes, kRecordBytes);
+        for (std::size_t r = 1; r <= 9; ++r) {
+            for (std::size_t c = 1; c <= 9; ++c) {
+                const char digit = record[3 + (r - 1) * 19 + (c - 1) * 2];
+                (records[k].*grid)[c][r] = static_cast<std::int16_t>(digit - '0');
+            }
+        }
+    }
+}
+
+std::array<BaseRecord, kRecords> parseLibrary() {
+    std::array<BaseRecord, kRecords> records{};
+    readRecords(puzzleText(), &BaseRecord::puzzle, records);
+    readRecords(solutionText(), &BaseRecord::solution, records);
+    for (std::size_t k = 0; k < kRecords; ++k)
+        records[k].level = static_cast<std::int16_t>(kLevelTable[k] - '0');
+    return records;
+}
+
+}  // namespace
+
+const std::array<BaseRecord, kRecords>& library() {
+    static const std::array<BaseRecord, kRecords> records = parseLibrary();
+    return records;
+}
+
+}  // namespace ninebox

@@ -1,0 +1,32 @@
+#include "window/aboutdialog.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "window/dialogkit.h"
+
+namespace ninebox {
+
+AboutDialog::AboutDialog(QImage picture, QWidget* parent) : QDialog(parent, kDialogFrame), picture_(std::move(picture)) {
+    setObjectName(QStringLiteral("AboutDialog"));
+    setWindowTitle(QStringLiteral("About this Program...."));
+    setFixedSize(twips(11400), twips(5460));
+
+    auto* command1 = place(new QPushButton(QStringLiteral("X"), this), "Command1", 10680, 120, 495, 375);
+    command1->setToolTip(QStringLiteral("close window"));
+    connect(command1, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+// At its natural size from the top-left corner; the window cuts off the rest.
+void AboutDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.drawImage(0, 0, picture_);
+}
+
+void AboutDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hide();
+}
+
+}  // namespace ninebox

@@ -1,0 +1,41 @@
+#pragma once
+// Draws the board window from the game state into its retained image. It keeps what does
+// not change from pass to pass (the background scaled to the image, laid-out texts) and
+// the drawing state a window keeps between passes.
+
+#include <QImage>
+#include <QString>
+
+#include "game/gamestate.h"
+#include "window/canvas.h"
+
+namespace ninebox {
+
+// The picture stretched to size, as every redraw lays it under the board.
+QImage stretchedBackground(const QImage& picture, QSize size);
+
+class BoardPainter {
+public:
+    // An empty picture leaves a black background. stretched: the picture already
+    // stretched to some size, if at hand.
+    explicit BoardPainter(QImage background, QImage stretched = QImage());
+
+    // The picture part of a full redraw: background, level, frame, score, shading, grid,
+    // digits, keypad, selection, candidate marks, hint, waiting cell and button labels.
+    // Font sizes follow the window's outer width in twips; dpi turns points into pixels.
+    void paint(QImage& image, const GameState& state, int outerWidthTwips, int dpi);
+
+    // Wipes the clock's place and the previous reading, and writes this reading there.
+    void paintClock(QImage& image, const QString& reading, int outerWidthTwips, int dpi);
+
+private:
+    const QImage& background(QSize size);
+
+    QImage picture_;
+    QImage scaled_;
+    QRect reading_;  // pixels of the clock reading on show, empty after a full redraw
+    DrawState state_;
+    TextCache text_;
+};
+
+}  // namespace ninebox

@@ -1,0 +1,57 @@
+#pragma once
+// The drawing area of the board window. It keeps the board as a retained image: every
+// redraw paints into the image and paint events only copy it to the screen. Input is
+// passed on in board units (x -70..220, y 0..220 over the whole area).
+
+#include <QImage>
+#include <QWidget>
+#include <optional>
+
+#include "game/game.h"
+#include "window/boardpainter.h"
+
+namespace ninebox {
+
+class BoardView final : public QWidget {
+    Q_OBJECT
+
+public:
+    // background: the picture stretched under the board on every redraw; stretched: the
+    // same already stretched to some size, if at hand.
+    BoardView(const QImage& background, const QImage& stretched, QWidget* parent = nullptr);
+
+    // Paints into the retained image and shows it at once. Until the window is on the
+    // screen, only the latest redraw is kept, and painted when it is first needed.
+    void render(const GameState& state, int outerWidthTwips);
+    void renderClock(const QString& reading, int outerWidthTwips);
+    const QImage& image();
+
+    QPointF toBoard(QPointF pixel) const;
+
+Q_SIGNALS:
+    void pressed(MouseButton button, double x, double y);
+    void keyDown(int keyCode);
+    void keyPress(int charCode);
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    struct Redraw {
+        GameState state;
+        int outerWidthTwips;
+    };
+    void paintPending();
+    void paint(const GameState& state, int outerWidthTwips);
+
+    QImage image_;  // at the screen's device pixel ratio
+    BoardPainter painter_;
+    std::optional<Redraw> pending_;
+};
+
+}  // namespace ninebox

@@ -1,0 +1,17 @@
+#include "window/glyphs.h"
+
+#include "window/canvas.h"
+
+namespace ninebox {
+
+QString numberForm(int n) { return QLatin1Char(' ') + QString::number(n) + QLatin1Char(' '); }
+
+QChar kanjiLetter(int digit) { return QLatin1String("QWERTYUIOP").at(digit - 1); }
+
+void printc(Canvas& canvas, const std::int16_t& digit) {
+    canvas.setFont(Canvas::Font::kanji);
+    canvas.print(QString(kanjiLetter(digit)));
+    canvas.setFont(Canvas::Font::window);
+}
+
+}  // namespace ninebox

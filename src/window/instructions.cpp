@@ -1,0 +1,56 @@
+#include "window/instructions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace ninebox {
+
+namespace {
+const QString kPage = QStringLiteral("readme.htm");
+}
+
+Instructions::Instructions(QWidget* area, QStringList folders)
+    : QTextBrowser(area), folders_(std::move(folders)) {
+    setObjectName(QStringLiteral("WebBrowser1"));
+    hide();
+    area->installEventFilter(this);
+}
+
+QStringList Instructions::pageFolders() {
+    const QString program = QCoreApplication::applicationDirPath();
+    QStringList folders{program, QDir::cleanPath(program + QStringLiteral("/../share/ninebox"))};
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders.append(data + QStringLiteral("/ninebox"));
+    return folders;
+}
+
+void Instructions::showPage() {
+    setGeometry(parentWidget()->rect());
+    show();
+    raise();
+    for (const QString& folder : folders_) {
+        const QFileInfo page(QDir(folder), kPage);
+        if (!page.isFile()) continue;
+        const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
+        // setSource ignores the address it already shows; reload reads the file again.
+        if (source() == url) reload();
+        else setSource(url);
+        return;
+    }
+    QString places;
+    for (const QString& folder : folders_)
+        places += QStringLiteral("<li>") + folder.toHtmlEscaped() + QStringLiteral("</li>");
+    setSource(QUrl());
+    setHtml(QStringLiteral("<h2>Instructions not found</h2><p>The page ") + kPage +
+            QStringLiteral(" was looked for in:</p><ul>") + places + QStringLiteral("</ul>"));
+}
+
+bool Instructions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    return QTextBrowser::eventFilter(watched, event);
+}
+
+}  // namespace ninebox

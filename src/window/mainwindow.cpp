@@ -1,0 +1,258 @@
+#include "window/mainwindow.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPrinter>
+#include <QTime>
+
+#include "window/resources.h"
+#include "window/boardview.h"
+#include "window/printdialog.h"
+#include "window/aboutdialog.h"
+#include "window/answersdialog.h"
+#include "window/instructions.h"
+#include "window/printer.h"
+#include "window/newgamedialog.h"
+
+namespace ninebox {
+
+namespace {
+
+double timeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
+    // Form_Load: the pictures decoded and the fonts registered before anything draws.
+    loadResources();
+    setWindowTitle(QStringLiteral("Ninebox1"));
+    board_ = new BoardView(boardPicture(), boardPictureAtStart(), this);
+    setCentralWidget(board_);
+
+    board_->setMinimumSize(1, 1);
+    resize(kStartArea);
+
+    connect(board_, &BoardView::pressed, this,
+            [this](MouseButton button, double x, double y) { game_.mousePressed(button, x, y); });
+    connect(board_, &BoardView::keyDown, this, [this](int code) { game_.keyDown(code); });
+    connect(board_, &BoardView::keyPress, this, [this](int code) { game_.characterTyped(code); });
+    // The drawing area changes with the window and with the menu bar: redraw to fit.
+    connect(board_, &BoardView::resized, this, [this] {
+        if (shown_) game_.redraw();
+    });
+    board_->setFocus();
+
+    clockTimer_.setInterval(1000);
+    connect(&clockTimer_, &QTimer::timeout, this, [this] { game_.tick(); });
+    clockTimer_.start();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, [this, handler] { (game_.*handler)(); });
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    const auto checkable = [this](QAction* action, Item item) {
+        action->setCheckable(true);
+        // The game owns the mark: a click runs the command, which sets the mark back.
+        action->setChecked(game_.state().checked(item));
+        connect(action, &QAction::triggered, this,
+                [this, action, item] { action->setChecked(game_.state().checked(item)); });
+        checkable_[static_cast<std::size_t>(item)] = action;
+    };
+
+    QMenu* fe = menuBar()->addMenu(QStringLiteral("The Vault"));
+    addCommand(fe, "load", QStringLiteral("Load game"), &Game::load);
+    addCommand(fe, "save", QStringLiteral("Save game"), &Game::save);
+    addCommand(fe, "print", QStringLiteral("Print game"), &Game::print);
+
+    QMenu* gam = menuBar()->addMenu(QStringLiteral("Game"));
+    addCommand(gam, "newGame", QStringLiteral("New game"), &Game::newGame);
+    addCommand(gam, "reset", QStringLiteral("reset"), &Game::reset);
+    checkable(addCommand(gam, "playMode", QStringLiteral("play game"), &Game::playMode), Item::playMode);
+    checkable(addCommand(gam, "mapMode", QStringLiteral("map game"), &Game::mapMode), Item::mapMode);
+    checkable(addCommand(gam, "editMode", QStringLiteral("Enter/edit game"), &Game::editMode), Item::editMode);
+    addCommand(gam, "cheat", QStringLiteral("Cheat"), &Game::cheat);
+    addCommand(gam, "checkSolved", QStringLiteral("won?"), &Game::checkSolved)->setEnabled(false);
+
+    QMenu* opns = menuBar()->addMenu(QStringLiteral("Options"));
+    checkable(addCommand(opns, "toggleScore", QStringLiteral("Show Score"), &Game::toggleScore), Item::showScore);
+    checkable(addCommand(opns, "toggleTime", QStringLiteral("Show Time"), &Game::toggleTime), Item::showTime);
+    checkable(addCommand(opns, "toggleLevelShown", QStringLiteral("Show Difficulty  Level"), &Game::toggleLevelShown),
+              Item::showLevel);
+    addCommand(opns, "removeWrongAnswers", QStringLiteral("Remove Wrong Answers"), &Game::removeWrongAnswers);
+    checkable(addCommand(opns, "toggleKanji", QStringLiteral("Kanji Numbers"), &Game::toggleKanji), Item::kanji);
+    checkable(addCommand(opns, "toggleInstructions", QStringLiteral("Instructions"), &Game::toggleInstructions),
+              Item::instructions);
+    addCommand(opns, "about", QStringLiteral("About"), &Game::about);
+
+    QMenu* solec = menuBar()->addMenu(QStringLiteral("Level"));
+    checkable(addCommand(solec, "randomLevel", QStringLiteral("Random Level"), &Game::randoc_Click), Item::randomLevel);
+    checkable(addCommand(solec, "easyLevel", QStringLiteral("Easy"), &Game::easoc_Click), Item::easy);
+    checkable(addCommand(solec, "mediumLevel", QStringLiteral("Medium"), &Game::medoc_Click), Item::medium);
+    checkable(addCommand(solec, "hardLevel", QStringLiteral("Hard"), &Game::Hardoc_Click), Item::hard);
+
+    fe->menuAction()->setObjectName(QStringLiteral("vaultMenu"));
+    gam->menuAction()->setObjectName(QStringLiteral("gameMenu"));
+    opns->menuAction()->setObjectName(QStringLiteral("optionsMenu"));
+    solec->menuAction()->setObjectName(QStringLiteral("levelMenu"));
+    menus_ = {fe, gam, opns, solec};
+}
+
+int MainWindow::outerWidthTwips() const { return frameGeometry().width() * 1440 / std::max(1, logicalDpiX()); }
+
+void MainWindow::paint(const GameState& state) { board_->render(state, outerWidthTwips()); }
+
+void MainWindow::paintClock(const std::string& reading) { board_->renderClock(q(reading), outerWidthTwips()); }
+
+void MainWindow::setCaption(const std::string& caption) { setWindowTitle(q(caption)); }
+
+void MainWindow::setMenusVisible(bool visible) {
+    if (!menus_[0] && !visible) return;  // not built yet, and hidden at start anyway
+    ensureMenus();
+    if (menuBar()->isVisible() == visible && menus_[0]->menuAction()->isVisible() == visible) return;
+    for (QMenu* menu : menus_) menu->menuAction()->setVisible(visible);
+    menuBar()->setVisible(visible);
+}
+
+void MainWindow::setChecked(Item item, bool on) {
+    // Menus not built yet take their marks from the state when they are.
+    if (menus_[0]) checkable_[static_cast<std::size_t>(item)]->setChecked(on);
+}
+
+QAction* MainWindow::action(Item item) {
+    ensureMenus();
+    return checkable_[static_cast<std::size_t>(item)];
+}
+
+QAction* MainWindow::command(const char* name) {
+    ensureMenus();
+    return findChild<QAction*>(QLatin1String(name));
+}
+
+// The menus start hidden, so they are built once the first game is on the screen (or
+// earlier, the moment anything needs them): start-up does not wait for them.
+void MainWindow::ensureMenus() {
+    if (menus_[0]) return;
+    buildMenus();
+    const bool shown = game_.state().menusShown == 1;
+    for (QMenu* menu : menus_) menu->menuAction()->setVisible(shown);
+    menuBar()->setVisible(shown);
+}
+
+void MainWindow::activateLater() {
+    QTimer::singleShot(0, this, [this] { game_.activated(); });
+}
+
+void MainWindow::showGameDialog() {
+    if (!newGameDialog_) newGameDialog_ = new NewGameDialog(game_, this);
+    newGameDialog_->exec();
+    activateLater();
+}
+
+std::optional<std::int16_t> MainWindow::showAnswersDialog() {
+    if (!answersDialog_) answersDialog_ = new AnswersDialog(this);
+    const auto choice = answersDialog_->choose();
+    activateLater();
+    return choice;
+}
+
+PrintChoice MainWindow::showPrintDialog() {
+    if (!printDialog_) printDialog_ = new PrintDialog(this);
+    const PrintChoice choice = printDialog_->choose();
+    activateLater();
+    return choice;
+}
+
+void MainWindow::showAbout() {
+    if (!aboutDialog_) aboutDialog_ = new AboutDialog(aboutPicture(), this);
+    aboutDialog_->exec();
+    activateLater();
+}
+
+void MainWindow::setInstructionsVisible(bool visible) {
+    if (!visible) {
+        if (instructions_) instructions_->hide();
+        board_->setFocus();  // a page clicked into would keep it, hidden
+        return;
+    }
+    if (!instructions_) instructions_ = new Instructions(board_);
+    instructions_->showPage();
+}
+
+Answer MainWindow::message(const std::string& text, const std::string& title, Buttons buttons) {
+    const auto choice =
+        buttons == Buttons::yesNo
+            ? QMessageBox::question(this, q(title), q(text), QMessageBox::Yes | QMessageBox::No)
+            : QMessageBox::information(this, q(title), q(text), QMessageBox::Ok);
+    activateLater();
+    if (buttons == Buttons::ok) return Answer::ok;
+    return choice == QMessageBox::Yes ? Answer::yes : Answer::no;
+}
+
+namespace {
+
+FileChoice chosen(const QString& path) {
+    if (path.isEmpty()) return {FileChoice::Outcome::cancelled, {}};
+    return {FileChoice::Outcome::chosen, path.toStdString()};
+}
+
+const QString kFilter = QStringLiteral("Sudoku (*.sud)");
+
+}  // namespace
+
+FileChoice MainWindow::chooseOpenFile(const std::string& start) {
+    const QString path = QFileDialog::getOpenFileName(this, QString(), q(start), kFilter);
+    activateLater();
+    return chosen(path);
+}
+
+FileChoice MainWindow::chooseSaveFile(const std::string& start) {
+    const QString path = QFileDialog::getSaveFileName(this, QString(), q(start), kFilter, nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+    activateLater();
+    return chosen(path);
+}
+
+void MainWindow::print(const PrintPage& page) {
+    const std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : choosePrinter(this);
+    if (printer && !printOn(*printer, page)) {
+        const QString file = printer->outputFileName();
+        QMessageBox::warning(this, QStringLiteral("Sudoku"),
+                             file.isEmpty() ? QStringLiteral("The page could not be printed.")
+                                            : QStringLiteral("The PDF could not be written:\n%1").arg(file));
+    }
+    // After the PDF file dialog or the message the board window is activated again; without
+    // them the activation only repeats the print dialog's.
+    activateLater();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    activateLater();
+    // After the first game is drawn and the window system has it.
+    QTimer::singleShot(100, this, [this] {
+        ensureMenus();
+        setWindowIcon(QIcon(QPixmap::fromImage(desktopIcon())));
+    });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (game_.closeRequested()) event->accept();
+    else event->ignore();
+}
+
+}  // namespace ninebox

@@ -1,0 +1,95 @@
+#pragma once
+// The board window: menus, the board view, the clock's timer and every dialog. It forwards
+// events to Game and shows what Game asks for; it holds no game logic of its own.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "game/game.h"
+#include "game/window.h"
+#include "game/filesystem.h"
+#include "rules/generator.h"
+
+class QAction;
+class QMenu;
+class QPrinter;
+
+namespace ninebox {
+
+class BoardView;
+class NewGameDialog;
+class PrintDialog;
+class AboutDialog;
+class AnswersDialog;
+class Instructions;
+
+// Where printed pages go: by default the system's printer (or a PDF file the player names);
+// tests send them to a file of their own.
+using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+
+class MainWindow final : public QMainWindow, public Window {
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    Game& game() { return game_; }
+    BoardView& board() { return *board_; }
+    // A menu command's action by its item or its name ("newGame", "checkSolved", ...).
+    QAction* action(Item item);
+    QAction* command(const char* name);
+
+    // Window
+    void paint(const GameState& state) override;
+    void paintClock(const std::string& reading) override;
+    void setCaption(const std::string& caption) override;
+    void setMenusVisible(bool visible) override;
+    void setChecked(Item item, bool on) override;
+    void showGameDialog() override;
+    std::optional<std::int16_t> showAnswersDialog() override;
+    PrintChoice showPrintDialog() override;
+    void showAbout() override;
+    void setInstructionsVisible(bool visible) override;
+    Answer message(const std::string& text, const std::string& title, Buttons buttons) override;
+    FileChoice chooseOpenFile(const std::string& start) override;
+    FileChoice chooseSaveFile(const std::string& start) override;
+    void print(const PrintPage& page) override;
+
+    void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void ensureMenus();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*handler)());
+    // Our own modal windows hand activation back to the board, as the platform would.
+    void activateLater();
+    int outerWidthTwips() const;
+
+    SplitMixGenerator generator_;
+    DiskFileSystem files_;
+    Game game_;
+    BoardView* board_ = nullptr;
+    std::array<QMenu*, 4> menus_{};
+    std::array<QAction*, static_cast<std::size_t>(Item::count)> checkable_{};
+    QTimer clockTimer_;
+    bool shown_ = false;
+
+    // Dialogs are made on first use and then only hidden, so they keep their state.
+    NewGameDialog* newGameDialog_ = nullptr;
+    PrintDialog* printDialog_ = nullptr;
+    AboutDialog* aboutDialog_ = nullptr;
+    AnswersDialog* answersDialog_ = nullptr;
+    Instructions* instructions_ = nullptr;
+    PrinterSource printerSource_;
+};
+
+}  // namespace ninebox

@@ -1,0 +1,82 @@
+#include "window/newgamedialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "window/dialogkit.h"
+#include "game/game.h"
+
+namespace ninebox {
+
+NewGameDialog::NewGameDialog(Game& game, QWidget* parent) : QDialog(parent, kDialogFrame), game_(game) {
+    setObjectName(QStringLiteral("NewGameDialog"));
+    // No title text; with an empty title the window system would show the program's name.
+    setWindowTitle(QStringLiteral(" "));
+    setFixedSize(twips(4320), twips(1680));
+    QPalette pale = palette();
+    pale.setColor(QPalette::Window, QColor(255, 255, 192));
+    setPalette(pale);
+    setAutoFillBackground(true);
+
+    // Created in tab order.
+    command1_ = place(new WrapButton(QStringLiteral("Select Random"), this), "Command1", 240, 240, 1695, 615);
+    command2_ = place(new WrapButton(QStringLiteral("Select Using number below"), this), "Command2", 2160,
+                      240, 1815, 615);
+    for (WrapButton* button : {command1_, command2_}) {
+        QPalette khaki = button->palette();
+        khaki.setColor(QPalette::Button, QColor(219, 219, 145));
+        button->setPalette(khaki);
+    }
+    text1_ = place(new QLineEdit(QStringLiteral("10000"), this), "Text1", 2160, 960, 1815, 285);
+    text1_->installEventFilter(this);
+    label1_ = place(new QLabel(QStringLiteral("To select a game enter a number from 1 to 1000000"), this),
+                    "Label1", 240, 1320, 4215, 255);
+    fitWidth(label1_);
+
+    connect(command1_, &QPushButton::clicked, this, &NewGameDialog::command1Click);
+    connect(command2_, &QPushButton::clicked, this, &NewGameDialog::command2Click);
+}
+
+void NewGameDialog::activate() {
+    command1_->setText(QString::fromStdString(game_.randomCaption()));
+    text1_->clear();
+    text1_->setFocus();
+}
+
+void NewGameDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    activate();
+}
+
+void NewGameDialog::command1Click() {
+    activate();
+    game_.dealRandom();
+    hide();
+}
+
+void NewGameDialog::command2Click() {
+    game_.dealNumber(text1_->text().toStdString());
+    hide();
+}
+
+// Escape would close the dialog and deal a random game, throwing the typed number away.
+void NewGameDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) event->accept();
+    else QDialog::keyPressEvent(event);
+}
+
+// Enter in the text box is "Select Using number below"; the key stops here and never
+// reaches the dialog's default button.
+bool NewGameDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text1_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            command2Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace ninebox

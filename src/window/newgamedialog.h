@@ -1,0 +1,38 @@
+#pragma once
+// The game dialog: a random game of the chosen level, or a typed game number. It is shown
+// before every new game but the first and is hidden, not destroyed, between games.
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+
+namespace ninebox {
+
+class Game;
+class WrapButton;
+
+class NewGameDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    NewGameDialog(Game& game, QWidget* parent);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void activate();
+    void command1Click();
+    void command2Click();
+
+    Game& game_;
+    WrapButton* command1_;
+    WrapButton* command2_;
+    QLineEdit* text1_;
+    QLabel* label1_;
+};
+
+}  // namespace ninebox

@@ -1,0 +1,108 @@
+#include "window/resources.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <QByteArray>
+#include <QFont>
+#include <QFontDatabase>
+#include <QStringList>
+#include <QThreadPool>
+#include <future>
+#include <string_view>
+
+#include "window/embedded.h"
+#include "window/jpeg.h"
+#include "window/boardpainter.h"
+#include "window/glyphs.h"
+
+namespace ninebox {
+
+namespace {
+
+QByteArray bytes(std::string_view data) {
+    return QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
+}
+
+QStringList registerFont(std::string_view data) {
+    const int id = QFontDatabase::addApplicationFontFromData(bytes(data));
+    return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+}
+
+struct Pictures {
+    QImage board, stretched;
+};
+
+Pictures startUp() {
+    FcInit();  // else the first font reads the configuration, on the main thread
+    Pictures pictures{decodeJpeg(embedded::board), {}};
+    if (!pictures.board.isNull()) pictures.stretched = stretchedBackground(pictures.board, kStartArea);
+    return pictures;
+}
+
+// Used from the main thread only; the start-up thread shares nothing but its result.
+struct Resources {
+    std::future<Pictures> early;
+    bool loaded = false;
+    QImage board, stretched, about;
+    bool kanji = false;
+};
+
+Resources& store() {
+    static Resources resources;
+    return resources;
+}
+
+}  // namespace
+
+void preloadResources() {
+    Resources& r = store();
+    if (r.early.valid() || r.loaded) return;
+    // Stretching uses Qt's thread pool. Made here first, it belongs to this thread, and
+    // this thread is the one Qt takes for the main thread, not the start-up thread.
+    QThreadPool::globalInstance();
+    r.early = std::async(std::launch::async, startUp);
+}
+
+void loadResources() {
+    Resources& r = store();
+    if (r.loaded) return;
+    r.loaded = true;
+    if (r.early.valid()) {
+        Pictures pictures = r.early.get();
+        r.board = std::move(pictures.board);
+        r.stretched = std::move(pictures.stretched);
+    } else {
+        r.board = decodeJpeg(embedded::board);
+    }
+    r.kanji = registerFont(embedded::kanjifont).contains(kKanjiFamily);
+    // The board is laid out for Arial Narrow. A substitute is consulted only when the
+    // family is missing, so a system's own Arial Narrow still wins over the twin we carry,
+    // and nothing has to list every installed font to find out.
+    const QStringList narrow = registerFont(embedded::narrowfont);
+    if (!narrow.isEmpty()) QFont::insertSubstitution(kWindowFamily, narrow.first());
+}
+
+const QImage& boardPicture() {
+    loadResources();
+    return store().board;
+}
+
+const QImage& boardPictureAtStart() {
+    loadResources();
+    return store().stretched;
+}
+
+const QImage& aboutPicture() {
+    QImage& about = store().about;
+    if (about.isNull()) about = decodeJpeg(embedded::about);
+    return about;
+}
+
+QImage desktopIcon() { return QImage::fromData(bytes(embedded::icon), "PNG"); }
+
+bool kanjiFontLoaded() {
+    loadResources();
+    return store().kanji;
+}
+
+}  // namespace ninebox

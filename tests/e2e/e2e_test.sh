@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The real program on a virtual X display, driven from outside with xdotool as a player
+# would: the board on its picture, a typed game number, a digit entered with the mouse, the
+# menu bar, Save with the answers through Qt's file dialog, Load, and the close, after which
+# it must end with status 0 and leave nothing behind. Each step waits for what it needs.
+#   e2e_test.sh PATH/TO/ninebox PATH/TO/wmclose
+set -euo pipefail
+ninebox=$(realpath "$1") wmclose=$(realpath "$2")
+source "$(dirname "$0")/../support/xvfb.sh"
+
+start_xvfb
+start_ninebox
+main='' dialog=''
+started() { running && main=$(window '^Ninebox1 --Game# [0-9]+$') && [[ -n $main ]]; }
+wait_for 20 started || fail "no window captioned 'Ninebox1 --Game# N'"
+caption() { xdotool getwindowname "$main" 2>/dev/null || true; }
+captioned() { running && [[ $(caption) == "$1" ]]; }
+click() { xdotool mousemove "$(px "$1")" "$(py "$2")" click 1; }
+# The program's visible windows other than the board: a dialog or a menu.
+other() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -vx "$main" | head -n1 || true; }
+gone() { running && [[ -z $(other) ]]; }
+# One of the program's dialogs has the keyboard (a menu never takes it), its caption matching.
+has_focus() {
+    running
+    dialog=$(xdotool getwindowfocus 2>/dev/null) && [[ $dialog != "$main" ]] &&
+        xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -qx "$dialog" &&
+        [[ $(xdotool getwindowname "$dialog" 2>/dev/null) =~ $1 ]]
+}
+await() { wait_for 30 has_focus "$1" || fail "no $2 showed with the keyboard"; }
+# A rectangle of the screen in board units; the per cent of its pixels near a colour.
+grab() {
+    local x=$(px "$1") y=$(py "$2")
+    timeout 20 import -window root -crop "$(($(px "$3") - x))x$(($(py "$4") - y))+$x+$y" -depth 8 "rgb:$work/$5.rgb"
+}
+share() {
+    od -An -v -tu1 -w3 "$work/$1.rgb" | awk -v r="$2" -v g="$3" -v b="$4" 'function abs(v) { return v < 0 ? -v : v }
+        { n++; if (abs($1 - r) + abs($2 - g) + abs($3 - b) < 60) k++ } END { print n ? int(100 * k / n) : 0 }'
+}
+grab_cell() { grab $((20 * $1 + 3)) $((20 * $2 + 3)) $((20 * $1 + 17)) $((20 * $2 + 17)) cell; }
+
+# The board on the picture's slabs: the yellow frame, a lavender slab of the left panel, the
+# white top-left box and the pale yellow top-middle box.
+frame() { shot && [[ $(pixel "$(px 15)" "$(py 110)") == "255 255 0" ]]; }
+wait_for 20 frame || fail "no yellow frame"
+read -r r g b <<<"$(pixel "$(px -62)" "$(py 14)")"
+((r > 170 && r < 235 && g > 170 && g < 235 && b > r && b > g)) || fail "no lavender slab: $r $g $b"
+[[ $(pixel "$(px 42)" "$(py 38)") == "255 255 255" ]] || fail "the top-left box is not white"
+[[ $(pixel "$(px 82)" "$(py 38)") == "255 255 200" ]] || fail "the top-middle box is not pale yellow"
+top_left=$(pixel 3 3)
+echo "started: $(caption)"
+
+# A game number typed into the game dialog, then Enter.
+deal() {
+    await "" "game dialog"
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    wait_for 20 captioned "Ninebox1 --Game# $1" || fail "caption '$(caption)' after dealing game $1"
+    wait_for 20 gone || fail "the game dialog stayed"
+}
+click -45 15  # "New"
+deal 4711
+
+# The first cell that turns black when clicked is open (a given only takes the grey
+# selection); keypad 5 puts a blue 5 there.
+waiting=0
+decided() {
+    grab_cell "$1" "$2"
+    waiting=$(($(share cell 0 0 0) >= 60))
+    ((waiting || ($(share cell 200 200 200) >= 30 && $(share cell 0 0 0) >= 1)))
+}
+for r in {1..9}; do
+    for c in {1..9}; do
+        click $((20 * c + 10)) $((20 * r + 10))
+        wait_for 10 decided "$c" "$r" || fail "cell ($c, $r) neither waits nor shows the selection"
+        ((waiting)) && break 2
+    done
+done
+((waiting)) || fail "no open cell"
+click -32 172  # keypad 5
+entered() { grab_cell "$c" "$r" && (($(share cell 0 0 255) >= 3 && $(share cell 0 0 0) < 30)); }
+wait_for 10 entered || fail "no blue digit in cell ($c, $r)"
+echo "entered 5 in cell ($c, $r)"
+
+# The corner click shows the menu bar over the board's top-left corner; the menus then open
+# with a click on the first and are driven by keys.
+bar_shown() { shot && [[ $(pixel 3 3) != "$top_left" ]]; }
+xdotool mousemove 770 490 click 1
+wait_for 20 bar_shown || fail "the corner click showed no menu bar"
+opened() { running && [[ -n $(other) ]]; }
+menu() {
+    xdotool mousemove 30 9 click 1
+    wait_for 20 opened || fail "the menu did not open"
+    xdotool key "$@" Return
+}
+pick_file() {
+    await "^$1\$" "file dialog '$1'"
+    xdotool key ctrl+a
+    xdotool type --delay 10 "$2"
+    xdotool key Return
+}
+
+# Save with "Create Answers from Existing Answers" (at 64, 152, 209 x 33 in its dialog) into
+# the test's own folder.
+save() {
+    menu Down Down  # The Vault > Save game
+    await "" "answers dialog"
+    xdotool mousemove --window "$dialog" 168 168 click 1
+    pick_file "Save As" "$1"
+    saved() { running && [[ $(stat -c %s "$1" 2>/dev/null) == 171 && $(stat -c %s "${1%.sud}.ans" 2>/dev/null) == 171 ]]; }
+    wait_for 20 saved "$1" || fail "no 171-byte game and answers files: $(ls -l "$work/games")"
+    wait_for 20 captioned "Ninebox1 --${1: -9}" || fail "caption '$(caption)' after Save"
+    wait_for 10 gone || fail "a window stayed after Save"
+}
+mkdir "$work/games"
+game_file=$work/games/puzzle.sud answers_file=$work/games/puzzle.ans
+save "$game_file"
+
+# Nine lines of nine digits, CR LF; the answers a solution that keeps every given; the
+# player's entry not among the givens.
+verdict=$(awk -v c="$c" -v r="$r" '
+    FNR == 1 { f++ }
+    { lines[f]++; bad = bad || $0 !~ /^[0-9],[0-9],[0-9],[0-9],[0-9],[0-9],[0-9],[0-9],[0-9]\r$/ }
+    { for (i = 1; i <= 9; i++) v[f, FNR, i] = substr($0, 2 * i - 1, 1) + 0 }
+    f == 2 {
+        for (i = 1; i <= 9; i++) {
+            d = v[2, FNR, i]
+            row[FNR, d]++; col[i, d]++; box[3 * int((FNR - 1) / 3) + int((i - 1) / 3) + 1, d]++
+        }
+    }
+    END {
+        if (bad || lines[1] != 9 || lines[2] != 9) { print "not nine lines of nine digits each"; exit }
+        for (u = 1; u <= 9; u++)
+            for (d = 1; d <= 9; d++)
+                if (row[u, d] != 1 || col[u, d] != 1 || box[u, d] != 1) { print "answers: unit " u " lacks " d; exit }
+        for (y = 1; y <= 9; y++)
+            for (x = 1; x <= 9; x++)
+                if (v[1, y, x] && v[1, y, x] != v[2, y, x]) { print "given " x "," y " disagrees"; exit }
+        print v[1, r, c] ? "the entry was saved as a given" : "ok"
+    }' "$game_file" "$answers_file")
+[[ $verdict == ok ]] || fail "saved files: $verdict"
+echo "saved: $(caption)"
+
+# Another game, then Load: saved again, the loaded game gives the same two files.
+menu Right  # Game > New game
+deal 5
+menu Down  # The Vault > Load game
+pick_file "Open" "$game_file"
+wait_for 20 captioned "Ninebox1 --${game_file: -9}" || fail "caption '$(caption)' after Load"
+wait_for 10 gone || fail "a window stayed after Load (no answers?)"
+save "$work/games/again.sud"
+cmp "$game_file" "$work/games/again.sud" && cmp "$answers_file" "$work/games/again.ans" || fail "the loaded game differs"
+echo "loaded and saved again: $(caption)"
+
+close_ninebox "$main"
+echo "ok"

@@ -1,0 +1,288 @@
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <tuple>
+
+#include "rules/gridtext.h"
+#include "game/levels.h"
+#include "support/fixture.h"
+
+using namespace ninebox;
+using namespace ninebox::testing;
+
+namespace {
+
+// Record A's solution as a game file holds it: field 1 is 7, field 81 is 2.
+const std::string kAnswers =
+    "7,3,5,4,8,2,1,6,9\r\n4,1,8,9,6,5,7,2,3\r\n6,2,9,7,1,3,4,5,8\r\n"
+    "9,8,1,3,7,6,2,4,5\r\n3,5,4,1,2,9,6,8,7\r\n2,7,6,8,5,4,9,3,1\r\n"
+    "8,6,2,5,9,7,3,1,4\r\n1,4,7,2,3,8,5,9,6\r\n5,9,3,6,4,1,8,7,2\r\n";
+const std::string kGame = writeGrid(gridFrom(kRecordA));
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+std::optional<Grid> read(const std::string& text) {
+    std::istringstream in(text);
+    return readGrid(in);
+}
+
+using Files = std::map<std::string, std::string>;
+using Shown = std::vector<std::string>;
+const std::string kQuestion = "Sudoku|File already exists, do you wish to overwrite?";
+const std::string kError = "Sudoku|Error has occurred, name or permissions may be wrong.";
+const std::string kNoFile = "Sudoku|No file loaded, please try again";
+const std::string kNoAnswers = "Sudoku|Note, No answers available for this puzzle.";
+const FileChoice kCancelled{FileChoice::Outcome::cancelled, ""}, kFailed{FileChoice::Outcome::failed, ""};
+FileChoice chosen(const std::string& path) { return {FileChoice::Outcome::chosen, path}; }
+
+// Record A with the player's right digit in (1, 1), in map mode, at level 2 after 99 s.
+struct Played : HeadlessGame {
+    Played() {
+        playRecordA();
+        s().board[1][1] = 7;
+        game.mapMode();
+        s().level = 2;
+        s().seconds = 99;
+    }
+    void save(std::optional<std::int16_t> choice, const FileChoice& file) {
+        window.answersDialog.push_back(choice);
+        window.files.push_back(file);
+        game.save();
+    }
+    void load(const FileChoice& file) {
+        window.files.push_back(file);
+        game.load();
+    }
+};
+
+}  // namespace
+
+TEST(gridfile, AnsnameTakesTheFirstDotOfTheFileNameNotOfItsFolder) {
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"/g/hard1.sud", "/g/hard1.ans"},   {"hard1.sud", "hard1.ans"},     {"/g/hard1", "/g/hard1.ans"},
+        {"/j.doe/h1.sud", "/j.doe/h1.ans"}, {"/j.doe/h1", "/j.doe/h1.ans"}, {"/g/hard.1.sud", "/g/hard.ans"}};
+    for (const auto& [path, ans] : names) EXPECT_EQ(answersPath(path), ans) << path;
+}
+
+TEST(gridfile, WritegridNineCommaLinesEachEndedByCrLf) {
+    EXPECT_EQ(writeGrid(gridFrom(kRecordASolution)), kAnswers);
+    EXPECT_EQ(kAnswers.size(), 171u);
+}
+
+TEST(gridfile, ReadgridAcceptsAnyLayoutThatKeepsTheOrder) {
+    for (const auto& text :
+         {kAnswers, replaced(kAnswers, "\r\n", "\n"), replaced(kAnswers, "\r\n", "\r"),
+          replaced(kAnswers, ",", "\r\n"), replaced(kAnswers, "\r\n", ","),
+          replaced(replaced(kAnswers, ",", " ,\t "), "\r\n", " \r\n  "),
+          replaced(kAnswers, "\r\n", "\r\n\r\n"), kAnswers.substr(0, 169),
+          kAnswers + "1,2,3,x,y\r\nmore text\r\n", kAnswers.substr(0, 169) + ",not a number"}) {
+        const auto grid = read(text);
+        EXPECT_EQ(grid ? gridText(*grid) : "", kRecordASolution) << text;
+    }
+}
+
+// A field is a number rounded half to even, first or last; no number, one beyond 16 bits or
+// over 64 characters fails the read, and so does a short text.
+TEST(gridfile, ReadgridTakesEachFieldAsA16BitNumberOrFails) {
+    const std::optional<int> no;
+    const std::string digits64 = std::string(63, '0') + "7", digits65 = "0" + digits64;
+    const std::vector<std::pair<std::string, std::optional<int>>> fields = {
+        {"2.5", 2},         {"3.5", 4},           {"-0.5", 0},     {"2.51", 3},    {"-2.5", -2},  {"1e1", 10},
+        {"2.5E+1", 25},     {"15e-1", 2},         {".5", 0},       {"7.", 7},      {"+7", 7},     {"-3", -3},
+        {"32767.4", 32767}, {"-32768.5", -32768}, {digits64, 7},   {digits65, no}, {"x", no},     {"1 2", no},
+        {"", no},           {"1e", no},           {"--1", no},     {"0x1", no},    {"1.2.3", no}, {".", no},
+        {"32768", no},      {"-32769", no},       {"32767.5", no}, {"1e5", no},    {"1e400", no}, {"nan", no},
+        {"inf", no}};
+    for (const auto& [field, value] : fields) {
+        for (const std::size_t at : {0, 168}) {
+            const auto grid = read(std::string(kAnswers).replace(at, 1, field));
+            const int cell = at ? 9 : 1;
+            EXPECT_EQ(grid ? std::optional<int>((*grid)[cell][cell]) : no, value) << field << " at " << at;
+        }
+    }
+    for (const std::size_t cut : {0, 80, 167, 168}) EXPECT_FALSE(read(kAnswers.substr(0, cut))) << cut;
+}
+
+// The decimal point is a point in every locale (the window adopts the user's), in files and
+// typed game numbers alike. A locale with a decimal comma is built when none is installed.
+TEST(gridfile, ReadgridDecimalPointDoesNotFollowTheLocale) {
+    const std::string dir = ::testing::TempDir() + "ninebox-locale";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") &&
+        std::system(
+            ("mkdir -p " + dir + " && localedef -i de_DE -f UTF-8 " + dir + "/de_DE.UTF-8").c_str()) == 0)
+        ::setenv("LOCPATH", dir.c_str(), 1);
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no locale with a decimal comma";
+    const auto grid = read(std::string(kAnswers).replace(0, 1, "3.5")),
+               exponent = read("1.5e1" + kAnswers.substr(1));
+    const double typed = readNumber("12.5");
+    std::setlocale(LC_NUMERIC, "C");
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(grid ? (*grid)[1][1] * 100 + (*exponent)[1][1] : 0, 415);
+    EXPECT_EQ(typed, 12.5);
+}
+
+// Each way a save goes (the answers choice 3 made first, then the file dialog): the messages,
+// the files after it (the player's entry saved as 0), the caption and one redraw.
+TEST(saveload, SaveMessagesAndWhatIsWritten) {
+    const std::string sud = "/j.doe/hard1.sud", ans = "/j.doe/hard1.ans";  // a dotted folder
+    const Files old = {{sud, "old game"}, {ans, "old answers"}}, both = {{sud, kGame}, {ans, kAnswers}};
+    const std::vector<std::tuple<FileChoice, Files, std::string, std::string, Answer, Shown, Files>> cases = {
+        // chosen, files before, a missing folder, an unwritable file, overwrite?, messages, files after
+        {chosen(sud), {}, "", "", Answer::no, {}, both},
+        {chosen(sud), old, "", "", Answer::yes, {kQuestion}, both},
+        {chosen(sud), old, "", "", Answer::no, {kQuestion, kError}, old},
+        {kCancelled, old, "", "", Answer::no, {"Sudoku|cancel selected"}, old},
+        {kFailed, old, "", "", Answer::no, {kError}, old},
+        {chosen("/none/hard1.sud"), {}, "/none/hard1.sud", "", Answer::no, {kError}, {}},
+        {chosen(sud), {}, "", sud, Answer::no, {kError}, {}},
+        {chosen(sud), {}, "", ans, Answer::no, {"problem|problem creating answers"}, {{sud, kGame}}},
+        {chosen(ans), old, "", "", Answer::yes, {kError}, old}};  // its own answers file
+    for (const auto& [file, before, broken, unwritable, reply, messages, after] : cases) {
+        Played h;
+        h.files.files = before;
+        h.files.broken = {broken};
+        h.files.unwritable = {unwritable};
+        h.window.answers.push_back(reply);
+        const int paints = h.window.paints;
+        h.save(3, file);
+        EXPECT_EQ(h.window.messages, messages) << file.path;
+        EXPECT_EQ(h.files.files, after) << file.path;
+        EXPECT_EQ(h.s().answersChoice, 3);
+        EXPECT_EQ(h.window.paints, paints + 1);
+        EXPECT_EQ(h.window.caption, after.count(sud) && after != old ? "Ninebox1 --hard1.sud" : "Ninebox1");
+    }
+}
+
+// Saved with each answers choice and loaded back: the givens, and the answers the choice
+// promises (an empty answers file gives none). A closed dialog repeats the last choice.
+TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
+    enum Board { givens, solved, allButOne };
+    const std::vector<std::tuple<std::int16_t, std::optional<std::int16_t>, Board, bool, bool>> rows = {
+        // earlier choice, choice, board, answers known, answers saved
+        {0, 1, solved, true, false},          {0, 2, solved, false, true},
+        {0, 2, allButOne, true, false},       {0, 3, givens, true, true},
+        {0, 3, solved, false, false},         {0, std::nullopt, solved, true, false},
+        {3, std::nullopt, givens, true, true}};
+    for (const auto& [earlier, choice, board, known, saved] : rows) {
+        Played h;
+        h.s().board = board == givens ? gridFrom(kRecordA) : h.s().answer;
+        h.s().board[1][1] = board == allButOne ? 0 : h.s().board[1][1];
+        if (!known) h.s().answer = Grid{};
+        h.s().answersChoice = earlier;
+        h.save(choice, chosen("/g/rt.sud"));
+        h.deal(8);
+        h.load(chosen("/g/rt.sud"));
+        const std::string row = std::to_string(choice.value_or(-earlier)) + " " + std::to_string(board);
+        EXPECT_EQ(h.files.files["/g/rt.sud"], kGame) << row;
+        EXPECT_EQ(h.window.messages, saved ? Shown{} : Shown{kNoAnswers}) << row;
+        EXPECT_EQ(h.s().answer, saved ? gridFrom(kRecordASolution) : Grid{}) << row;
+        EXPECT_EQ(h.window.fileDialogStarts, (Shown{"", "/g/rt.sud"}));  // from the path chosen last
+    }
+}
+
+// A cancelled or failed dialog, a file that is not there or one over 64 KiB leaves the game
+// exactly as it was. (What a game file may hold: the Load fuzzer's seeds.)
+TEST(saveload, LoadFailedGameFileLeavesTheGameAsItWas) {
+    for (const FileChoice& file : {kCancelled, kFailed, chosen("/g/none.sud"), chosen("/g/big.sud")}) {
+        Played h;
+        h.files.files["/g/big.sud"] = kGame + std::string(kMaxGridFile - kGame.size() + 1, '\n');
+        const GameState before = h.s();
+        h.load(file);
+        EXPECT_EQ(h.window.messages, Shown{kNoFile}) << file.path;
+        EXPECT_TRUE(h.s().board == before.board && h.s().candidates == before.candidates) << file.path;
+        EXPECT_TRUE(h.s().answer == before.answer && h.s().level == 2 && h.s().seconds == 99) << file.path;
+        EXPECT_EQ(h.s().mode, Mode::play) << file.path;
+    }
+}
+
+// Answers are taken only when they solve the puzzle loaded, not another puzzle's nor a broken
+// grid; clashing givens load with one warning. Every load ends a waiting entry and rebuilds
+// the map for the new board, so map mode shows it at once.
+TEST(saveload, LoadChecksAnswersAndGivensAndRebuildsTheMap) {
+    const std::string clash =
+        "Sudoku|This puzzle breaks the rules: a digit appears twice in a row, column or box.";
+    std::string other = kAnswers, broken = kAnswers, clashing = kGame;
+    for (char& c : other) c = c == '1' ? '2' : c == '2' ? '1' : c;  // another puzzle's solution
+    std::swap(broken[0], broken[4]);  // the givens agree, columns 1 and 3 are not whole
+    clashing[0] = '3';                // a second 3 in row 1
+    for (const auto& [game, answers, messages] : std::vector<std::tuple<std::string, std::string, Shown>>{
+             {kGame, kAnswers, {}},
+             {kGame, other, {kNoAnswers}},
+             {kGame, broken, {kNoAnswers}},
+             {clashing, kAnswers, {clash, kNoAnswers}}}) {
+        Played h;  // in map mode
+        h.s().waitingForDigit = 1;
+        h.files.files = {{"/g/x.sud", game}, {"/g/x.ans", answers}};
+        h.load(chosen("/g/x.sud"));
+        HeadlessGame fresh;
+        setPuzzle(fresh.s(), gridText(*read(game)));
+        fresh.game.buildCandidateMap();
+        const bool taken = messages.empty();
+        EXPECT_EQ(h.window.messages, messages) << game << answers;
+        EXPECT_EQ(h.s().answer, taken ? gridFrom(kRecordASolution) : Grid{}) << game << answers;
+        EXPECT_EQ(h.s().mode, taken ? Mode::map : Mode::play) << game << answers;
+        EXPECT_TRUE(h.s().candidates == fresh.s().candidates && h.s().waitingForDigit == 0) << game << answers;
+    }
+}
+
+// Never cut inside a letter: the count is in characters.
+TEST(saveload, LoadTitleShowsTheLastNineCharactersOfPathsLongerThanTen) {
+    for (const auto& [path, caption] : std::vector<std::pair<std::string, std::string>>{
+             {"/g/b123.sud", "Ninebox1 --/b123.sud"},
+             {"/g/abc.sud", "Ninebox1"},
+             {"/\u00e4/bcd.sud", "Ninebox1"},
+             {"/tmp/\u00e4\u00f6\u00fc.sud", "Ninebox1 --p/\u00e4\u00f6\u00fc.sud"}}) {
+        Played h;
+        h.files.files[path] = kGame;
+        h.load(chosen(path));
+        EXPECT_EQ(h.window.caption, caption) << path;
+    }
+}
+
+#include <fstream>
+
+#include "rules/puzzletext.h"
+
+// Pasted or loaded puzzles: the compact form in each layout it may take, its near misses, and
+// every grid text of the Load seeds reading as the grid reader reads it.
+TEST(PuzzleText, ReadsTheCompactFormAndGridTextsAsBefore) {
+    const std::string a = kRecordA, dots = replaced(a, "0", ".");
+    std::string nine;
+    for (std::size_t row = 0; row < 9; ++row) nine += dots.substr(row * 9, 9) + "\n";
+    const std::string crlf = replaced(nine, "\n", "\r\n");
+    const auto check = [](const std::string& text, const std::optional<Grid>& expected) {
+        std::istringstream in(text);
+        EXPECT_EQ(readPuzzleText(text), expected) << text;
+        EXPECT_EQ(readPuzzleText(in), expected) << text;
+    };
+    for (const std::string& text : {a, dots + "\n", nine, "\xEF\xBB\xBF" + crlf.substr(0, crlf.size() - 2),
+                                    "\r\n" + replaced(crlf, "\r\n", " \r\n\t\r\n")})
+        check(text, gridFrom(a));
+    for (const std::string& text :
+         {a.substr(1), a + "0", a + "\n" + a, replaced(a, "3", "x"), a.substr(0, 40) + "," + a.substr(40),
+          a.substr(0, 40) + " " + a.substr(40),
+          nine.substr(0, 8) + "\n" + nine.substr(8, 1) + nine.substr(10)})
+        check(text, std::nullopt);
+    int grids = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(NINEBOX_FUZZ_CORPUS)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        const std::string game = bytes.substr(0, bytes.find('\0'));
+        grids += read(game).has_value();
+        check(game, read(game));
+    }
+    EXPECT_GE(grids, 5);
+}
+
+// Copy writes the givens only, '.' for every other cell, and Paste reads them back.
+TEST(PuzzleText, WritesTheGivensAsOneLineThatReadsBack) {
+    const Grid givens = gridFrom(kRecordA), board = gridFrom(kRecordASolution);
+    const std::string line = writeCompactGrid(board, [&](int x, int y) { return givens[x][y] > 0; });
+    EXPECT_EQ(line, replaced(kRecordA, "0", "."));
+    EXPECT_EQ(readPuzzleText(line), givens);
+}

@@ -1,0 +1,212 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <thread>
+
+#include "game/filesystem.h"
+#include "rules/gridtext.h"
+#include "support/fixture.h"
+
+using namespace ninebox;
+using namespace ninebox::testing;
+namespace stdfs = std::filesystem;
+
+namespace {
+
+using Shown = std::vector<std::string>;
+const std::string kError = "Sudoku|Error has occurred, name or permissions may be wrong.";
+const std::string kQuestion = "Sudoku|File already exists, do you wish to overwrite?";
+const std::string kNoFile = "Sudoku|No file loaded, please try again";
+const std::string kNoAnswers = "Sudoku|Note, No answers available for this puzzle.";
+const std::string kGame = writeGrid(gridFrom(kRecordA)), kAnswers = writeGrid(gridFrom(kRecordASolution));
+
+// Runs body in a child process that cannot hang for more than ten seconds and whose files
+// cannot grow past limit bytes (as root, permission bits stop no write).
+bool inChild(rlim_t limit, const std::function<bool()>& body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const rlimit cap{limit, limit};
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+        ::alarm(10);
+        ::_exit(::setrlimit(RLIMIT_FSIZE, &cap) == 0 && body() ? 0 : 1);
+    }
+    int status = -1;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A fresh folder of the test's own under /tmp, removed afterwards, and the game on the real
+// disk with record A and its answers.
+class filesystem : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char name[] = "/tmp/ninebox-files-XXXXXX";
+        ASSERT_NE(::mkdtemp(name), nullptr);
+        dir_ = name;
+    }
+    void TearDown() override { stdfs::remove_all(dir_); }
+    std::string at(const std::string& name) const { return dir_ + "/" + name; }
+    void put(const std::string& name, const std::string& bytes) const { std::ofstream(at(name)) << bytes; }
+    std::string bytes(const std::string& name) const {
+        std::ifstream in(at(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::set<std::string> entries(const std::string& folder = "") const {
+        std::set<std::string> names;
+        for (const auto& entry : stdfs::directory_iterator(at(folder))) names.insert(entry.path().filename());
+        return names;
+    }
+    // Save (answers choice 3) or Load of the named file over record A; the messages shown.
+    Shown run(void (Game::*command)(), const std::string& name, Answer reply = Answer::no) {
+        HeadlessGame h(0, &files_);
+        h.playRecordA();
+        h.window.answersDialog.push_back(3);
+        h.window.files.push_back({FileChoice::Outcome::chosen, at(name)});
+        h.window.answers.push_back(reply);
+        (h.game.*command)();
+        board_ = h.s().board;
+        return h.window.messages;
+    }
+
+    std::string dir_;
+    DiskFileSystem files_;
+    Grid board_{};
+};
+
+}  // namespace
+
+// Only a plain file is a game file: opening a pipe would wait for a writer, and replacing a
+// device (as root) would swap it for a file. A missing folder is a wrong name, not a missing file.
+TEST_F(filesystem, OnlyPlainFilesInExistingFoldersAreGameFiles) {
+    put("game.sud", "x");
+    put("empty.sud", "");
+    stdfs::create_directory(at("sub"));
+    ASSERT_EQ(::mkfifo(at("pipe.sud").c_str(), 0600), 0);
+    using P = FileSystem::Probe;
+    const std::vector<std::pair<std::string, P>> probes = {
+        {at("game.sud"), P::exists}, {at("empty.sud"), P::exists},     {at("none.sud"), P::missing},
+        {at("sub"), P::error},       {at("nofolder/x.sud"), P::error}, {at("game.sud/x.sud"), P::error},
+        {at("pipe.sud"), P::error},  {"/dev/null", P::error}};
+    EXPECT_TRUE(inChild(RLIM_INFINITY, [&] {
+        return std::all_of(probes.begin(), probes.end(),
+                           [&](const auto& p) { return files_.probe(p.first) == p.second; }) &&
+               !files_.openRead(at("pipe.sud"), kMaxGridFile) &&
+               !files_.openRead("/dev/zero", kMaxGridFile) && !files_.openRead(at("sub"), kMaxGridFile);
+    }));
+}
+
+// The file checked is the file opened: a pipe swapped in for a game file at any moment is
+// refused at once by Save's probe and by Load, never waited on.
+TEST_F(filesystem, APipeSwappedInNeverBlocksSaveOrLoad) {
+    put("plain", kGame);
+    ASSERT_EQ(::mkfifo(at("pipe").c_str(), 0600), 0);
+    EXPECT_TRUE(inChild(RLIM_INFINITY, [&] {
+        std::atomic<bool> done{false};
+        std::thread swapper([&] {
+            for (int i = 0; !done; ++i)
+                if (::link(at(i % 2 ? "pipe" : "plain").c_str(), at("next").c_str()) == 0)
+                    ::rename(at("next").c_str(), at("game.sud").c_str());
+        });
+        for (int i = 0; i < 20000; ++i)
+            files_.probe(at("game.sud")), files_.openRead(at("game.sud"), kMaxGridFile);
+        done = true;
+        swapper.join();
+        return true;
+    }));
+}
+
+// Only a grid in a plain file of at most 64 KiB is taken: a bigger game file is refused and
+// a bigger answers file gives no answers, both unread (the 16 GB file is sparse).
+TEST_F(filesystem, LoadTakesAGridFromAnyFileAndNothingElse) {
+    const std::map<std::string, std::uintmax_t> sizes = {{"huge.sud", 16ull << 30},
+                                                         {"over.sud", kMaxGridFile + 1},
+                                                         {"fit.sud", kMaxGridFile},
+                                                         {"fit.ans", kMaxGridFile + 1}};
+    for (const auto& [name, size] : sizes) put(name, kAnswers), stdfs::resize_file(at(name), size);
+    stdfs::create_directory(at("folder.sud"));
+    for (const std::string name : {"huge.sud", "over.sud", "folder.sud", "nofolder/x.sud", "fit.sud"}) {
+        const bool loads = name == "fit.sud";
+        EXPECT_EQ(run(&Game::load, name), Shown{loads ? kNoAnswers : kNoFile}) << name;
+        EXPECT_EQ(gridText(board_), loads ? kRecordASolution : kRecordA) << name;
+    }
+}
+
+// Save writes each file whole through a temporary file and a rename: after a failure the old
+// bytes stay, a folder in the way stays empty, and no temporary file is left. A game file
+// that would be its own answers file is refused; a name as long as a name may be saves.
+TEST_F(filesystem, SaveWritesWholeFilesOrLeavesTheOldOnes) {
+    stdfs::create_directory(at("folder.sud"));
+    stdfs::create_directory(at("x.ans"));
+    put("old.sud", "old game");
+    put("old.ans", "old answers");
+    put("same.ans", "old same");
+    const std::string longest = std::string(251, 'n') + ".sud";
+    EXPECT_EQ(run(&Game::save, "same.ans", Answer::yes), Shown{kError});
+    EXPECT_EQ(run(&Game::save, "new.ans"), Shown{kError});
+    EXPECT_EQ(run(&Game::save, longest), Shown{});
+    EXPECT_EQ(run(&Game::load, longest), Shown{});
+    EXPECT_EQ(run(&Game::save, "ok.sud"), Shown{});
+    EXPECT_EQ(run(&Game::save, "folder.sud"), Shown{kError});
+    EXPECT_EQ(run(&Game::save, "nofolder/x.sud"), Shown{kError});
+    EXPECT_EQ(run(&Game::save, "x.sud"), Shown{"problem|problem creating answers"});
+    EXPECT_TRUE(inChild(100, [&] {  // too small for a game file
+        return run(&Game::save, "old.sud", Answer::yes).back() == kError &&
+               run(&Game::save, "new.sud") == Shown{kError};
+    }));
+    EXPECT_EQ(entries(),
+              (std::set<std::string>{"folder.sud", "x.ans", "x.sud", "ok.sud", "ok.ans", "old.sud", "old.ans",
+                                     "same.ans", longest, longest.substr(0, 252) + "ans"}));
+    EXPECT_EQ(bytes("ok.sud") + bytes("ok.ans") + bytes("x.sud"), kGame + kAnswers + kGame);
+    EXPECT_EQ(bytes("old.sud") + "|" + bytes("old.ans") + "|" + bytes("same.ans"),
+              "old game|old answers|old same");
+    EXPECT_TRUE(stdfs::is_empty(at("folder.sud")) && stdfs::is_empty(at("x.ans")));
+}
+
+// A save killed at any moment leaves no temporary file once the next save into the folder
+// has run; one that a running save holds, and names not of our pattern, stay.
+TEST_F(filesystem, KilledSavesLeaveNoTemporaryFileAfterTheNextSave) {
+    put("k.sud", "old game");
+    for (int i = 0; i < 60; ++i) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::alarm(10);
+            for (;;) files_.replace(at("k.sud"), kGame);
+        }
+        ::usleep(static_cast<useconds_t>(i * 37 % 1000));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+    for (const char* name : {".ninebox-Ab12Cd", ".ninebox-Held00", ".ninebox-notes"}) put(name, "x");
+    const int held = ::open(at(".ninebox-Held00").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_EQ(run(&Game::save, "k.sud", Answer::yes), Shown{kQuestion});
+    ::close(held);
+    EXPECT_EQ(entries(), (std::set<std::string>{"k.sud", "k.ans", ".ninebox-Held00", ".ninebox-notes"}));
+    EXPECT_EQ(bytes("k.sud"), kGame);
+}
+
+// On a full disk (a tmpfs of one page) the game file fits and its answers do not; a second
+// save finds no room for the new copy and leaves the old one.
+TEST_F(filesystem, SaveOnAFullDiskLeavesTheOldFilesAndNothingElse) {
+    stdfs::create_directory(at("full"));
+    if (::mount("tmpfs", at("full").c_str(), "tmpfs", 0, "size=4k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here (needs root): a full disk is not tried";
+    struct Unmount {
+        std::string at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{at("full")};
+    EXPECT_EQ(run(&Game::save, "full/a.sud"), Shown{"problem|problem creating answers"});
+    EXPECT_EQ(run(&Game::save, "full/a.sud", Answer::yes), (Shown{kQuestion, kError}));
+    EXPECT_EQ(entries("full"), std::set<std::string>{"a.sud"});
+    EXPECT_EQ(bytes("full/a.sud"), kGame);
+}

@@ -1,0 +1,77 @@
+// Random presses, keys and commands in every mode; after each event the state must still
+// hold together.
+#include <array>
+#include <random>
+
+#include "support/fixture.h"
+
+using namespace ninebox;
+using namespace ninebox::testing;
+
+namespace {
+
+// The givens (their digits), which input outside edit mode must never change.
+std::vector<int> givensOf(const GameState& s) {
+    std::vector<int> g;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) g.push_back(s.given(x, y) ? 10 + s.board[x][y] : 0);
+    return g;
+}
+
+bool sound(const GameState& s) {
+    bool ok = s.selectedX >= 1 && s.selectedX <= 9 && s.selectedY >= 1 && s.selectedY <= 9 &&
+              s.checked(Item::playMode) + s.checked(Item::mapMode) + s.checked(Item::editMode) == 1 &&
+              s.checked(s.mode == Mode::play  ? Item::playMode
+                        : s.mode == Mode::map ? Item::mapMode
+                                              : Item::editMode) &&
+              s.kanji == s.checked(Item::kanji);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            ok = ok && s.board[x][y] >= 0 && s.board[x][y] <= 9;
+            for (int k = 1; k <= 9; ++k)
+                ok = ok && (s.candidates[x][y][k] < 2 || (s.candidates[x][y][k] >= 6 && s.candidates[x][y][k] <= 8));
+        }
+    return ok;
+}
+
+}  // namespace
+
+TEST(Soak, HundredThousandRandomEventsKeepTheStateSound) {
+    const std::vector<void (Game::*)()> commands = {
+        &Game::newGame,      &Game::reset,    &Game::playMode,    &Game::mapMode,
+        &Game::editMode,      &Game::cheat,     &Game::checkSolved,     &Game::toggleScore,
+        &Game::toggleTime,     &Game::toggleLevelShown,  &Game::removeWrongAnswers,    &Game::toggleKanji,
+        &Game::toggleInstructions, &Game::about,    &Game::randoc_Click, &Game::easoc_Click,
+        &Game::medoc_Click,   &Game::Hardoc_Click, &Game::tick, &Game::load,
+        &Game::save,      &Game::print};
+    const std::vector<int> keys = {key::enter, key::left, key::up, key::right, key::down, key::del, 8,   9,
+                                   27,         32,        'A',     'Q',        'Z',       '0',      '5', '9'};
+    const std::array buttons = {MouseButton::left, MouseButton::right, MouseButton::other};
+    for (unsigned seed = 1; seed <= 5; ++seed) {
+        HeadlessGame h(seed * 1.5);
+        std::mt19937 rng(seed);
+        const auto pick = [&](std::size_t n) { return rng() % n; };
+        h.game.activated();
+        for (int i = 0; i < 20000; ++i) {
+            const std::vector<int> before = givensOf(h.s());
+            const bool editing = h.s().mode == Mode::edit;
+            bool input = true;
+            if (const auto kind = pick(10); kind < 4) {
+                const double x = -70 + static_cast<double>(pick(29000)) / 100,
+                             y = static_cast<double>(pick(22000)) / 100;
+                input = !(x < 0 && y > 10 && y < 20);  // "New" deals new givens
+                h.game.mousePressed(buttons[pick(3)], x, y);
+            } else if (kind < 6) {
+                h.game.keyDown(keys[pick(keys.size())]);
+            } else if (kind < 8) {
+                h.game.characterTyped(pick(3) ? '0' + static_cast<int>(pick(10))
+                                             : 32 + static_cast<int>(pick(95)));
+            } else {
+                input = false;
+                (h.game.*commands[pick(commands.size())])();
+            }
+            ASSERT_TRUE(sound(h.s())) << "seed " << seed << ", event " << i;
+            ASSERT_TRUE(!input || editing || givensOf(h.s()) == before) << "seed " << seed << ", event " << i;
+        }
+    }
+}

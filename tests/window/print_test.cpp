@@ -1,0 +1,221 @@
+// "Print game" through the real board window and print dialog into a PDF file, read back
+// with poppler's pdftotext and pdftoppm.
+#include <sys/resource.h>
+#include <QCheckBox>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "window/printer.h"
+#include "game/printpage.h"
+#include "support/modals.h"
+
+namespace ninebox::testing {
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000) && process.exitCode() == 0) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A grid row by row, '.' for an empty cell.
+std::string cells(const Grid& grid) {
+    std::string text;
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) text += grid[x][y] > 0 ? static_cast<char>('0' + grid[x][y]) : '.';
+    return text;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class Printing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.setPrinterSource([this] {
+            ++printers;
+            return pdfPrinter(pdf);
+        });
+        start(form);
+    }
+
+    // "Print game" with the boxes ticked as given, then "Print": the digits on the page, the
+    // grid above and the grid below, each as cells() gives it.
+    std::array<std::string, 2> print(bool puzzle, bool answers) {
+        script.then([=](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>("Check1")->setChecked(puzzle);
+            dialog->findChild<QCheckBox*>("Check2")->setChecked(answers);
+            click(dialog, "Command1");
+        });
+        trigger(form, "print");
+        const QRectF area = pdfPrinter(pdf)->pageLayout().paintRect(QPageLayout::Point);
+        const double sx = (PrintPage::right - PrintPage::left) / area.width();  // page units per point
+        const double sy = (PrintPage::bottom - PrintPage::top) / area.height();
+        std::array<std::string, 2> grids{std::string(81, '.'), std::string(81, '.')};
+        const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>(\d)</word>)re");
+        for (const QRegularExpressionMatch& m : word.globalMatch(run("pdftotext", {"-bbox", pdf, "-"}))) {
+            const double x = PrintPage::left + (m.captured(1).toDouble() - area.left()) * sx;
+            const double y = PrintPage::top + (m.captured(2).toDouble() - area.top()) * sy;
+            const int column = static_cast<int>(x / 20), row = static_cast<int>(y / 20);
+            const bool below = row > 10;  // the lower grid's top is at y = 320
+            const int cell = ((below ? row - 15 : row) - 1) * 9 + column - 1;
+            if (column < 1 || column > 9 || cell < 0 || cell >= 81) {
+                ADD_FAILURE() << "a digit outside the grids at " << x << ", " << y;
+                continue;
+            }
+            grids[below][static_cast<std::size_t>(cell)] = m.captured(3)[0].toLatin1();
+            // One blank of a 16-point face (4 to 6 points) right of its cell's text position.
+            EXPECT_GT((x - 20 * column - 5) / sx, 3.0) << "no blank";
+            EXPECT_LT((x - 20 * column - 5) / sx, 7.0);
+            EXPECT_NEAR((y - 20 * row - 5) / sy, 0, 3.0);
+        }
+        return grids;
+    }
+
+    // The dark runs down a column of the page's pixels just inside the grids' left edge.
+    std::vector<int> gridLines() {
+        run("pdftoppm", {"-r", "300", "-aa", "no", "-aaVector", "no", "-png", "-singlefile", pdf, pdf});
+        const QImage page = QImage(pdf + ".png").convertToFormat(QImage::Format_Grayscale8);
+        const QRectF area = pdfPrinter(pdf)->pageLayout().paintRect(QPageLayout::Point);
+        const int column = qRound((area.left() + 142 / 420.0 * area.width()) * 300 / 72);  // x = 22
+        std::vector<int> runs;
+        for (int y = 0; y < page.height(); ++y) {
+            const bool dark = qGray(page.pixel(column, y)) < 128;
+            if (dark && y > 0 && qGray(page.pixel(column, y - 1)) < 128) ++runs.back();
+            else if (dark) runs.push_back(1);
+        }
+        if (runs.empty()) {
+            QImage blank(page.size(), page.format());
+            blank.fill(Qt::white);
+            EXPECT_EQ(page, blank) << "marks on an empty page";
+        }
+        return runs;
+    }
+
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("page.pdf");
+    int printers = 0;
+    MainWindow form;
+    ModalScript script;
+};
+
+TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
+    GameState& s = form.game().state();
+    s.board[3][4] = 7;  // a digit prints after a blank, an empty cell nothing
+    s.board[5][5] = s.candidates[5][5][kGiven] = 0;
+    const std::string puzzle = cells(s.board), answers = cells(s.answer), none(81, '.');
+    ASSERT_EQ(answers.find('.'), std::string::npos) << "a dealt game's answers are known";
+    const struct {
+        bool puzzle, answers;
+        std::string above, below;
+        std::size_t lines;
+    } cases[] = {{true, true, puzzle, answers, 20},
+                 {false, true, none, answers, 10},
+                 {true, false, puzzle, none, 10},
+                 {false, false, none, none, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "puzzle " << c.puzzle << ", answers " << c.answers);
+        EXPECT_EQ(print(c.puzzle, c.answers), (std::array{c.above, c.below}));
+        const std::vector<int> lines = gridLines();
+        ASSERT_EQ(lines.size(), c.lines);
+        for (std::size_t i = 0; i < lines.size(); ++i)  // box borders at least twice the cell lines
+            if (i % 10 % 3 == 0) {
+                EXPECT_GE(lines[i], 2 * lines[1]) << "line " << i;
+            }
+    }
+    s.answer = Grid{};  // as after loading a game without answers
+    EXPECT_EQ(print(true, true), (std::array{puzzle, none}));
+}
+
+// Cancel, and closing the dialog, print nothing and keep the ticks for the next time.
+TEST_F(Printing, CancelAndCloseKeepTheTicksAndPrintNothing) {
+    const struct {
+        bool found1, found2, set1, set2, cancel;
+    } showings[] = {
+        {true, false, false, true, true}, {false, true, true, true, false}, {true, true, true, true, false}};
+    for (const auto& c : showings) {
+        script.then([&](QWidget* dialog) {
+            auto *check1 = dialog->findChild<QCheckBox*>("Check1"),
+                 *check2 = dialog->findChild<QCheckBox*>("Check2");
+            EXPECT_EQ(check1->isChecked(), c.found1);
+            EXPECT_EQ(check2->isChecked(), c.found2);
+            check1->setChecked(c.set1);
+            check2->setChecked(c.set2);
+            if (c.cancel) click(dialog, "Command2");
+            else dialog->close();
+        });
+        trigger(form, "print");
+    }
+    EXPECT_EQ(printers, 0);
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// Without a printer, "out" prints into out.pdf: that is the file asked about, and it is only
+// replaced by a whole page.
+TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
+    form.setPrinterSource([this] { return choosePdf(&form); });
+    const QString out = dir.filePath("out.pdf");
+    QFile earlier(out);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    int asked = 0;
+    for (const bool replace : {false, true}) {
+        script.then([](QWidget* dialog) { click(dialog, "Command1"); })
+            .then([&](QWidget* dialog) { pickFile(dialog, dir.filePath("out")); })
+            .then([&](QWidget* window) {
+                auto* box = qobject_cast<QMessageBox*>(window);
+                ASSERT_NE(box, nullptr);
+                ++asked;
+                EXPECT_EQ(box->text(),
+                          QStringLiteral("\"out.pdf\" already exists. Do you want to replace it?"));
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+        trigger(form, "print");
+        ASSERT_EQ(asked, 1 + replace) << "not asked";
+        EXPECT_EQ(files(), QStringList{"out.pdf"}) << "no temporary file left";
+        EXPECT_EQ(contents(out).startsWith("%PDF"), replace);
+    }
+    EXPECT_TRUE(contents(out).trimmed().endsWith("%%EOF"));
+}
+
+// A PDF that cannot be written is reported, and an earlier file stays as it was.
+TEST_F(Printing, APdfThatCannotBeWrittenIsReportedAndKeepsTheEarlierFile) {
+    print(true, true);
+    const QByteArray earlier = contents(pdf);
+    const struct {
+        QString path;
+        bool full;
+    } cases[] = {{pdf, true},                                 // a full disk, as a file size limit makes it
+                 {dir.filePath("page.pdf/out.pdf"), false}};  // a folder that is a file
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+    int reported = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        form.setPrinterSource([&] { return pdfPrinter(c.path); });
+        script.then([](QWidget* dialog) { click(dialog, "Command1"); }).then([&](QWidget* box) {
+            ++reported;
+            acknowledge(box, "The PDF could not be written:\n" + c.path);
+        });
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limit{c.full ? 4096 : before.rlim_cur, before.rlim_max};
+        ASSERT_TRUE(earlier.size() > 4096 && setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        trigger(form, "print");
+        setrlimit(RLIMIT_FSIZE, &before);
+        ASSERT_EQ(reported, &c - cases + 1) << "not reported";
+        EXPECT_EQ(contents(pdf), earlier);
+        EXPECT_EQ(files(), QStringList{"page.pdf"}) << "no temporary file left";
+    }
+}
+
+}  // namespace
+}  // namespace ninebox::testing

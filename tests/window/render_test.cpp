@@ -1,0 +1,206 @@
+// The board as painted into images of known size, checked where behaviour shows. Positions
+// are in board units (x -70..220, y 0..220 over the image).
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <algorithm>
+#include <string>
+
+#include "window/mainwindow.h"
+#include "window/resources.h"
+#include "window/boardpainter.h"
+#include "window/boardview.h"
+
+using namespace ninebox;
+
+namespace {
+
+constexpr int kTwips = 11610;  // the window's outer width at start
+
+QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1, int twips = kTwips) {
+    loadResources();
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    BoardPainter(boardPicture()).paint(image, s, twips, 96);
+    return image;
+}
+
+QPoint at(const QImage& image, double x, double y) {
+    return {static_cast<int>(std::lround((x + 70) * image.width() / 290.0)),
+            static_cast<int>(std::lround(y * image.height() / 220.0))};
+}
+
+std::string rgb(const QImage& image, double x, double y) {
+    const QColor c = image.pixelColor(at(image, x, y));
+    return std::to_string(c.red()) + "," + std::to_string(c.green()) + "," + std::to_string(c.blue());
+}
+
+bool dark(QColor c) { return c.red() + c.green() + c.blue() < 250; }
+bool whitish(QColor c) { return c.red() > 230 && c.green() > 230 && c.blue() > 230; }
+bool blue(QColor c) { return c.blue() > 200 && c.red() < 80 && c.green() < 80; }
+
+// Pixels in the board-unit rectangle that pass the test, and the runs of rows holding any.
+struct Ink {
+    int pixels = 0, runs = 0;
+};
+Ink ink(const QImage& image, QRectF r, bool (*test)(QColor)) {
+    const QPoint from = at(image, r.left(), r.top()), to = at(image, r.right(), r.bottom());
+    Ink found;
+    int before = 0;
+    for (int y = from.y(); y < to.y(); ++y) {
+        int row = 0;
+        for (int x = from.x(); x < to.x(); ++x) row += test(image.pixelColor(x, y));
+        found.runs += row > 0 && before == 0;
+        found.pixels += row;
+        before = row;
+    }
+    return found;
+}
+
+}  // namespace
+
+TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
+    // The selection is (6, 2), holding a player's 3; digit 4's plane marks cell (2, 5).
+    const struct {
+        const char* name;
+        Mode mode;
+        std::int16_t plane, solved, waiting;
+        double x, y;
+        const char* rgb;
+    } cases[] = {
+        {"frame, open", Mode::play, 0, 0, 0, 15, 110, "255,255,0"},
+        {"frame, solved", Mode::play, 0, 1, 0, 205, 110, "0,255,0"},
+        {"shade, ruled out", Mode::map, 1, 0, 0, 57, 117, "250,250,100"},
+        {"shade, six digits around", Mode::map, 6, 0, 0, 57, 117, "135,135,255"},
+        {"shade, the last digit left", Mode::map, 8, 0, 0, 57, 117, "255,100,100"},
+        {"shade, open", Mode::map, 0, 0, 0, 57, 117, "255,255,200"},
+        {"box shading, corner", Mode::play, 0, 0, 0, 37, 37, "255,255,255"},
+        {"box shading, edge middle", Mode::play, 0, 0, 0, 97, 37, "255,255,200"},
+        {"box shading, centre", Mode::play, 0, 0, 0, 117, 117, "255,255,255"},
+        {"selection, play", Mode::play, 0, 0, 0, 137, 57, "200,200,200"},
+        {"selection, map", Mode::map, 0, 0, 0, 137, 57, "200,200,100"},
+        {"selection, edit", Mode::edit, 0, 0, 0, 137, 57, "200,200,255"},
+        {"waiting cell", Mode::play, 0, 0, 1, 121.5, 58.5, "0,0,0"},
+    };
+    GameState s;
+    s.shadedDigit = 4;
+    s.candidates[2][5][3] = 1;  // another digit's plane does not count
+    s.board[2][5] = 9;       // keeps candidate marks off the pixel
+    s.selectedX = 6;
+    s.selectedY = 2;
+    s.board[6][2] = 3;
+    for (const auto& c : cases) {
+        s.mode = c.mode;
+        s.candidates[2][5][4] = c.plane;
+        s.solved = c.solved;
+        s.waitingForDigit = c.waiting;
+        EXPECT_EQ(rgb(painted(s), c.x, c.y), c.rgb) << c.name;
+    }
+    s.waitingForDigit = 1;
+    const QImage waiting = painted(s);
+    EXPECT_GT(ink(waiting, {125, 45, 14, 8}, whitish).pixels, 10) << "no Enter";
+    EXPECT_EQ(ink(waiting, {121, 41, 18, 18}, blue).pixels, 0) << "the digit shows through";
+}
+
+TEST(RenderCandidates, OnlyInMapModeAndOnlyForPossibleDigits) {
+    GameState s;
+    s.selectedX = s.selectedY = 9;
+    const std::int16_t plane[9] = {0, 1, 1, 1, 6, 1, 7, 1, 8};  // of cell (5, 5): 1, 5, 7 and 9 open
+    for (int k = 1; k <= 9; ++k) {
+        s.candidates[5][5][k] = plane[k - 1];
+        s.candidates[2][2][k] = 1;  // every digit ruled out
+    }
+    s.board[8][8] = 4;  // a filled cell shows no marks: it looks as in play mode
+    QImage play;
+    for (const Mode mode : {Mode::play, Mode::edit, Mode::map}) {
+        s.mode = mode;
+        const QImage image = painted(s);
+        play = mode == Mode::play ? image : play;
+        const QRect filled(at(image, 160, 160), at(image, 180, 180));
+        EXPECT_EQ(image.copy(filled), play.copy(filled)) << static_cast<int>(mode);
+        for (int k = 1; k <= 9; ++k) {
+            const auto mark = [&](int x, int y) {  // ink at digit k's place in cell (x, y)
+                const QRectF place(20.0 * x + 4 + 5 * ((k - 1) % 3), 20.0 * y + 4 + 5 * ((k - 1) / 3), 5, 5);
+                return ink(image, place, dark).pixels > 3;
+            };
+            EXPECT_EQ(mark(5, 5), mode == Mode::map && plane[k - 1] != 1) << static_cast<int>(mode) << k;
+            EXPECT_FALSE(mark(2, 2)) << k;
+        }
+    }
+}
+
+// Kanji one, two and three are that many strokes; Latin digits, or a fallback face showing
+// the letters Q W E, are one run of rows each.
+TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardKeypadAndMarks) {
+    GameState s;
+    s.mode = Mode::map;
+    s.selectedX = s.selectedY = 9;
+    for (std::int16_t d = 1; d <= 3; ++d) s.board[d][1] = d;
+    const QImage latin = painted(s);
+    s.kanji = 1;
+    const QImage kanji = painted(s);
+    for (int d = 1; d <= 3; ++d) {
+        EXPECT_EQ(ink(kanji, {20.0 * d + 1, 21, 18, 18}, blue).runs, d);
+        EXPECT_EQ(ink(latin, {20.0 * d + 1, 21, 18, 18}, blue).runs, 1);
+    }
+    const auto part = [](const QImage& image, QRectF r) {
+        return image.copy(QRect(at(image, r.left(), r.top()), at(image, r.right(), r.bottom())));
+    };
+    EXPECT_NE(part(latin, {-60, 155, 54, 40}), part(kanji, {-60, 155, 54, 40})) << "keypad";
+    EXPECT_NE(part(latin, {20, 40, 20, 20}), part(kanji, {20, 40, 20, 20})) << "candidate marks";
+    EXPECT_EQ(part(latin, {-50, 0, 50, 115}), part(kanji, {-50, 0, 50, 115})) << "button labels stay Latin";
+}
+
+// What a painter keeps between passes (the scaled picture, laid-out texts, the last clock
+// reading's ink) never shows: after another state, a resize and a minute of ticks, its image
+// is a fresh painter's, give or take the JPEG under the clock's flat wipe.
+TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
+    GameState busy, plain;
+    busy.mode = Mode::map;
+    busy.kanji = busy.showAnswerOnce = busy.waitingForDigit = 1;
+    busy.board[7][7] = 2;
+    busy.checks[static_cast<std::size_t>(Item::showScore)] = true;
+    plain.board[2][3] = 5;
+    loadResources();
+    for (const auto& [size, ratio] : std::initializer_list<std::pair<QSize, int>>{
+             {{774, 494}, 1}, {{774, 494}, 2}, {{1920, 1080}, 1}, {{400, 300}, 1}}) {
+        const int twips = size.width() * 15;
+        BoardPainter reused(boardPicture());
+        QImage image(QSize(774, 494) * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        reused.paint(image, busy, kTwips, 96);
+        if (size.width() != 774) image = QImage(size, QImage::Format_RGB32);
+        reused.paint(image, plain, twips, 96);
+        for (int second = 0; second < 60; ++second)
+            reused.paintClock(image, QString::asprintf("00:00:%02d", second), twips, 96);
+        QImage fresh = painted(plain, size, ratio, twips);
+        BoardPainter(boardPicture()).paintClock(fresh, "00:00:59", twips, 96);
+        EXPECT_GT(ink(fresh, {-42, 136, 25, 8}, dark).pixels, 20) << "no reading";
+        int worst = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y), q = fresh.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                  std::abs(qBlue(p) - qBlue(q))});
+            }
+        EXPECT_LE(worst, 6) << size.width() << " at " << ratio;
+    }
+}
+
+// Through the real window: a right click asks for the cell's answer; with none known the box
+// says "NA", and the next redraw takes it away.
+TEST(RenderHint, RightClickShowsNaUntilTheNextRedraw) {
+    MainWindow form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.game().state().started == 2; }, 5000));
+    GameState& s = form.game().state();
+    s.answer = Grid{};
+    const QImage& image = form.board().image();
+    QTest::mouseClick(&form.board(), Qt::RightButton, {}, at(image, 90, 130) / image.devicePixelRatio());
+    EXPECT_EQ(s.selectedX * 10 + s.selectedY, 46);
+    EXPECT_EQ(rgb(image, 118.5, 8), "250,250,200");
+    EXPECT_EQ(rgb(image, 120, 8), "200,200,50");
+    EXPECT_GT(ink(image, {101, 1.5, 18, 12}, dark).pixels, 20) << "no NA";
+    form.game().redraw();
+    EXPECT_NE(rgb(image, 118.5, 8), "250,250,200");
+}
