@@ -20,7 +20,8 @@ constexpr const char* kLevelWords[] = {" Random", " Easy", " Medium", " Hard"};
 }
 
 std::string Game::randomCaption() const {
-    return std::string("Select") + kLevelWords[s_.levelChoice >= 0 && s_.levelChoice <= 3 ? s_.levelChoice : 0];
+    return std::string("Select") +
+           kLevelWords[s_.levelChoice >= 0 && s_.levelChoice <= 3 ? s_.levelChoice : 0];
 }
 
 // "Select Random": its own draw only decides on the donation request; the game that follows

@@ -1,5 +1,5 @@
-#include "game/game.h"
 #include "game/filesystem.h"
+#include "game/game.h"
 #include "rules/gridtext.h"
 #include "rules/units.h"
 
@@ -90,7 +90,7 @@ void Game::load() {
         }
     s_.seconds = 0;
     s_.waitingForDigit = 0;  // the waiting cell belonged to the old puzzle; it may be a given now
-    buildCandidateMap();       // map mode must not show the old game's map on the new board
+    buildCandidateMap();     // map mode must not show the old game's map on the new board
     activated();
     titleFromPath(file.path);
     // Loaded all the same, so the player can mend it in edit mode.

@@ -22,8 +22,8 @@ struct FileChoice {
 
 struct PrintChoice {
     std::optional<std::int16_t> printChoice;  // 0 Print, -1 Cancel; none when the dialog was closed
-    bool puzzle = true;                  // "Print Puzzle" ticked
-    bool answers = false;                // "Print Answers if available" ticked
+    bool puzzle = true;                       // "Print Puzzle" ticked
+    bool answers = false;                     // "Print Answers if available" ticked
 };
 
 class Window {

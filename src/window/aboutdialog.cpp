@@ -7,7 +7,8 @@
 
 namespace ninebox {
 
-AboutDialog::AboutDialog(QImage picture, QWidget* parent) : QDialog(parent, kDialogFrame), picture_(std::move(picture)) {
+AboutDialog::AboutDialog(QImage picture, QWidget* parent)
+    : QDialog(parent, kDialogFrame), picture_(std::move(picture)) {
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("About this Program...."));
     setFixedSize(twips(11400), twips(5460));

@@ -9,14 +9,14 @@
 #include <QPrinter>
 #include <QTime>
 
-#include "window/resources.h"
-#include "window/boardview.h"
-#include "window/printdialog.h"
 #include "window/aboutdialog.h"
 #include "window/answersdialog.h"
+#include "window/boardview.h"
 #include "window/instructions.h"
-#include "window/printer.h"
 #include "window/newgamedialog.h"
+#include "window/printdialog.h"
+#include "window/printer.h"
+#include "window/resources.h"
 
 namespace ninebox {
 
@@ -55,7 +55,8 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*handler)()) {
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
+                                void (Game::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, [this, handler] { (game_.*handler)(); });
@@ -82,23 +83,29 @@ void MainWindow::buildMenus() {
     addCommand(gam, "reset", QStringLiteral("reset"), &Game::reset);
     checkable(addCommand(gam, "playMode", QStringLiteral("play game"), &Game::playMode), Item::playMode);
     checkable(addCommand(gam, "mapMode", QStringLiteral("map game"), &Game::mapMode), Item::mapMode);
-    checkable(addCommand(gam, "editMode", QStringLiteral("Enter/edit game"), &Game::editMode), Item::editMode);
+    checkable(addCommand(gam, "editMode", QStringLiteral("Enter/edit game"), &Game::editMode),
+              Item::editMode);
     addCommand(gam, "cheat", QStringLiteral("Cheat"), &Game::cheat);
     addCommand(gam, "checkSolved", QStringLiteral("won?"), &Game::checkSolved)->setEnabled(false);
 
     QMenu* opns = menuBar()->addMenu(QStringLiteral("Options"));
-    checkable(addCommand(opns, "toggleScore", QStringLiteral("Show Score"), &Game::toggleScore), Item::showScore);
+    checkable(addCommand(opns, "toggleScore", QStringLiteral("Show Score"), &Game::toggleScore),
+              Item::showScore);
     checkable(addCommand(opns, "toggleTime", QStringLiteral("Show Time"), &Game::toggleTime), Item::showTime);
-    checkable(addCommand(opns, "toggleLevelShown", QStringLiteral("Show Difficulty  Level"), &Game::toggleLevelShown),
+    checkable(addCommand(opns, "toggleLevelShown", QStringLiteral("Show Difficulty  Level"),
+                         &Game::toggleLevelShown),
               Item::showLevel);
     addCommand(opns, "removeWrongAnswers", QStringLiteral("Remove Wrong Answers"), &Game::removeWrongAnswers);
-    checkable(addCommand(opns, "toggleKanji", QStringLiteral("Kanji Numbers"), &Game::toggleKanji), Item::kanji);
-    checkable(addCommand(opns, "toggleInstructions", QStringLiteral("Instructions"), &Game::toggleInstructions),
-              Item::instructions);
+    checkable(addCommand(opns, "toggleKanji", QStringLiteral("Kanji Numbers"), &Game::toggleKanji),
+              Item::kanji);
+    checkable(
+        addCommand(opns, "toggleInstructions", QStringLiteral("Instructions"), &Game::toggleInstructions),
+        Item::instructions);
     addCommand(opns, "about", QStringLiteral("About"), &Game::about);
 
     QMenu* solec = menuBar()->addMenu(QStringLiteral("Level"));
-    checkable(addCommand(solec, "randomLevel", QStringLiteral("Random Level"), &Game::randoc_Click), Item::randomLevel);
+    checkable(addCommand(solec, "randomLevel", QStringLiteral("Random Level"), &Game::randoc_Click),
+              Item::randomLevel);
     checkable(addCommand(solec, "easyLevel", QStringLiteral("Easy"), &Game::easoc_Click), Item::easy);
     checkable(addCommand(solec, "mediumLevel", QStringLiteral("Medium"), &Game::medoc_Click), Item::medium);
     checkable(addCommand(solec, "hardLevel", QStringLiteral("Hard"), &Game::Hardoc_Click), Item::hard);
@@ -110,11 +117,15 @@ void MainWindow::buildMenus() {
     menus_ = {fe, gam, opns, solec};
 }
 
-int MainWindow::outerWidthTwips() const { return frameGeometry().width() * 1440 / std::max(1, logicalDpiX()); }
+int MainWindow::outerWidthTwips() const {
+    return frameGeometry().width() * 1440 / std::max(1, logicalDpiX());
+}
 
 void MainWindow::paint(const GameState& state) { board_->render(state, outerWidthTwips()); }
 
-void MainWindow::paintClock(const std::string& reading) { board_->renderClock(q(reading), outerWidthTwips()); }
+void MainWindow::paintClock(const std::string& reading) {
+    board_->renderClock(q(reading), outerWidthTwips());
+}
 
 void MainWindow::setCaption(const std::string& caption) { setWindowTitle(q(caption)); }
 

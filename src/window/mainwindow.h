@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
+#include "game/filesystem.h"
 #include "game/game.h"
 #include "game/window.h"
-#include "game/filesystem.h"
 #include "rules/generator.h"
 
 class QAction;

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "window/dialogkit.h"
 #include "game/game.h"
+#include "window/dialogkit.h"
 
 namespace ninebox {
 

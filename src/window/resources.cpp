@@ -10,10 +10,10 @@
 #include <future>
 #include <string_view>
 
-#include "window/embedded.h"
-#include "window/jpeg.h"
 #include "window/boardpainter.h"
+#include "window/embedded.h"
 #include "window/glyphs.h"
+#include "window/jpeg.h"
 
 namespace ninebox {
 
