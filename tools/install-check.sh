@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built tree into a staging prefix and checks it as a packager would: every file
-# in place, the desktop entry and the AppStream metainfo valid, and the installed program,
-# started by its desktop entry's command, showing a game and finding its instructions page
-# in its data folder.
+# in place, the desktop entry and the AppStream metainfo valid, the manual page free of
+# groff warnings, and the installed program, started by its desktop entry's command,
+# showing a game and finding its instructions page in its data folder.
 #   tools/install-check.sh BUILD_DIR      (BUILD_DIR holds src/ninebox and tests/wmclose)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,17 +14,27 @@ source tests/support/xvfb.sh
 stage=$work/stage
 cmake --install "$build" --prefix "$stage" >/dev/null
 id=org.ninebox.Ninebox
-for f in bin/ninebox share/ninebox/readme.htm share/applications/$id.desktop \
+# The program goes to games when the build was configured for the prefix /usr (Debian's
+# layout), to bin otherwise.
+programs=$(cd "$stage" && ls bin/ninebox games/ninebox 2>/dev/null || true)
+[[ $programs == bin/ninebox || $programs == games/ninebox ]] || fail "programs installed: '$programs'"
+for f in share/ninebox/readme.htm share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-         share/icons/hicolor/256x256/apps/$id.png; do
+         share/icons/hicolor/256x256/apps/$id.png share/man/man6/ninebox.6.gz \
+         share/doc/ninebox/copyright share/doc/ninebox/changelog.gz; do
   [[ -f $stage/$f ]] || fail "not installed: $f"
 done
 desktop-file-validate "$stage/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$stage/share/metainfo/$id.metainfo.xml" >/dev/null || fail "metainfo"
-echo "staging install: every file in place, both validators pass"
+command -v groff >/dev/null ||
+  { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq groff-base; }
+warnings=$(zcat "$stage/share/man/man6/ninebox.6.gz" | groff -man -ww -z 2>&1)
+[[ -z $warnings ]] || fail "manual page: $warnings"
+echo "staging install: every file in place ($programs), both validators pass, the manual page too"
 
+# Found as a session finds it, whose PATH (Debian's default) holds bin, then games.
 exec_line=$(sed -n 's/^Exec=//p' "$stage/share/applications/$id.desktop")
-ninebox=$(PATH="$stage/bin" command -v "$exec_line") || fail "'$exec_line' is not in $stage/bin"
+ninebox=$(PATH="$stage/bin:$stage/games" command -v "$exec_line") || fail "'$exec_line' is not in $stage/bin or games"
 start_xvfb
 start_ninebox  # from a folder of its own, so the page can only come from the data folder
 game() { running && [[ -n $(window '^Ninebox1 --Game# [0-9]+$') ]]; }
