@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // makepuzzles: builds and re-verifies Ninebox's built-in library of 30 puzzles.
 //
 //   makepuzzles OUTDIR        write OUTDIR/puzzles.txt and OUTDIR/solutions.txt,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every logic test binary (the ninebox_game_test ones of tests/CMakeLists.txt: no Qt)
 # under Valgrind's memcheck, in its own build dir build-valgrind; an error or a leak in any
 # of them fails the run. The Qt tests are left out: Qt and its plug-ins are not ours.
