@@ -2,8 +2,8 @@
 // draws nothing, so the figure is the logic's alone.
 #include <benchmark/benchmark.h>
 
-#include "game/game.h"
 #include "game/filesystem.h"
+#include "game/game.h"
 #include "rules/generator.h"
 
 namespace {
@@ -21,9 +21,9 @@ public:
     void setChecked(Item, bool) override {}
     void showGameDialog() override {
         game->state().gameNumber = number;
-        game->state().numberTyped = 1;
+        game->state().numberTyped = true;
     }
-    std::optional<std::int16_t> showAnswersDialog() override { return std::nullopt; }
+    std::optional<AnswersChoice> showAnswersDialog() override { return std::nullopt; }
     PrintChoice showPrintDialog() override { return {}; }
     void showAbout() override {}
     void setInstructionsVisible(bool) override {}
@@ -39,7 +39,7 @@ void DealByNumber(benchmark::State& state) {
     DiskFileSystem files;
     Game game(window, generator, files, [] { return 0.0; });
     window.game = &game;
-    game.state().started = 2;
+    game.state().started = Startup::done;
     for (auto _ : state) {
         window.number += 1;
         game.newGame();

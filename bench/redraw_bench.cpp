@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "window/resources.h"
 #include "window/boardpainter.h"
+#include "window/resources.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ void redraw(benchmark::State& run, int width, int height, bool kanji) {
     loadResources();
     GameState state;
     state.mode = Mode::map;
-    state.kanji = kanji ? 1 : 0;
+    state.kanji = kanji;
     state.checks[static_cast<std::size_t>(Item::showScore)] = true;
     BoardPainter painter(boardPicture());
     QImage image(width, height, QImage::Format_RGB32);

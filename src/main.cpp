@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Ties the window to its desktop entry and icon on desktops that ask for it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ninebox.Ninebox"));
-    ninebox::MainWindow form1;
-    form1.show();
+    ninebox::MainWindow window;
+    window.show();
     return QApplication::exec();
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the layering the build relies on: rules and game include no Qt header, rules
 # includes nothing from game or window, game nothing from window. The build already fails
-# on such an include; this names the file at once, without a compiler.
+# on such an include; this names the file at once, without a compiler. It also refuses the
+# old short names in src, tests, bench and tools.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 status=0
@@ -16,5 +17,26 @@ forbid() {  # folder, pattern, what
 }
 forbid src/rules 'Q|game/|window/' 'Qt, game or window headers'
 forbid src/game 'Q|window/' 'Qt or window headers'
-((status == 0)) && echo "layers: rules <- game <- window, no Qt below window"
+
+# Things are named for what they do; the short names of the program this one grew from mean
+# nothing to a reader, so none may come back. Whole words; \w* marks a name that is also
+# refused as part of a longer identifier.
+old_names=(
+  '\w*_Click\w*' 'Form_\w*' '\w*[Ff]orm[1-6]\w*'
+  '\w*([Cc]ommand[1-3]|[Tt]ext1|[Ll]abel1|[Cc]heck[12]|[Tt]imer1|WebBrowser1|CommonDialog1)\w*'
+  '\w*([Pp]andora|[Nn]umdate|[Mm]enuson|[Pp]rtopt|[Cc]ellmap|[Cc]urnum|[Ll]evelsel|[Nn]umchosen)\w*'
+  '\w*([Cc]ellsel|[Kk]eyval|[Nn]right|[Nn]wrong|[Aa]nsopt|[Oo]ldmode|[Rr]andoc|[Ee]asoc|[Mm]edoc)\w*'
+  '\w*([Hh]ardoc|[Ll]evuncheck|[Rr]nd(reset|mix|next|draw)|[Aa]nsname|[Mm]akemap|[Aa]nsvalid)\w*'
+  '\w*([Ss]howboard|[Ww]onka|[Ss]nds|[Ll]oadpic|[Rr]estext|[Tt]board|[Tt]answer|[Ff]ontfile)\w*'
+  'peek|peeks|secs|gamenum|selx|sely|readgrid|writegrid|printc|solec|opns|gam|instruc'
+)
+pattern=$(IFS='|'; echo "${old_names[*]}")
+hits=$(grep -rInwE --exclude=check-layers.sh "$pattern" src tests bench tools || true)
+if [[ -n $hits ]]; then
+  echo "old names left (name them for what they do):" >&2
+  echo "$hits" >&2
+  status=1
+fi
+
+((status == 0)) && echo "layers: rules <- game <- window, no Qt below window; no old names"
 exit $status

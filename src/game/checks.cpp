@@ -4,7 +4,7 @@
 namespace ninebox {
 
 // "won?": judges the board alone, whether or not it matches the answers.
-void Game::checkSolved() { s_.solved = allUnitsComplete(s_.board) ? 1 : 0; }
+void Game::checkSolved() { s_.solved = allUnitsComplete(s_.board); }
 
 bool Game::answersValid() const { return allUnitsComplete(s_.answer); }
 
@@ -65,7 +65,7 @@ void Game::toggleScore() {
 
 void Game::toggleKanji() {
     toggleCheck(Item::kanji);
-    s_.kanji = s_.checked(Item::kanji) ? 1 : 0;
+    s_.kanji = s_.checked(Item::kanji);
     redraw();
 }
 

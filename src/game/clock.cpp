@@ -14,7 +14,7 @@ std::string clockText(std::int64_t seconds) {
 }
 
 void Game::tick() {
-    if (s_.solved != 1) ++s_.seconds;
+    if (!s_.solved) ++s_.seconds;
     if (s_.checked(Item::showTime)) ui_.paintClock(clockText(s_.seconds));
 }
 

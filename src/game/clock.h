@@ -1,4 +1,5 @@
 #pragma once
+// The clock's reading on the board. Game::tick counts the seconds; this only formats them.
 
 #include <cstdint>
 #include <string>

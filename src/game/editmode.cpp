@@ -7,14 +7,14 @@ namespace ninebox {
 // No redraw: the check marks change at once, the picture at the next redraw.
 void Game::editMode() {
     setMode(Mode::edit);
-    s_.waitingForDigit = 0;
+    s_.waitingForDigit = false;
 }
 
 // What the answers file holds for the choice made in the answers dialog. A choice that
 // cannot be met gives an empty file, which loads as "no answers".
 std::string Game::answersText() const {
-    if (s_.answersChoice == 2 && s_.solved == 1) return writeGrid(s_.board);
-    if (s_.answersChoice == 3 && answersValid()) return writeGrid(s_.answer);
+    if (s_.answersChoice == AnswersChoice::workedPuzzle && s_.solved) return writeGrid(s_.board);
+    if (s_.answersChoice == AnswersChoice::answers && answersValid()) return writeGrid(s_.answer);
     return {};
 }
 

@@ -17,17 +17,17 @@ void Game::toggleCheck(Item item) { setCheck(item, !s_.checked(item)); }
 // The state side of a full redraw; the window paints the picture from the state between
 // the judgements and the clearing of the one-shot hint.
 void Game::redraw() {
-    ui_.setMenusVisible(s_.menusShown == 1);
+    ui_.setMenusVisible(s_.menusShown);
     if (s_.mode == Mode::play) countEntries();
     checkSolved();
     ui_.paint(s_);
-    s_.showAnswerOnce = 0;
+    s_.showAnswerOnce = false;
 }
 
 void Game::activated() {
     ui_.setInstructionsVisible(false);
-    if (s_.started == 0) {
-        s_.started = 1;
+    if (s_.started == Startup::notActivated) {
+        s_.started = Startup::firstGameDue;
         newGame();
     }
     redraw();

@@ -1,7 +1,7 @@
 #pragma once
-// The game: the state and every command of the board window, named as the window's event
-// handlers. It reaches the screen only through Window, chance only through Generator and
-// files only through FileSystem, so every command runs headless.
+// The game: the state and one method per command and event of the board window. It reaches
+// the screen only through Window, chance only through Generator and files only through
+// FileSystem, so every command runs headless.
 
 #include <functional>
 #include <string>
@@ -59,11 +59,8 @@ public:
     void toggleInstructions();
     void about();
 
-    // Level menu
-    void randoc_Click();
-    void easoc_Click();
-    void medoc_Click();
-    void Hardoc_Click();
+    // Level menu: the level random games must have; Level::none for "Random Level".
+    void chooseLevel(Level level);
 
     // The Vault menu
     void load();
@@ -93,7 +90,6 @@ private:
     void setCheck(Item item, bool on);
     void toggleCheck(Item item);
     void setMode(Mode mode);
-    void chooseLevel(Item item, std::int16_t levelChoice);
     void dealRecord();
     void titleFromPath(const std::string& path);
     std::string answersText() const;

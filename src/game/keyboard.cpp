@@ -45,7 +45,7 @@ void Game::keyDown(int keyCode) {
             ++s_.selectedY;
         }
         if (s_.selectedY > 9) s_.selectedX = s_.selectedY = 1;
-        s_.waitingForDigit = 0;
+        s_.waitingForDigit = false;
     }
     switch (keyCode) {
         case key::left: previousCell(s_); break;
@@ -78,7 +78,7 @@ void Game::characterTyped(int charCode) {
         cell = v;
     }
     s_.lastDigit = v;
-    if (s_.waitingForDigit == 1) {
+    if (s_.waitingForDigit) {
         if (editing) {
             cell = s_.lastDigit;
             givenFlag = s_.lastDigit > 0 ? 1 : 0;
@@ -86,7 +86,7 @@ void Game::characterTyped(int charCode) {
             cell = s_.lastDigit;
         }
     }
-    s_.waitingForDigit = 0;
+    s_.waitingForDigit = false;
     if (s_.mode == Mode::map) buildCandidateMap();
     redraw();
 }

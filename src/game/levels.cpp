@@ -16,13 +16,31 @@ double readNumber(std::string_view text) {
 }
 
 namespace {
-constexpr const char* kLevelWords[] = {" Random", " Easy", " Medium", " Hard"};
+
+// The word after "Select" on the game dialog's random button.
+const char* levelWord(Level level) {
+    switch (level) {
+        case Level::easy: return " Easy";
+        case Level::medium: return " Medium";
+        case Level::hard: return " Hard";
+        case Level::none: break;
+    }
+    return " Random";
 }
 
-std::string Game::randomCaption() const {
-    return std::string("Select") +
-           kLevelWords[s_.levelChoice >= 0 && s_.levelChoice <= 3 ? s_.levelChoice : 0];
+Item levelItem(Level level) {
+    switch (level) {
+        case Level::easy: return Item::easy;
+        case Level::medium: return Item::medium;
+        case Level::hard: return Item::hard;
+        case Level::none: break;
+    }
+    return Item::randomLevel;
 }
+
+}  // namespace
+
+std::string Game::randomCaption() const { return std::string("Select") + levelWord(s_.levelChoice); }
 
 // "Select Random": its own draw only decides on the donation request; the game that follows
 // draws its own number.
@@ -35,19 +53,14 @@ void Game::dealRandom() {
 
 void Game::dealNumber(const std::string& text) {
     s_.gameNumber = readNumber(text);
-    s_.numberTyped = 1;
+    s_.numberTyped = true;
 }
 
-void Game::chooseLevel(Item item, std::int16_t levelChoice) {
-    s_.levelChoice = levelChoice;
+void Game::chooseLevel(Level level) {
+    s_.levelChoice = level;
     for (Item each : {Item::hard, Item::easy, Item::medium, Item::randomLevel}) setCheck(each, false);
-    setCheck(item, true);
+    setCheck(levelItem(level), true);
 }
-
-void Game::randoc_Click() { chooseLevel(Item::randomLevel, 0); }
-void Game::easoc_Click() { chooseLevel(Item::easy, 1); }
-void Game::medoc_Click() { chooseLevel(Item::medium, 2); }
-void Game::Hardoc_Click() { chooseLevel(Item::hard, 3); }
 
 void Game::toggleLevelShown() {
     toggleCheck(Item::showLevel);

@@ -1,4 +1,6 @@
 #pragma once
+// How the game dialog reads a typed game number: leniently, as any text gives a number. The
+// dialog's and the Level menu's commands are Game's own (levels.cpp).
 
 #include <string>
 #include <string_view>

@@ -21,7 +21,7 @@ void Game::playMode() {
 
 void Game::mapMode() {
     setMode(Mode::map);
-    s_.waitingForDigit = 0;
+    s_.waitingForDigit = false;
     buildCandidateMap();
     redraw();
 }
@@ -32,7 +32,7 @@ void Game::reset() {
             if (!s_.given(x, y)) s_.board[x][y] = 0;
     buildCandidateMap();
     s_.shadedDigit = 0;
-    s_.waitingForDigit = 0;
+    s_.waitingForDigit = false;
     s_.seconds = 0;
     redraw();
 }

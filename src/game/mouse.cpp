@@ -25,7 +25,7 @@ std::int16_t keypadDigit(double x, double y) {
 void Game::mousePressed(MouseButton button, double x, double y) {
     // Menu-bar corner.
     if (x > 210 && y > 210) {
-        s_.menusShown = s_.menusShown == 1 ? 0 : 1;
+        s_.menusShown = !s_.menusShown;
         redraw();
         return;
     }
@@ -44,8 +44,8 @@ void Game::mousePressed(MouseButton button, double x, double y) {
 
     if (s_.mode == Mode::edit) {
         select();
-        if (x > 0 && !selectedGiven() && s_.waitingForDigit == 0) {
-            s_.waitingForDigit = 1;
+        if (x > 0 && !selectedGiven() && !s_.waitingForDigit) {
+            s_.waitingForDigit = true;
             redraw();
             return;
         }
@@ -57,24 +57,24 @@ void Game::mousePressed(MouseButton button, double x, double y) {
 
     if (s_.mode != Mode::edit && button == MouseButton::right && inGrid) {
         select();
-        s_.showAnswerOnce = 1;
+        s_.showAnswerOnce = true;
     }
 
     if ((s_.mode == Mode::play || s_.mode == Mode::map) && button == MouseButton::left) {
         countEntries();
         select();
         if (x > 0 && !selectedGiven()) {
-            if (s_.waitingForDigit == 0) {
-                s_.waitingForDigit = 1;
+            if (!s_.waitingForDigit) {
+                s_.waitingForDigit = true;
                 redraw();
                 return;
             }
         } else if (selectedGiven()) {
-            s_.waitingForDigit = 0;
+            s_.waitingForDigit = false;
         }
     }
 
-    if ((s_.waitingForDigit == 1 || s_.mode == Mode::map) && x < 0 && y > 150) {
+    if ((s_.waitingForDigit || s_.mode == Mode::map) && x < 0 && y > 150) {
         const std::int16_t d = keypadDigit(x, y);
         s_.lastDigit = d;
         auto& cell = s_.board[s_.selectedX][s_.selectedY];
@@ -86,20 +86,20 @@ void Game::mousePressed(MouseButton button, double x, double y) {
                 } else {
                     s_.candidates[s_.selectedX][s_.selectedY][kGiven] = 0;
                 }
-                s_.waitingForDigit = 0;
+                s_.waitingForDigit = false;
                 break;
             case Mode::map:
                 s_.shadedDigit = d;
-                if (s_.waitingForDigit == 1 && !selectedGiven()) {
+                if (s_.waitingForDigit && !selectedGiven()) {
                     cell = d;
                     buildCandidateMap();
-                    s_.waitingForDigit = 0;
+                    s_.waitingForDigit = false;
                 }
                 break;
             case Mode::play:
                 if (!selectedGiven()) {
                     cell = d;
-                    s_.waitingForDigit = 0;
+                    s_.waitingForDigit = false;
                 }
                 break;
         }

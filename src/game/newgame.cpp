@@ -18,17 +18,18 @@ std::string numberText(double v) {
 }
 
 void Game::newGame() {
-    s_.waitingForDigit = 0;
+    s_.waitingForDigit = false;
     s_.seconds = 0;
     playMode();
-    if (s_.started == 1) s_.started = 2;  // the first game after start-up comes without the dialog
+    if (s_.started == Startup::firstGameDue)
+        s_.started = Startup::done;  // the first game after start-up comes without the dialog
     else ui_.showGameDialog();
 
     rng_.reset();
     rng_.mix(s_.gameNumber);
     std::size_t k = 0;
     for (;;) {
-        if (s_.numberTyped != 1) {
+        if (!s_.numberTyped) {
             rng_.mix(timeOfDay_());
             s_.gameNumber = rng_.draw(1000000);
             rng_.reset();
@@ -37,7 +38,7 @@ void Game::newGame() {
         k = static_cast<std::size_t>(rng_.draw(kRecords));
         s_.level = library()[k].level;
         // A typed number is never filtered: it always gives its own record.
-        if (s_.levelChoice > 0 && s_.level != s_.levelChoice && s_.numberTyped == 0) continue;
+        if (s_.levelChoice != Level::none && s_.level != s_.levelChoice && !s_.numberTyped) continue;
         break;
     }
 
@@ -46,7 +47,7 @@ void Game::newGame() {
     s_.answer = record.solution;
     ui_.setCaption("Ninebox1 --Game# " + numberText(s_.gameNumber));
     s_.candidates = CandidateMap{};
-    s_.numberTyped = 0;
+    s_.numberTyped = false;
     transform();
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+// The game number as the window caption shows it: a double written so that the caption of a
+// typed number reads as the player typed it.
 
 #include <string>
 

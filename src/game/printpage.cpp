@@ -39,7 +39,7 @@ PrintPage printPage(const GameState& state, bool puzzle, bool answers) {
 void Game::print() {
     const PrintChoice choice = ui_.showPrintDialog();
     if (choice.printChoice) s_.printChoice = *choice.printChoice;
-    if (s_.printChoice == -1) return;
+    if (s_.printChoice == PrintButton::cancel) return;
     ui_.print(printPage(s_, choice.puzzle, choice.answers));
     redraw();
 }

@@ -79,7 +79,7 @@ void Game::load() {
     if (auto in = files_.openRead(file.path, kMaxGridFile)) puzzle = readGrid(*in);
     if (!puzzle || !digitsOnly(*puzzle)) return failed("No file loaded, please try again");
 
-    s_.level = 0;
+    s_.level = Level::none;
     s_.board = Grid{};
     s_.answer = Grid{};
     s_.candidates = CandidateMap{};
@@ -89,8 +89,8 @@ void Game::load() {
             s_.candidates[x][y][kGiven] = (*puzzle)[x][y] > 0 ? 1 : 0;
         }
     s_.seconds = 0;
-    s_.waitingForDigit = 0;  // the waiting cell belonged to the old puzzle; it may be a given now
-    buildCandidateMap();     // map mode must not show the old game's map on the new board
+    s_.waitingForDigit = false;  // the waiting cell belonged to the old puzzle; it may be a given now
+    buildCandidateMap();         // map mode must not show the old game's map on the new board
     activated();
     titleFromPath(file.path);
     // Loaded all the same, so the player can mend it in edit mode.

@@ -21,9 +21,9 @@ struct FileChoice {
 };
 
 struct PrintChoice {
-    std::optional<std::int16_t> printChoice;  // 0 Print, -1 Cancel; none when the dialog was closed
-    bool puzzle = true;                       // "Print Puzzle" ticked
-    bool answers = false;                     // "Print Answers if available" ticked
+    std::optional<PrintButton> printChoice;  // none when the dialog was closed
+    bool puzzle = true;                      // "Print Puzzle" ticked
+    bool answers = false;                    // "Print Answers if available" ticked
 };
 
 class Window {
@@ -38,10 +38,10 @@ public:
     virtual void setMenusVisible(bool visible) = 0;
     virtual void setChecked(Item item, bool on) = 0;
 
-    // Modal dialogs. The game dialog's buttons call back into Game::Command1_Click and
-    // Game::Command2_Click before it hides.
+    // Modal dialogs. The game dialog's buttons call back into Game::dealRandom and
+    // Game::dealNumber before it hides.
     virtual void showGameDialog() = 0;
-    virtual std::optional<std::int16_t> showAnswersDialog() = 0;  // 1..3, none when closed
+    virtual std::optional<AnswersChoice> showAnswersDialog() = 0;  // none when closed
     virtual PrintChoice showPrintDialog() = 0;
     virtual void showAbout() = 0;
     virtual void setInstructionsVisible(bool visible) = 0;

@@ -34,8 +34,7 @@ std::array<BaseRecord, kRecords> parseLibrary() {
     std::array<BaseRecord, kRecords> records{};
     readRecords(puzzleText(), &BaseRecord::puzzle, records);
     readRecords(solutionText(), &BaseRecord::solution, records);
-    for (std::size_t k = 0; k < kRecords; ++k)
-        records[k].level = static_cast<std::int16_t>(kLevelTable[k] - '0');
+    for (std::size_t k = 0; k < kRecords; ++k) records[k].level = static_cast<Level>(kLevelTable[k] - '0');
     return records;
 }
 

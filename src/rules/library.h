@@ -11,7 +11,12 @@
 namespace ninebox {
 
 constexpr int kRecords = 30;
-// Character k is the level of record k: 1 Easy, 2 Medium, 3 Hard.
+
+// A puzzle's difficulty. none: a puzzle of no known level (a loaded game); as the level asked
+// for, none means any level ("Random Level").
+enum class Level { none = 0, easy = 1, medium = 2, hard = 3 };
+
+// Character k is the level of record k as a digit: 1 Easy, 2 Medium, 3 Hard.
 constexpr std::string_view kLevelTable = "311313323223333111322113132222";
 
 std::string_view puzzleText();
@@ -20,7 +25,7 @@ std::string_view solutionText();
 struct BaseRecord {
     Grid puzzle{};  // 0 = empty cell
     Grid solution{};
-    std::int16_t level = 0;
+    Level level = Level::none;
 };
 
 // The records as read from the two texts, parsed once on first use.

@@ -13,9 +13,10 @@ AboutDialog::AboutDialog(QImage picture, QWidget* parent)
     setWindowTitle(QStringLiteral("About this Program...."));
     setFixedSize(twips(11400), twips(5460));
 
-    auto* command1 = place(new QPushButton(QStringLiteral("X"), this), "Command1", 10680, 120, 495, 375);
-    command1->setToolTip(QStringLiteral("close window"));
-    connect(command1, &QPushButton::clicked, this, &QWidget::hide);
+    auto* closeButton =
+        place(new QPushButton(QStringLiteral("X"), this), "closeButton", 10680, 120, 495, 375);
+    closeButton->setToolTip(QStringLiteral("close window"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 // At its natural size from the top-left corner; the window cuts off the rest.

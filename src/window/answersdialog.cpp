@@ -16,37 +16,39 @@ AnswersDialog::AnswersDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
     setPalette(black);
     setAutoFillBackground(true);
 
-    auto* label1 = place(new QLabel(QStringLiteral("Please Choose"), this), "Label1", 1200, 120, 2895, 495);
-    QPalette yellow = label1->palette();
+    auto* prompt = place(new QLabel(QStringLiteral("Please Choose"), this), "prompt", 1200, 120, 2895, 495);
+    QPalette yellow = prompt->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    label1->setPalette(yellow);
-    label1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
-    fitWidth(label1);
+    prompt->setPalette(yellow);
+    prompt->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
+    fitWidth(prompt);
 
     struct Choice {
         const char* name;
         QString caption;
         QRect area;
+        AnswersChoice choice;
     };
     const Choice choices[] = {
-        {"Command1", QStringLiteral("No answers available"), twipRect(960, 720, 3135, 495)},
-        {"Command2", QStringLiteral("Create answers from Worked puzzle"), twipRect(960, 1440, 3135, 555)},
-        {"Command3", QStringLiteral("Create Answers from Existing Answers"), twipRect(960, 2280, 3135, 495)},
+        {"noAnswersButton", QStringLiteral("No answers available"), twipRect(960, 720, 3135, 495),
+         AnswersChoice::none},
+        {"workedPuzzleButton", QStringLiteral("Create answers from Worked puzzle"),
+         twipRect(960, 1440, 3135, 555), AnswersChoice::workedPuzzle},
+        {"answersButton", QStringLiteral("Create Answers from Existing Answers"),
+         twipRect(960, 2280, 3135, 495), AnswersChoice::answers},
     };
-    std::int16_t number = 1;
     for (const Choice& each : choices) {
         auto* button = new WrapButton(each.caption, this);
         button->setObjectName(QLatin1String(each.name));
         button->setGeometry(each.area);
-        connect(button, &QPushButton::clicked, this, [this, number] {
-            choice_ = number;
+        connect(button, &QPushButton::clicked, this, [this, choice = each.choice] {
+            choice_ = choice;
             hide();
         });
-        ++number;
     }
 }
 
-std::optional<std::int16_t> AnswersDialog::choose() {
+std::optional<AnswersChoice> AnswersDialog::choose() {
     choice_.reset();
     exec();
     return choice_;

@@ -2,8 +2,9 @@
 // The answers dialog of "Save game": where the answers file's content comes from.
 
 #include <QDialog>
-#include <cstdint>
 #include <optional>
+
+#include "game/gamestate.h"
 
 namespace ninebox {
 
@@ -13,12 +14,11 @@ class AnswersDialog final : public QDialog {
 public:
     explicit AnswersDialog(QWidget* parent);
 
-    // Shows the dialog modally: 1 no answers, 2 the worked puzzle, 3 the existing answers;
-    // none when it was closed without a button.
-    std::optional<std::int16_t> choose();
+    // Shows the dialog modally: the choice of its button, none when it was closed without one.
+    std::optional<AnswersChoice> choose();
 
 private:
-    std::optional<std::int16_t> choice_;
+    std::optional<AnswersChoice> choice_;
 };
 
 }  // namespace ninebox

@@ -22,13 +22,14 @@ constexpr Label kLabels[] = {
     {"Score On/Off", -49, 72}, {"Time On/Off", -49, 87}, {"About", -45, 103},
 };
 
-const char* levelName(std::int16_t level) {
+const char* levelName(Level level) {
     switch (level) {
-        case 1: return "Easy";
-        case 2: return "Medium";
-        case 3: return "Hard";
-        default: return "     ";
+        case Level::easy: return "Easy";
+        case Level::medium: return "Medium";
+        case Level::hard: return "Hard";
+        case Level::none: break;
     }
+    return "     ";
 }
 
 // A cell's shade from the current digit's plane of the candidate map, the tests in their
@@ -48,8 +49,8 @@ QColor shade(int v, int x, int y) {
 
 void digit(Canvas& canvas, const GameState& state, double x, double y, std::int16_t k) {
     canvas.moveTo(x, y);
-    if (state.kanji == 0) canvas.print(numberForm(k));
-    else printc(canvas, k);
+    if (!state.kanji) canvas.print(numberForm(k));
+    else drawKanji(canvas, k);
 }
 
 // The canvas writes 32-bit pixels itself.
@@ -94,7 +95,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, int outerWidthTwips,
     }
 
     c.setDrawWidth(3);  // the frame: green once every row, column and box is complete
-    c.setColour(s.solved == 1 ? QColor(0, 255, 0) : QColor(255, 255, 0));
+    c.setColour(s.solved ? QColor(0, 255, 0) : QColor(255, 255, 0));
     c.box(15, 15, 205, 205);
     c.setDrawWidth(1);
 
@@ -158,7 +159,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, int outerWidthTwips,
         c.setFontSize(18, 1);
     }
 
-    if (s.showAnswerOnce == 1) {  // the selected cell's answer, shown once
+    if (s.showAnswerOnce) {  // the selected cell's answer, shown once
         c.setColour(QColor(250, 250, 200));
         c.fill(100, 0, 120, 15);
         c.setColour(QColor(200, 200, 50));
@@ -173,7 +174,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, int outerWidthTwips,
         }
     }
 
-    if (s.waitingForDigit == 1) {  // the cell waiting for a digit
+    if (s.waitingForDigit) {  // the cell waiting for a digit
         c.setColour(kBlack);
         c.fill(20 * sx, 20 * sy, 20 * sx + 20, 20 * sy + 20);
         c.setFontSize(8, 1);

@@ -13,7 +13,7 @@ inline QRect twipRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-// A control under its original name at its place in twips.
+// A control under its object name at its place in twips.
 template <typename Control>
 Control* place(Control* control, const char* name, int left, int top, int width, int height) {
     control->setObjectName(QLatin1String(name));

@@ -8,7 +8,7 @@ QString numberForm(int n) { return QLatin1Char(' ') + QString::number(n) + QLati
 
 QChar kanjiLetter(int digit) { return QLatin1String("QWERTYUIOP").at(digit - 1); }
 
-void printc(Canvas& canvas, const std::int16_t& digit) {
+void drawKanji(Canvas& canvas, std::int16_t digit) {
     canvas.setFont(Canvas::Font::kanji);
     canvas.print(QString(kanjiLetter(digit)));
     canvas.setFont(Canvas::Font::window);

@@ -21,6 +21,6 @@ QChar kanjiLetter(int digit);
 
 // Draws digit 1..9 as a kanji at the canvas's text position, in its colour and size; the
 // canvas is left with the window font again.
-void printc(Canvas& canvas, const std::int16_t& digit);
+void drawKanji(Canvas& canvas, std::int16_t digit);
 
 }  // namespace ninebox

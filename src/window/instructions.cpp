@@ -14,7 +14,7 @@ const QString kPage = QStringLiteral("readme.htm");
 
 Instructions::Instructions(QWidget* area, QStringList folders)
     : QTextBrowser(area), folders_(std::move(folders)) {
-    setObjectName(QStringLiteral("WebBrowser1"));
+    setObjectName(QStringLiteral("instructionsPage"));
     hide();
     area->installEventFilter(this);
 }

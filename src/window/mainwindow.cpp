@@ -29,7 +29,7 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
-    // Form_Load: the pictures decoded and the fonts registered before anything draws.
+    // The pictures decoded and the fonts registered before anything draws.
     loadResources();
     setWindowTitle(QStringLiteral("Ninebox1"));
     board_ = new BoardView(boardPicture(), boardPictureAtStart(), this);
@@ -56,11 +56,16 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
 MainWindow::~MainWindow() = default;
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
-                                void (Game::*handler)()) {
+                                std::function<void()> run) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
-    connect(action, &QAction::triggered, this, [this, handler] { (game_.*handler)(); });
+    connect(action, &QAction::triggered, this, std::move(run));
     return action;
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
+                                void (Game::*handler)()) {
+    return addCommand(menu, name, caption, [this, handler] { (game_.*handler)(); });
 }
 
 void MainWindow::buildMenus() {
@@ -73,48 +78,52 @@ void MainWindow::buildMenus() {
         checkable_[static_cast<std::size_t>(item)] = action;
     };
 
-    QMenu* fe = menuBar()->addMenu(QStringLiteral("The Vault"));
-    addCommand(fe, "load", QStringLiteral("Load game"), &Game::load);
-    addCommand(fe, "save", QStringLiteral("Save game"), &Game::save);
-    addCommand(fe, "print", QStringLiteral("Print game"), &Game::print);
+    QMenu* vaultMenu = menuBar()->addMenu(QStringLiteral("The Vault"));
+    addCommand(vaultMenu, "load", QStringLiteral("Load game"), &Game::load);
+    addCommand(vaultMenu, "save", QStringLiteral("Save game"), &Game::save);
+    addCommand(vaultMenu, "print", QStringLiteral("Print game"), &Game::print);
 
-    QMenu* gam = menuBar()->addMenu(QStringLiteral("Game"));
-    addCommand(gam, "newGame", QStringLiteral("New game"), &Game::newGame);
-    addCommand(gam, "reset", QStringLiteral("reset"), &Game::reset);
-    checkable(addCommand(gam, "playMode", QStringLiteral("play game"), &Game::playMode), Item::playMode);
-    checkable(addCommand(gam, "mapMode", QStringLiteral("map game"), &Game::mapMode), Item::mapMode);
-    checkable(addCommand(gam, "editMode", QStringLiteral("Enter/edit game"), &Game::editMode),
+    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("Game"));
+    addCommand(gameMenu, "newGame", QStringLiteral("New game"), &Game::newGame);
+    addCommand(gameMenu, "reset", QStringLiteral("reset"), &Game::reset);
+    checkable(addCommand(gameMenu, "playMode", QStringLiteral("play game"), &Game::playMode), Item::playMode);
+    checkable(addCommand(gameMenu, "mapMode", QStringLiteral("map game"), &Game::mapMode), Item::mapMode);
+    checkable(addCommand(gameMenu, "editMode", QStringLiteral("Enter/edit game"), &Game::editMode),
               Item::editMode);
-    addCommand(gam, "cheat", QStringLiteral("Cheat"), &Game::cheat);
-    addCommand(gam, "checkSolved", QStringLiteral("won?"), &Game::checkSolved)->setEnabled(false);
+    addCommand(gameMenu, "cheat", QStringLiteral("Cheat"), &Game::cheat);
+    addCommand(gameMenu, "checkSolved", QStringLiteral("won?"), &Game::checkSolved)->setEnabled(false);
 
-    QMenu* opns = menuBar()->addMenu(QStringLiteral("Options"));
-    checkable(addCommand(opns, "toggleScore", QStringLiteral("Show Score"), &Game::toggleScore),
+    QMenu* optionsMenu = menuBar()->addMenu(QStringLiteral("Options"));
+    checkable(addCommand(optionsMenu, "toggleScore", QStringLiteral("Show Score"), &Game::toggleScore),
               Item::showScore);
-    checkable(addCommand(opns, "toggleTime", QStringLiteral("Show Time"), &Game::toggleTime), Item::showTime);
-    checkable(addCommand(opns, "toggleLevelShown", QStringLiteral("Show Difficulty  Level"),
+    checkable(addCommand(optionsMenu, "toggleTime", QStringLiteral("Show Time"), &Game::toggleTime),
+              Item::showTime);
+    checkable(addCommand(optionsMenu, "toggleLevelShown", QStringLiteral("Show Difficulty  Level"),
                          &Game::toggleLevelShown),
               Item::showLevel);
-    addCommand(opns, "removeWrongAnswers", QStringLiteral("Remove Wrong Answers"), &Game::removeWrongAnswers);
-    checkable(addCommand(opns, "toggleKanji", QStringLiteral("Kanji Numbers"), &Game::toggleKanji),
+    addCommand(optionsMenu, "removeWrongAnswers", QStringLiteral("Remove Wrong Answers"),
+               &Game::removeWrongAnswers);
+    checkable(addCommand(optionsMenu, "toggleKanji", QStringLiteral("Kanji Numbers"), &Game::toggleKanji),
               Item::kanji);
-    checkable(
-        addCommand(opns, "toggleInstructions", QStringLiteral("Instructions"), &Game::toggleInstructions),
-        Item::instructions);
-    addCommand(opns, "about", QStringLiteral("About"), &Game::about);
+    checkable(addCommand(optionsMenu, "toggleInstructions", QStringLiteral("Instructions"),
+                         &Game::toggleInstructions),
+              Item::instructions);
+    addCommand(optionsMenu, "about", QStringLiteral("About"), &Game::about);
 
-    QMenu* solec = menuBar()->addMenu(QStringLiteral("Level"));
-    checkable(addCommand(solec, "randomLevel", QStringLiteral("Random Level"), &Game::randoc_Click),
-              Item::randomLevel);
-    checkable(addCommand(solec, "easyLevel", QStringLiteral("Easy"), &Game::easoc_Click), Item::easy);
-    checkable(addCommand(solec, "mediumLevel", QStringLiteral("Medium"), &Game::medoc_Click), Item::medium);
-    checkable(addCommand(solec, "hardLevel", QStringLiteral("Hard"), &Game::Hardoc_Click), Item::hard);
+    QMenu* levelMenu = menuBar()->addMenu(QStringLiteral("Level"));
+    const auto level = [this, levelMenu](const char* name, const QString& caption, Level chosen) {
+        return addCommand(levelMenu, name, caption, [this, chosen] { game_.chooseLevel(chosen); });
+    };
+    checkable(level("randomLevel", QStringLiteral("Random Level"), Level::none), Item::randomLevel);
+    checkable(level("easyLevel", QStringLiteral("Easy"), Level::easy), Item::easy);
+    checkable(level("mediumLevel", QStringLiteral("Medium"), Level::medium), Item::medium);
+    checkable(level("hardLevel", QStringLiteral("Hard"), Level::hard), Item::hard);
 
-    fe->menuAction()->setObjectName(QStringLiteral("vaultMenu"));
-    gam->menuAction()->setObjectName(QStringLiteral("gameMenu"));
-    opns->menuAction()->setObjectName(QStringLiteral("optionsMenu"));
-    solec->menuAction()->setObjectName(QStringLiteral("levelMenu"));
-    menus_ = {fe, gam, opns, solec};
+    vaultMenu->menuAction()->setObjectName(QStringLiteral("vaultMenu"));
+    gameMenu->menuAction()->setObjectName(QStringLiteral("gameMenu"));
+    optionsMenu->menuAction()->setObjectName(QStringLiteral("optionsMenu"));
+    levelMenu->menuAction()->setObjectName(QStringLiteral("levelMenu"));
+    menus_ = {vaultMenu, gameMenu, optionsMenu, levelMenu};
 }
 
 int MainWindow::outerWidthTwips() const {
@@ -157,7 +166,7 @@ QAction* MainWindow::command(const char* name) {
 void MainWindow::ensureMenus() {
     if (menus_[0]) return;
     buildMenus();
-    const bool shown = game_.state().menusShown == 1;
+    const bool shown = game_.state().menusShown;
     for (QMenu* menu : menus_) menu->menuAction()->setVisible(shown);
     menuBar()->setVisible(shown);
 }
@@ -172,7 +181,7 @@ void MainWindow::showGameDialog() {
     activateLater();
 }
 
-std::optional<std::int16_t> MainWindow::showAnswersDialog() {
+std::optional<AnswersChoice> MainWindow::showAnswersDialog() {
     if (!answersDialog_) answersDialog_ = new AnswersDialog(this);
     const auto choice = answersDialog_->choose();
     activateLater();

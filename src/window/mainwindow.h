@@ -51,7 +51,7 @@ public:
     void setMenusVisible(bool visible) override;
     void setChecked(Item item, bool on) override;
     void showGameDialog() override;
-    std::optional<std::int16_t> showAnswersDialog() override;
+    std::optional<AnswersChoice> showAnswersDialog() override;
     PrintChoice showPrintDialog() override;
     void showAbout() override;
     void setInstructionsVisible(bool visible) override;
@@ -69,6 +69,7 @@ protected:
 private:
     void buildMenus();
     void ensureMenus();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> run);
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*handler)());
     // Our own modal windows hand activation back to the board, as the platform would.
     void activateLater();

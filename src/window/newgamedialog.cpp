@@ -20,28 +20,29 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent) : QDialog(parent, kDia
     setAutoFillBackground(true);
 
     // Created in tab order.
-    command1_ = place(new WrapButton(QStringLiteral("Select Random"), this), "Command1", 240, 240, 1695, 615);
-    command2_ = place(new WrapButton(QStringLiteral("Select Using number below"), this), "Command2", 2160,
-                      240, 1815, 615);
-    for (WrapButton* button : {command1_, command2_}) {
+    randomButton_ =
+        place(new WrapButton(QStringLiteral("Select Random"), this), "randomButton", 240, 240, 1695, 615);
+    numberButton_ = place(new WrapButton(QStringLiteral("Select Using number below"), this), "numberButton",
+                          2160, 240, 1815, 615);
+    for (WrapButton* button : {randomButton_, numberButton_}) {
         QPalette khaki = button->palette();
         khaki.setColor(QPalette::Button, QColor(219, 219, 145));
         button->setPalette(khaki);
     }
-    text1_ = place(new QLineEdit(QStringLiteral("10000"), this), "Text1", 2160, 960, 1815, 285);
-    text1_->installEventFilter(this);
-    label1_ = place(new QLabel(QStringLiteral("To select a game enter a number from 1 to 1000000"), this),
-                    "Label1", 240, 1320, 4215, 255);
-    fitWidth(label1_);
+    numberEdit_ = place(new QLineEdit(QStringLiteral("10000"), this), "numberEdit", 2160, 960, 1815, 285);
+    numberEdit_->installEventFilter(this);
+    prompt_ = place(new QLabel(QStringLiteral("To select a game enter a number from 1 to 1000000"), this),
+                    "prompt", 240, 1320, 4215, 255);
+    fitWidth(prompt_);
 
-    connect(command1_, &QPushButton::clicked, this, &NewGameDialog::command1Click);
-    connect(command2_, &QPushButton::clicked, this, &NewGameDialog::command2Click);
+    connect(randomButton_, &QPushButton::clicked, this, &NewGameDialog::randomClicked);
+    connect(numberButton_, &QPushButton::clicked, this, &NewGameDialog::numberClicked);
 }
 
 void NewGameDialog::activate() {
-    command1_->setText(QString::fromStdString(game_.randomCaption()));
-    text1_->clear();
-    text1_->setFocus();
+    randomButton_->setText(QString::fromStdString(game_.randomCaption()));
+    numberEdit_->clear();
+    numberEdit_->setFocus();
 }
 
 void NewGameDialog::showEvent(QShowEvent* event) {
@@ -49,14 +50,14 @@ void NewGameDialog::showEvent(QShowEvent* event) {
     activate();
 }
 
-void NewGameDialog::command1Click() {
+void NewGameDialog::randomClicked() {
     activate();
     game_.dealRandom();
     hide();
 }
 
-void NewGameDialog::command2Click() {
-    game_.dealNumber(text1_->text().toStdString());
+void NewGameDialog::numberClicked() {
+    game_.dealNumber(numberEdit_->text().toStdString());
     hide();
 }
 
@@ -69,10 +70,10 @@ void NewGameDialog::keyPressEvent(QKeyEvent* event) {
 // Enter in the text box is "Select Using number below"; the key stops here and never
 // reaches the dialog's default button.
 bool NewGameDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text1_ && event->type() == QEvent::KeyPress) {
+    if (watched == numberEdit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            command2Click();
+            numberClicked();
             return true;
         }
     }

@@ -25,14 +25,14 @@ protected:
 
 private:
     void activate();
-    void command1Click();
-    void command2Click();
+    void randomClicked();
+    void numberClicked();
 
     Game& game_;
-    WrapButton* command1_;
-    WrapButton* command2_;
-    QLineEdit* text1_;
-    QLabel* label1_;
+    WrapButton* randomButton_;
+    WrapButton* numberButton_;
+    QLineEdit* numberEdit_;
+    QLabel* prompt_;
 };
 
 }  // namespace ninebox

@@ -13,29 +13,31 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
     resize(twips(3075), twips(1530));
 
     // Created in tab order.
-    check1_ = place(new QCheckBox(QStringLiteral("Print Puzzle"), this), "Check1", 120, 720, 1815, 375);
-    check1_->setChecked(true);
-    check2_ = place(new QCheckBox(QStringLiteral("Print Answers if available"), this), "Check2", 120, 1080,
-                    2655, 255);
-    auto* command1 = place(new QPushButton(QStringLiteral("Print"), this), "Command1", 120, 120, 1095, 495);
-    auto* command2 = place(new QPushButton(QStringLiteral("Cancel"), this), "Command2", 1800, 120, 975, 495);
-    fitWidth(check1_);
-    fitWidth(check2_);
+    puzzleBox_ = place(new QCheckBox(QStringLiteral("Print Puzzle"), this), "puzzleBox", 120, 720, 1815, 375);
+    puzzleBox_->setChecked(true);
+    answersBox_ = place(new QCheckBox(QStringLiteral("Print Answers if available"), this), "answersBox", 120,
+                        1080, 2655, 255);
+    auto* printButton =
+        place(new QPushButton(QStringLiteral("Print"), this), "printButton", 120, 120, 1095, 495);
+    auto* cancelButton =
+        place(new QPushButton(QStringLiteral("Cancel"), this), "cancelButton", 1800, 120, 975, 495);
+    fitWidth(puzzleBox_);
+    fitWidth(answersBox_);
 
-    connect(command1, &QPushButton::clicked, this, [this] {
-        printChoice = 0;
+    connect(printButton, &QPushButton::clicked, this, [this] {
+        printChoice_ = PrintButton::print;
         hide();
     });
-    connect(command2, &QPushButton::clicked, this, [this] {
-        printChoice = -1;
+    connect(cancelButton, &QPushButton::clicked, this, [this] {
+        printChoice_ = PrintButton::cancel;
         hide();
     });
 }
 
 PrintChoice PrintDialog::choose() {
-    printChoice = -1;
+    printChoice_ = PrintButton::cancel;
     exec();
-    return {printChoice, check1_->isChecked(), check2_->isChecked()};
+    return {printChoice_, puzzleBox_->isChecked(), answersBox_->isChecked()};
 }
 
 }  // namespace ninebox

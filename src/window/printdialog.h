@@ -20,9 +20,9 @@ public:
     PrintChoice choose();
 
 private:
-    QCheckBox* check1_;
-    QCheckBox* check2_;
-    std::int16_t printChoice = -1;
+    QCheckBox* puzzleBox_;
+    QCheckBox* answersBox_;
+    PrintButton printChoice_ = PrintButton::cancel;
 };
 
 }  // namespace ninebox

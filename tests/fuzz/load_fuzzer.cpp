@@ -51,8 +51,8 @@ int run(const std::uint8_t* data, std::size_t size) {
     h.playRecordA();
     h.s().board[1][1] = 7;
     h.game.mapMode();
-    h.s().waitingForDigit = 1;  // a cell waiting for a digit
-    h.s().level = 2;
+    h.s().waitingForDigit = true;  // a cell waiting for a digit
+    h.s().level = Level::medium;
     h.s().seconds = 754;
     const GameState before = h.s();
     h.files.files["/home/jane.doe/puzzle.sud"] = game;
@@ -78,7 +78,7 @@ int run(const std::uint8_t* data, std::size_t size) {
     require((s.mode == Mode::map) == (outcome == 2) && (s.mode == Mode::play) == (outcome < 2), "wrong mode");
     if (!puzzle) {
         require(s.board == before.board && s.candidates == before.candidates && s.answer == before.answer &&
-                    s.level == 2 && s.seconds == 754,
+                    s.level == Level::medium && s.seconds == 754,
                 "refused load changed the game");
         return 0;
     }
@@ -87,7 +87,7 @@ int run(const std::uint8_t* data, std::size_t size) {
     loaded.game.buildCandidateMap();
     require(s.board == loaded.s().board && s.candidates == loaded.s().candidates,
             "loaded board, givens or map differ from the file");
-    require(s.level == 0 && s.seconds == 0 && s.waitingForDigit == 0,
+    require(s.level == Level::none && s.seconds == 0 && !s.waitingForDigit,
             "loaded game kept the old level, time or waiting cell");
     require(s.answer == (solves ? *solution : Grid{}), "answers differ from the answers file");
     return outcome;

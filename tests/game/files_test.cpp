@@ -4,8 +4,8 @@
 #include <sstream>
 #include <tuple>
 
-#include "rules/gridtext.h"
 #include "game/levels.h"
+#include "rules/gridtext.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
@@ -40,16 +40,16 @@ const std::string kNoAnswers = "Sudoku|Note, No answers available for this puzzl
 const FileChoice kCancelled{FileChoice::Outcome::cancelled, ""}, kFailed{FileChoice::Outcome::failed, ""};
 FileChoice chosen(const std::string& path) { return {FileChoice::Outcome::chosen, path}; }
 
-// Record A with the player's right digit in (1, 1), in map mode, at level 2 after 99 s.
+// Record A with the player's right digit in (1, 1), in map mode, at Medium after 99 s.
 struct Played : HeadlessGame {
     Played() {
         playRecordA();
         s().board[1][1] = 7;
         game.mapMode();
-        s().level = 2;
+        s().level = Level::medium;
         s().seconds = 99;
     }
-    void save(std::optional<std::int16_t> choice, const FileChoice& file) {
+    void save(std::optional<AnswersChoice> choice, const FileChoice& file) {
         window.answersDialog.push_back(choice);
         window.files.push_back(file);
         game.save();
@@ -62,19 +62,19 @@ struct Played : HeadlessGame {
 
 }  // namespace
 
-TEST(gridfile, AnsnameTakesTheFirstDotOfTheFileNameNotOfItsFolder) {
+TEST(gridfile, AnswersPathTakesTheFirstDotOfTheFileNameNotOfItsFolder) {
     const std::vector<std::pair<std::string, std::string>> names = {
         {"/g/hard1.sud", "/g/hard1.ans"},   {"hard1.sud", "hard1.ans"},     {"/g/hard1", "/g/hard1.ans"},
         {"/j.doe/h1.sud", "/j.doe/h1.ans"}, {"/j.doe/h1", "/j.doe/h1.ans"}, {"/g/hard.1.sud", "/g/hard.ans"}};
     for (const auto& [path, ans] : names) EXPECT_EQ(answersPath(path), ans) << path;
 }
 
-TEST(gridfile, WritegridNineCommaLinesEachEndedByCrLf) {
+TEST(gridfile, WriteGridNineCommaLinesEachEndedByCrLf) {
     EXPECT_EQ(writeGrid(gridFrom(kRecordASolution)), kAnswers);
     EXPECT_EQ(kAnswers.size(), 171u);
 }
 
-TEST(gridfile, ReadgridAcceptsAnyLayoutThatKeepsTheOrder) {
+TEST(gridfile, ReadGridAcceptsAnyLayoutThatKeepsTheOrder) {
     for (const auto& text :
          {kAnswers, replaced(kAnswers, "\r\n", "\n"), replaced(kAnswers, "\r\n", "\r"),
           replaced(kAnswers, ",", "\r\n"), replaced(kAnswers, "\r\n", ","),
@@ -88,7 +88,7 @@ TEST(gridfile, ReadgridAcceptsAnyLayoutThatKeepsTheOrder) {
 
 // A field is a number rounded half to even, first or last; no number, one beyond 16 bits or
 // over 64 characters fails the read, and so does a short text.
-TEST(gridfile, ReadgridTakesEachFieldAsA16BitNumberOrFails) {
+TEST(gridfile, ReadGridTakesEachFieldAsA16BitNumberOrFails) {
     const std::optional<int> no;
     const std::string digits64 = std::string(63, '0') + "7", digits65 = "0" + digits64;
     const std::vector<std::pair<std::string, std::optional<int>>> fields = {
@@ -110,7 +110,7 @@ TEST(gridfile, ReadgridTakesEachFieldAsA16BitNumberOrFails) {
 
 // The decimal point is a point in every locale (the window adopts the user's), in files and
 // typed game numbers alike. A locale with a decimal comma is built when none is installed.
-TEST(gridfile, ReadgridDecimalPointDoesNotFollowTheLocale) {
+TEST(gridfile, ReadGridDecimalPointDoesNotFollowTheLocale) {
     const std::string dir = ::testing::TempDir() + "ninebox-locale";
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") &&
         std::system(
@@ -149,10 +149,10 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
         h.files.unwritable = {unwritable};
         h.window.answers.push_back(reply);
         const int paints = h.window.paints;
-        h.save(3, file);
+        h.save(AnswersChoice::answers, file);
         EXPECT_EQ(h.window.messages, messages) << file.path;
         EXPECT_EQ(h.files.files, after) << file.path;
-        EXPECT_EQ(h.s().answersChoice, 3);
+        EXPECT_EQ(h.s().answersChoice, AnswersChoice::answers);
         EXPECT_EQ(h.window.paints, paints + 1);
         EXPECT_EQ(h.window.caption, after.count(sud) && after != old ? "Ninebox1 --hard1.sud" : "Ninebox1");
     }
@@ -162,12 +162,16 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
 // promises (an empty answers file gives none). A closed dialog repeats the last choice.
 TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
     enum Board { givens, solved, allButOne };
-    const std::vector<std::tuple<std::int16_t, std::optional<std::int16_t>, Board, bool, bool>> rows = {
+    using Choice = AnswersChoice;
+    const std::vector<std::tuple<Choice, std::optional<Choice>, Board, bool, bool>> rows = {
         // earlier choice, choice, board, answers known, answers saved
-        {0, 1, solved, true, false},          {0, 2, solved, false, true},
-        {0, 2, allButOne, true, false},       {0, 3, givens, true, true},
-        {0, 3, solved, false, false},         {0, std::nullopt, solved, true, false},
-        {3, std::nullopt, givens, true, true}};
+        {Choice::unset, Choice::none, solved, true, false},
+        {Choice::unset, Choice::workedPuzzle, solved, false, true},
+        {Choice::unset, Choice::workedPuzzle, allButOne, true, false},
+        {Choice::unset, Choice::answers, givens, true, true},
+        {Choice::unset, Choice::answers, solved, false, false},
+        {Choice::unset, std::nullopt, solved, true, false},
+        {Choice::answers, std::nullopt, givens, true, true}};
     for (const auto& [earlier, choice, board, known, saved] : rows) {
         Played h;
         h.s().board = board == givens ? gridFrom(kRecordA) : h.s().answer;
@@ -177,7 +181,9 @@ TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
         h.save(choice, chosen("/g/rt.sud"));
         h.deal(8);
         h.load(chosen("/g/rt.sud"));
-        const std::string row = std::to_string(choice.value_or(-earlier)) + " " + std::to_string(board);
+        const std::string row = std::to_string(static_cast<int>(earlier)) + " " +
+                                (choice ? std::to_string(static_cast<int>(*choice)) : "closed") + " " +
+                                std::to_string(board);
         EXPECT_EQ(h.files.files["/g/rt.sud"], kGame) << row;
         EXPECT_EQ(h.window.messages, saved ? Shown{} : Shown{kNoAnswers}) << row;
         EXPECT_EQ(h.s().answer, saved ? gridFrom(kRecordASolution) : Grid{}) << row;
@@ -195,7 +201,8 @@ TEST(saveload, LoadFailedGameFileLeavesTheGameAsItWas) {
         h.load(file);
         EXPECT_EQ(h.window.messages, Shown{kNoFile}) << file.path;
         EXPECT_TRUE(h.s().board == before.board && h.s().candidates == before.candidates) << file.path;
-        EXPECT_TRUE(h.s().answer == before.answer && h.s().level == 2 && h.s().seconds == 99) << file.path;
+        EXPECT_TRUE(h.s().answer == before.answer && h.s().level == Level::medium && h.s().seconds == 99)
+            << file.path;
         EXPECT_EQ(h.s().mode, Mode::play) << file.path;
     }
 }
@@ -216,7 +223,7 @@ TEST(saveload, LoadChecksAnswersAndGivensAndRebuildsTheMap) {
              {kGame, broken, {kNoAnswers}},
              {clashing, kAnswers, {clash, kNoAnswers}}}) {
         Played h;  // in map mode
-        h.s().waitingForDigit = 1;
+        h.s().waitingForDigit = true;
         h.files.files = {{"/g/x.sud", game}, {"/g/x.ans", answers}};
         h.load(chosen("/g/x.sud"));
         HeadlessGame fresh;
@@ -226,7 +233,7 @@ TEST(saveload, LoadChecksAnswersAndGivensAndRebuildsTheMap) {
         EXPECT_EQ(h.window.messages, messages) << game << answers;
         EXPECT_EQ(h.s().answer, taken ? gridFrom(kRecordASolution) : Grid{}) << game << answers;
         EXPECT_EQ(h.s().mode, taken ? Mode::map : Mode::play) << game << answers;
-        EXPECT_TRUE(h.s().candidates == fresh.s().candidates && h.s().waitingForDigit == 0) << game << answers;
+        EXPECT_TRUE(h.s().candidates == fresh.s().candidates && !h.s().waitingForDigit) << game << answers;
     }
 }
 

@@ -70,7 +70,7 @@ protected:
     Shown run(void (Game::*command)(), const std::string& name, Answer reply = Answer::no) {
         HeadlessGame h(0, &files_);
         h.playRecordA();
-        h.window.answersDialog.push_back(3);
+        h.window.answersDialog.push_back(AnswersChoice::answers);
         h.window.files.push_back({FileChoice::Outcome::chosen, at(name)});
         h.window.answers.push_back(reply);
         (h.game.*command)();

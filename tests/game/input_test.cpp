@@ -89,7 +89,7 @@ TEST(MouseEntry, WaitsForTheKeypadInEveryMode) {
         std::string summary;
         for (int x = 1; x <= 3; ++x) summary += std::to_string(s.board[x][1]) + (s.given(x, 1) ? "'" : "");
         summary += " " + std::to_string(s.waitingForDigit) + " " + std::to_string(s.shadedDigit) + " " +
-                   std::to_string(b.window.peeks);
+                   std::to_string(b.window.answerPaints);
         EXPECT_EQ(summary, expected) << static_cast<int>(s.mode) << " " << presses.size();
     }
 }
@@ -107,14 +107,14 @@ TEST(MouseButtons, BandsRunTheirCommandsWithinExclusiveBounds) {
             Board b(kEdit);
             b.s().board[1][1] = 4;
             const GameState& s = b.press({{-45, y, button}}).s();
-            const std::string ran = b.window.gameDialogShown ? "New"
-                                    : s.board[1][1] == 0     ? "Reset"
-                                    : s.mode == Mode::play   ? "Play"
-                                    : s.mode == Mode::map    ? "Map"
-                                    : s.checked(Item::showScore)    ? "Score"
-                                    : s.checked(Item::showTime)   ? "Time"
-                                    : b.window.aboutShown    ? "About"
-                                                             : "";
+            const std::string ran = b.window.gameDialogShown     ? "New"
+                                    : s.board[1][1] == 0         ? "Reset"
+                                    : s.mode == Mode::play       ? "Play"
+                                    : s.mode == Mode::map        ? "Map"
+                                    : s.checked(Item::showScore) ? "Score"
+                                    : s.checked(Item::showTime)  ? "Time"
+                                    : b.window.aboutShown        ? "About"
+                                                                 : "";
             EXPECT_EQ(ran, what) << y;
         }
     Board b(kPlay);
@@ -159,7 +159,7 @@ TEST(KeyboardKeys, CharactersDeleteAndEnterOnTheSelectedCell) {
     for (const auto& [mode, at, waits, cell, before, keys, after, to] : rows) {
         Board b(mode, at);
         GameState& s = b.s();
-        s.waitingForDigit = static_cast<std::int16_t>(waits);
+        s.waitingForDigit = waits != 0;
         s.board[cell / 10][cell % 10] = static_cast<std::int16_t>(std::abs(before));
         s.candidates[cell / 10][cell % 10][kGiven] = before < 0;
         b.type(keys);

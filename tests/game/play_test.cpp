@@ -14,7 +14,7 @@ std::vector<std::int16_t> plane(const GameState& s, int x, int y) {
 
 // 1 where a digit cannot go; an open digit shows 6, 7 or 8 when the cell sees that many
 // distinct digits, else 0.
-TEST(Makemap, MarksRuledOutDigitsAndCrowdedCells) {
+TEST(CandidateMap, MarksRuledOutDigitsAndCrowdedCells) {
     HeadlessGame h;
     h.s().candidates[4][4][3] = 7;  // stale
     h.s().board[1][1] = 5;
@@ -42,9 +42,9 @@ TEST(Makemap, MarksRuledOutDigitsAndCrowdedCells) {
 TEST(ModeCommands, EntryRulesAndReset) {
     HeadlessGame h;
     h.playRecordA();
-    h.s().waitingForDigit = 1;
+    h.s().waitingForDigit = true;
     h.game.playMode();
-    EXPECT_EQ(h.s().waitingForDigit, 1);
+    EXPECT_TRUE(h.s().waitingForDigit);
     const int paints = h.window.paints;
     h.game.editMode();
     EXPECT_EQ(h.window.paints + h.s().waitingForDigit, paints);
@@ -64,8 +64,11 @@ TEST(Won, JudgesTheBoardAloneNotTheAnswers) {
     std::swap(swapped[0], swapped[1]);  // rows stay complete, columns do not
     std::string latin;                  // rows and columns complete, boxes not
     for (int i = 0; i < 81; ++i) latin += static_cast<char>('1' + (i / 9 + i % 9) % 9);
-    for (const auto& [board, solved] : std::vector<std::pair<std::string, int>>{
-             {kRecordASolution, 1}, {relabelled, 1}, {oneEmpty, 0}, {swapped, 0}, {latin, 0}}) {
+    for (const auto& [board, solved] : std::vector<std::pair<std::string, bool>>{{kRecordASolution, true},
+                                                                                 {relabelled, true},
+                                                                                 {oneEmpty, false},
+                                                                                 {swapped, false},
+                                                                                 {latin, false}}) {
         HeadlessGame h;
         h.playRecordA();
         h.s().board = gridFrom(board);
@@ -106,7 +109,7 @@ TEST(Cheat, FillsEasyGamesEndsOnAWrongEntryAndSkipsEditMode) {
             while (h.s().board[i % 9 + 1][i / 9 + 1]) ++i;
             h.s().board[i % 9 + 1][i / 9 + 1] =
                 static_cast<std::int16_t>(h.s().answer[i % 9 + 1][i / 9 + 1] % 9 + 1);
-        } else if (h.s().level != 1) {
+        } else if (h.s().level != Level::easy) {
             continue;
         }
         const Mode start = ++easy % 2 ? Mode::play : Mode::map;

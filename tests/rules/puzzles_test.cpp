@@ -95,7 +95,7 @@ TEST(Generator, DrawsArePinnedAndSeedsFoldByValue) {
             EXPECT_NE(seeded(distinct[i]), seeded(distinct[j])) << distinct[i] << " vs " << distinct[j];
 }
 
-TEST(Pandora, WorkedExampleOfRecordA) {
+TEST(Transform, WorkedExampleOfRecordA) {
     ScriptedWindow window;
     ScriptedGenerator rng;
     MemoryFileSystem files;
@@ -129,20 +129,18 @@ TEST(NewGame, TenThousandNumbersDealSoundGames) {
 
 TEST(NewGame, LevelFilterAppliesToRandomGamesOnly) {
     HeadlessGame h;
-    const std::vector<void (Game::*)()> levels = {&Game::easoc_Click, &Game::medoc_Click,
-                                                  &Game::Hardoc_Click};
-    for (std::size_t l = 0; l < levels.size(); ++l) {
-        (h.game.*levels[l])();
+    for (const Level level : {Level::easy, Level::medium, Level::hard}) {
+        h.game.chooseLevel(level);
         for (int i = 0; i < 300; ++i) {
             h.clock = 1000.0 + i;
             h.game.newGame();
-            ASSERT_EQ(h.s().level, static_cast<std::int16_t>(l + 1));
+            ASSERT_EQ(h.s().level, level);
         }
     }
     bool otherLevel = false;  // typed numbers give their own records, Hard chosen or not
     for (int n = 0; n < 100; ++n) {
         h.deal(n);
-        otherLevel |= h.s().level != 3;
+        otherLevel |= h.s().level != Level::hard;
     }
     EXPECT_TRUE(otherLevel);
 }
@@ -159,7 +157,7 @@ TEST(GameDialog, AnyTypedTextDealsTheNumberItStartsWith) {
              {"12.5", "12.5"},   {".5", "0.5"},     {"7.", "7"},         {"1 2", "1"},      {"1,5", "1"},
              {"-", "0"},         {"2e", "2"},       {twenty, "1e+20"}}) {
         HeadlessGame h;
-        h.s().started = 2;
+        h.s().started = Startup::done;
         h.window.gameDialog.push_back([&h, typed = typed] { h.game.dealNumber(typed); });
         h.game.newGame();
         EXPECT_EQ(h.window.caption, "Ninebox1 --Game# " + caption) << typed;
@@ -198,6 +196,7 @@ TEST(Library, EveryRecordHasOneSolutionAndItsLevelMatchesCheat) {
         EXPECT_TRUE(std::equal(givens.begin(), givens.end(), solution.begin(), [](char g, char s) {
             return g == '0' || g == s;
         })) << kLabels[k];
-        EXPECT_TRUE(record.level == 1 ? filled : record.level == 2 || k == 0 || !filled) << kLabels[k];
+        EXPECT_TRUE(record.level == Level::easy ? filled : record.level == Level::medium || k == 0 || !filled)
+            << kLabels[k];
     }
 }

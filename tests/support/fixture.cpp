@@ -38,16 +38,17 @@ bool validSolution(const Grid& g) {
 }
 
 void HeadlessGame::deal(double number) {
-    if (s().started == 0) s().started = 2;  // past the first game, so the dialog is asked
+    if (s().started == Startup::notActivated)
+        s().started = Startup::done;  // past the first game, so the dialog is asked
     window.gameDialog.push_back([this, number] {
         s().gameNumber = number;
-        s().numberTyped = 1;
+        s().numberTyped = true;
     });
     game.newGame();
 }
 
 void HeadlessGame::playRecordA() {
-    s().started = 2;
+    s().started = Startup::done;
     setPuzzle(s(), kRecordA);
     s().answer = gridFrom(kRecordASolution);
 }

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "game/filesystem.h"
 #include "game/game.h"
 #include "game/window.h"
-#include "game/filesystem.h"
 #include "rules/generator.h"
 
 namespace ninebox::testing {
@@ -39,18 +39,19 @@ class ScriptedWindow : public Window {
 public:
     // Scripted answers, front first; an empty script answers closed/Cancel/No.
     std::deque<std::function<void()>> gameDialog;  // runs inside the game dialog
-    std::deque<std::optional<std::int16_t>> answersDialog;
+    std::deque<std::optional<AnswersChoice>> answersDialog;
     std::deque<Answer> answers;  // of Yes/No message boxes
     std::deque<FileChoice> files;
 
     // What was shown.
-    int paints = 0, peeks = 0, aboutShown = 0, gameDialogShown = 0;  // peeks: paints with an answer shown
+    int paints = 0, answerPaints = 0, aboutShown = 0,
+        gameDialogShown = 0;  // answerPaints: with an answer shown
     bool menusVisible = false;
     std::vector<std::string> clockReadings, fileDialogStarts, messages;  // messages as "title|text"
     std::string caption = "Ninebox1";
     std::map<Item, bool> checks;
 
-    void paint(const GameState& state) override { ++paints, peeks += state.showAnswerOnce; }
+    void paint(const GameState& state) override { ++paints, answerPaints += state.showAnswerOnce; }
     void paintClock(const std::string& reading) override { clockReadings.push_back(reading); }
     void setCaption(const std::string& text) override { caption = text; }
     void setMenusVisible(bool visible) override { menusVisible = visible; }
@@ -59,8 +60,8 @@ public:
         ++gameDialogShown;
         if (!gameDialog.empty()) take(gameDialog, {})();
     }
-    std::optional<std::int16_t> showAnswersDialog() override { return take(answersDialog, {}); }
-    PrintChoice showPrintDialog() override { return {-1, true, false}; }
+    std::optional<AnswersChoice> showAnswersDialog() override { return take(answersDialog, {}); }
+    PrintChoice showPrintDialog() override { return {PrintButton::cancel, true, false}; }
     void showAbout() override { ++aboutShown; }
     void setInstructionsVisible(bool) override {}
     Answer message(const std::string& text, const std::string& title, Buttons buttons) override {

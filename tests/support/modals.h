@@ -75,16 +75,16 @@ inline void acknowledge(QWidget* window, const QString& text) {
     box->button(QMessageBox::Ok)->click();
 }
 
-inline void trigger(MainWindow& form, const char* name) {
-    QAction* action = form.command(name);
+inline void trigger(MainWindow& mainWindow, const char* name) {
+    QAction* action = mainWindow.command(name);
     ASSERT_NE(action, nullptr) << name;
     action->trigger();
 }
 
 // The board window, shown, with its first game dealt.
-inline void start(MainWindow& form) {
-    form.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.game().state().started == 2; }, 5000));
+inline void start(MainWindow& mainWindow) {
+    mainWindow.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow.game().state().started == Startup::done; }, 5000));
     QApplication::processEvents();
 }
 

@@ -8,14 +8,14 @@
 #include <QTextBrowser>
 #include <QWindow>
 
-#include "window/embedded.h"
-#include "window/jpeg.h"
-#include "window/resources.h"
+#include "support/modals.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
+#include "window/embedded.h"
 #include "window/glyphs.h"
+#include "window/jpeg.h"
 #include "window/pagedimage.h"
-#include "support/modals.h"
+#include "window/resources.h"
 
 namespace ninebox::testing {
 namespace {
@@ -23,16 +23,16 @@ namespace {
 // A system repaint only copies the board's image (a redraw would clear a pending hint); a
 // resize redraws at the new size, with the board's corners at the drawing area's.
 TEST(StartUp, RepaintsCopyTheImageResizesRedrawIt) {
-    MainWindow form;
-    start(form);
-    form.game().state().showAnswerOnce = 1;
-    form.repaint();
-    EXPECT_EQ(form.game().state().showAnswerOnce, 1);
+    MainWindow mainWindow;
+    start(mainWindow);
+    mainWindow.game().state().showAnswerOnce = true;
+    mainWindow.repaint();
+    EXPECT_TRUE(mainWindow.game().state().showAnswerOnce);
     for (const QSize size : {QSize(774, 494), QSize(1200, 800)}) {
-        form.resize(size);
+        mainWindow.resize(size);
         QApplication::processEvents();
-        EXPECT_EQ(form.board().image().size(), size * form.board().devicePixelRatio());
-        EXPECT_EQ(form.board().toBoard(QPointF(size.width(), size.height())), QPointF(220, 220));
+        EXPECT_EQ(mainWindow.board().image().size(), size * mainWindow.board().devicePixelRatio());
+        EXPECT_EQ(mainWindow.board().toBoard(QPointF(size.width(), size.height())), QPointF(220, 220));
     }
 }
 
@@ -74,13 +74,13 @@ TEST(StartUp, PagedImagesHoldEveryPixelAndDetachOnWrite) {
 
 // Before the window is on the screen, redraws are kept and painted when first needed.
 TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
-    MainWindow form;
-    form.show();  // on the screen only once its events have run
-    GameState& s = form.game().state();
+    MainWindow mainWindow;
+    mainWindow.show();  // on the screen only once its events have run
+    GameState& s = mainWindow.game().state();
     s.board[5][5] = 8;
-    form.game().redraw();
-    const QImage& image = form.board().image();
-    ASSERT_EQ(image.size(), kStartArea * form.board().devicePixelRatio());
+    mainWindow.game().redraw();
+    const QImage& image = mainWindow.board().image();
+    ASSERT_EQ(image.size(), kStartArea * mainWindow.board().devicePixelRatio());
     int ink = 0;  // in cell (5, 5), white but for its digit: board units 101..119 both ways
     for (int y = image.height() * 101 / 220; y < image.height() * 119 / 220; ++y)
         for (int x = image.width() * 171 / 290; x < image.width() * 189 / 290; ++x)
@@ -91,8 +91,8 @@ TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
 // Character keys give the key-down and then the character, arrows and Delete the key-down
 // only, Enter both; keys without a character leave a waiting entry alone.
 TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {
-    MainWindow form;
-    start(form);
+    MainWindow mainWindow;
+    start(mainWindow);
     const struct {
         Qt::Key key;
         const char* text;
@@ -106,30 +106,34 @@ TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {
         {Qt::Key_Right, "", 6, 4, 2, 1},        {Qt::Key_Delete, "\x7f", 0, 4, 2, 0},
         {Qt::Key_Return, "\r", 6, 0, 2, 0},
     };
-    GameState& s = form.game().state();
+    GameState& s = mainWindow.game().state();
     for (const auto& c : cases) {
         s.board = Grid{};
         s.candidates = CandidateMap{};
         s.board[1][1] = 6;
         s.board[2][1] = 4;
-        s.selectedX = s.selectedY = s.waitingForDigit = 1;
-        QTest::sendKeyEvent(QTest::Click, &form.board(), c.key, QString::fromUtf8(c.text), Qt::NoModifier);
-        EXPECT_EQ(std::vector<int>({s.board[1][1], s.board[2][1], s.selectedX, s.selectedY, s.waitingForDigit}),
-                  std::vector<int>({c.cell1, c.cell2, c.selectedX, 1, c.waiting}))
+        s.selectedX = s.selectedY = 1;
+        s.waitingForDigit = true;
+        QTest::sendKeyEvent(QTest::Click, &mainWindow.board(), c.key, QString::fromUtf8(c.text),
+                            Qt::NoModifier);
+        EXPECT_EQ(
+            std::vector<int>({s.board[1][1], s.board[2][1], s.selectedX, s.selectedY, s.waitingForDigit}),
+            std::vector<int>({c.cell1, c.cell2, c.selectedX, 1, c.waiting}))
             << c.key;
     }
-    EXPECT_EQ(QApplication::focusWidget(), &form.board()) << "Tab is a key of the board";
+    EXPECT_EQ(QApplication::focusWidget(), &mainWindow.board()) << "Tab is a key of the board";
 }
 
 // Each key gives its own key-down code (0 where it has none) and then its character: on a
 // US and a French layout only the arrows, Delete and Enter, the keypad's too, give the codes
 // of a move or of Delete (Qt's values for % & ' ( . are those codes).
 TEST(WindowKeys, UsAndFrenchKeysGiveTheirOwnKeyDownCodes) {
-    MainWindow form;
-    start(form);
+    MainWindow mainWindow;
+    start(mainWindow);
     std::vector<int> got;  // key-down codes, characters as 1000 + their code
-    QObject::connect(&form.board(), &BoardView::keyDown, [&](int code) { got.push_back(code); });
-    QObject::connect(&form.board(), &BoardView::keyPress, [&](int code) { got.push_back(1000 + code); });
+    QObject::connect(&mainWindow.board(), &BoardView::keyDown, [&](int code) { got.push_back(code); });
+    QObject::connect(&mainWindow.board(), &BoardView::keyPress,
+                     [&](int code) { got.push_back(1000 + code); });
     const auto shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
     // key, modifiers, text, key-down code, character (-1: none)
     const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int, int>> cases = {
@@ -150,7 +154,7 @@ TEST(WindowKeys, UsAndFrenchKeysGiveTheirOwnKeyDownCodes) {
     for (const auto& [key, modifiers, text, keyDown, character] : cases) {
         got.clear();
         QKeyEvent press(QEvent::KeyPress, key, modifiers, QString::fromUtf8(text));
-        QApplication::sendEvent(&form.board(), &press);
+        QApplication::sendEvent(&mainWindow.board(), &press);
         std::vector<int> expected{keyDown};
         if (character >= 0) expected.push_back(1000 + character);
         EXPECT_EQ(got, expected) << text << " " << key;
@@ -158,20 +162,20 @@ TEST(WindowKeys, UsAndFrenchKeysGiveTheirOwnKeyDownCodes) {
 }
 
 // No title text, yet not an empty title: for that the window system shows the program's name.
-void expectNoTitleText(MainWindow& form, const char* dialog) {
-    const QString title = form.findChild<QWidget*>(dialog)->windowHandle()->title();
+void expectNoTitleText(MainWindow& mainWindow, const char* dialog) {
+    const QString title = mainWindow.findChild<QWidget*>(dialog)->windowHandle()->title();
     EXPECT_TRUE(!title.isEmpty() && title.trimmed().isEmpty()) << dialog << title.toStdString();
 }
 
 // Enter, the keypad's Enter and "Select Using number below" deal the number the text starts
 // with; Escape does nothing; closing the dialog deals a random game.
 TEST(GameDialog, TypedNumberDealtByEnterOrTheButtonClosingDealsARandomGame) {
-    MainWindow form;
-    start(form);
+    MainWindow mainWindow;
+    start(mainWindow);
     ModalScript script;
     const struct {
         const char* typed;
-        Qt::Key key;  // or, without one, Command2 when a game is expected, else close
+        Qt::Key key;  // or, without one, the number button when a game is expected, else close
         const char* dealt;
     } cases[] = {{"123\x1b", Qt::Key_Return, "123"},
                  {"7", Qt::Key_Enter, "7"},
@@ -179,32 +183,36 @@ TEST(GameDialog, TypedNumberDealtByEnterOrTheButtonClosingDealsARandomGame) {
                  {"55", {}, nullptr}};
     for (const auto& c : cases) {
         script.then([&](QWidget* dialog) {
-            auto* text = dialog->findChild<QLineEdit*>("Text1");
+            auto* text = dialog->findChild<QLineEdit*>("numberEdit");
             QTest::keyClicks(text, c.typed);
             EXPECT_TRUE(dialog->isVisible());
             if (c.key) QTest::keyClick(text, c.key);
-            else if (c.dealt) click(dialog, "Command2");
+            else if (c.dealt) click(dialog, "numberButton");
             else dialog->close();
         });
-        trigger(form, "newGame");
-        const std::string caption = form.windowTitle().toStdString();
+        trigger(mainWindow, "newGame");
+        const std::string caption = mainWindow.windowTitle().toStdString();
         EXPECT_EQ(caption.rfind("Ninebox1 --Game# ", 0), 0u);
         EXPECT_EQ(caption == std::string("Ninebox1 --Game# ") + (c.dealt ? c.dealt : c.typed),
                   c.dealt != nullptr);
     }
-    expectNoTitleText(form, "NewGameDialog");
+    expectNoTitleText(mainWindow, "NewGameDialog");
 }
 
-TEST(AnswersDialog, ButtonsAnswerOneTwoThreeAndClosingAnswersNothing) {
-    MainWindow form;
-    start(form);
+TEST(AnswersDialog, EachButtonAnswersItsChoiceAndClosingAnswersNothing) {
+    MainWindow mainWindow;
+    start(mainWindow);
     ModalScript script;
-    for (const char* name : {"Command1", "Command2", "Command3"})
-        script.then([=](QWidget* dialog) { click(dialog, name); });
+    const std::pair<const char*, AnswersChoice> buttons[] = {
+        {"noAnswersButton", AnswersChoice::none},
+        {"workedPuzzleButton", AnswersChoice::workedPuzzle},
+        {"answersButton", AnswersChoice::answers}};
+    for (const auto& [name, choice] : buttons)
+        script.then([name = name](QWidget* dialog) { click(dialog, name); });
     script.then([](QWidget* dialog) { dialog->close(); });
-    for (std::int16_t choice = 1; choice <= 3; ++choice) EXPECT_EQ(form.showAnswersDialog(), choice);
-    EXPECT_EQ(form.showAnswersDialog(), std::nullopt);
-    expectNoTitleText(form, "AnswersDialog");
+    for (const auto& [name, choice] : buttons) EXPECT_EQ(mainWindow.showAnswersDialog(), choice) << name;
+    EXPECT_EQ(mainWindow.showAnswersDialog(), std::nullopt);
+    expectNoTitleText(mainWindow, "AnswersDialog");
 }
 
 // A puzzle typed in edit mode, saved without answers and loaded again; the file dialogs add
@@ -212,30 +220,31 @@ TEST(AnswersDialog, ButtonsAnswerOneTwoThreeAndClosingAnswersNothing) {
 TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
     QTemporaryDir dir;
     const QString file = dir.filePath("mygame001");
-    MainWindow form;
-    start(form);
+    MainWindow mainWindow;
+    start(mainWindow);
     ModalScript script;
-    trigger(form, "editMode");
+    trigger(mainWindow, "editMode");
     // An empty board, so the three givens typed cannot clash with the dealt ones.
-    form.game().state().board = Grid{};
-    form.game().state().candidates = CandidateMap{};
+    mainWindow.game().state().board = Grid{};
+    mainWindow.game().state().candidates = CandidateMap{};
     for (const auto key : {Qt::Key_7, Qt::Key_Right, Qt::Key_8, Qt::Key_Down, Qt::Key_9})
-        QTest::keyClick(&form.board(), key);
-    const GameState typed = form.game().state();
+        QTest::keyClick(&mainWindow.board(), key);
+    const GameState typed = mainWindow.game().state();
     EXPECT_EQ(typed.board[1][1] * 100 + typed.board[2][1] * 10 + typed.board[2][2], 789);
 
-    script.then([](QWidget* dialog) { click(dialog, "Command2"); })
+    script.then([](QWidget* dialog) { click(dialog, "workedPuzzleButton"); })
         .then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
         .then([](QWidget* box) { acknowledge(box, "cancel selected"); })
-        .then([](QWidget* dialog) { click(dialog, "Command1"); })  // "No answers available"
+        .then([](QWidget* dialog) { click(dialog, "noAnswersButton"); })
         .then([&](QWidget* dialog) { pickFile(dialog, file); });
-    trigger(form, "save");
-    EXPECT_EQ(form.game().state().answersChoice, 2) << "chosen before the file dialog";
-    trigger(form, "save");
+    trigger(mainWindow, "save");
+    EXPECT_EQ(mainWindow.game().state().answersChoice, AnswersChoice::workedPuzzle)
+        << "chosen before the file dialog";
+    trigger(mainWindow, "save");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"mygame001", "mygame001.ans"}));
     EXPECT_EQ(QFileInfo(file + ".ans").size(), 0);
 
-    form.game().state().board = Grid{};
+    mainWindow.game().state().board = Grid{};
     script.then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
         .then([](QWidget* box) { acknowledge(box, "No file loaded, please try again"); })
         .then([&](QWidget* dialog) {
@@ -243,12 +252,13 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
             pickFile(dialog, file);
         })
         .then([](QWidget* box) { acknowledge(box, "Note, No answers available for this puzzle."); });
-    trigger(form, "load");
-    trigger(form, "load");
-    EXPECT_EQ(form.game().state().board, typed.board);
+    trigger(mainWindow, "load");
+    trigger(mainWindow, "load");
+    EXPECT_EQ(mainWindow.game().state().board, typed.board);
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) EXPECT_EQ(form.game().state().given(x, y), typed.given(x, y)) << x << y;
-    EXPECT_EQ(form.windowTitle().toStdString(), "Ninebox1 --mygame001");
+        for (int y = 1; y <= 9; ++y)
+            EXPECT_EQ(mainWindow.game().state().given(x, y), typed.given(x, y)) << x << y;
+    EXPECT_EQ(mainWindow.windowTitle().toStdString(), "Ninebox1 --mygame001");
 }
 
 // The menu item shows and hides the page with its tick; the page keeps covering the board
@@ -256,43 +266,43 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
 // activation hides it too), keys reach the board again, though the page was clicked into.
 TEST(Instructions, MenuItemResizeAndCloseRequest) {
     QApplication::setQuitOnLastWindowClosed(false);
-    MainWindow form;
-    start(form);
+    MainWindow mainWindow;
+    start(mainWindow);
     const auto shown = [&] {
-        auto* page = form.findChild<QTextBrowser*>("WebBrowser1");
+        auto* page = mainWindow.findChild<QTextBrowser*>("instructionsPage");
         const bool visible = page && page->isVisible();
-        EXPECT_EQ(visible, form.action(Item::instructions)->isChecked()) << "the tick";
+        EXPECT_EQ(visible, mainWindow.action(Item::instructions)->isChecked()) << "the tick";
         if (visible) {
-            EXPECT_EQ(page->geometry(), form.board().rect());
+            EXPECT_EQ(page->geometry(), mainWindow.board().rect());
             EXPECT_EQ(page->documentTitle().toStdString(), "Ninebox: how to play");
             QTest::mouseClick(page->viewport(), Qt::LeftButton);
         }
-        EXPECT_EQ(QApplication::focusWidget(), visible ? static_cast<QWidget*>(page) : &form.board());
+        EXPECT_EQ(QApplication::focusWidget(), visible ? static_cast<QWidget*>(page) : &mainWindow.board());
         return visible;
     };
-    trigger(form, "toggleInstructions");
+    trigger(mainWindow, "toggleInstructions");
     EXPECT_TRUE(shown());
-    trigger(form, "toggleInstructions");
+    trigger(mainWindow, "toggleInstructions");
     EXPECT_FALSE(shown());
-    trigger(form, "toggleInstructions");
+    trigger(mainWindow, "toggleInstructions");
     EXPECT_TRUE(shown());
-    form.game().activated();  // keeps the tick
-    EXPECT_EQ(QApplication::focusWidget(), &form.board());
-    trigger(form, "toggleInstructions");
-    trigger(form, "toggleInstructions");
-    form.resize(form.width() + 200, form.height() + 150);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.board().width() == 974; }, 5000));
+    mainWindow.game().activated();  // keeps the tick
+    EXPECT_EQ(QApplication::focusWidget(), &mainWindow.board());
+    trigger(mainWindow, "toggleInstructions");
+    trigger(mainWindow, "toggleInstructions");
+    mainWindow.resize(mainWindow.width() + 200, mainWindow.height() + 150);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow.board().width() == 974; }, 5000));
     EXPECT_TRUE(shown());
-    EXPECT_FALSE(form.close());
+    EXPECT_FALSE(mainWindow.close());
     EXPECT_FALSE(shown());
-    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(mainWindow.close());
 }
 
 // "X" and the window's close button only hide the About window: it comes back the same,
 // with the same picture.
 TEST(About, XAndTheCloseButtonKeepThePicture) {
-    MainWindow form;
-    start(form);
+    MainWindow mainWindow;
+    start(mainWindow);
     ModalScript script;
     QWidget* first = nullptr;
     for (const bool byX : {true, false, true}) {
@@ -302,10 +312,10 @@ TEST(About, XAndTheCloseButtonKeepThePicture) {
             const QRect left(0, 0, 700, 364);  // of the picture at its natural size, outside the "X"
             EXPECT_EQ(about->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(left),
                       aboutPicture().convertToFormat(QImage::Format_RGB32).copy(left));
-            if (byX) click(about, "Command1");
+            if (byX) click(about, "closeButton");
             else about->close();
         });
-        trigger(form, "about");
+        trigger(mainWindow, "about");
         EXPECT_FALSE(first->isVisible());
     }
 }

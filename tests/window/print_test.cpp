@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "window/printer.h"
 #include "game/printpage.h"
 #include "support/modals.h"
+#include "window/printer.h"
 
 namespace ninebox::testing {
 namespace {
@@ -39,22 +39,22 @@ QByteArray contents(const QString& path) {
 class Printing : public ::testing::Test {
 protected:
     void SetUp() override {
-        form.setPrinterSource([this] {
+        mainWindow.setPrinterSource([this] {
             ++printers;
             return pdfPrinter(pdf);
         });
-        start(form);
+        start(mainWindow);
     }
 
     // "Print game" with the boxes ticked as given, then "Print": the digits on the page, the
     // grid above and the grid below, each as cells() gives it.
     std::array<std::string, 2> print(bool puzzle, bool answers) {
         script.then([=](QWidget* dialog) {
-            dialog->findChild<QCheckBox*>("Check1")->setChecked(puzzle);
-            dialog->findChild<QCheckBox*>("Check2")->setChecked(answers);
-            click(dialog, "Command1");
+            dialog->findChild<QCheckBox*>("puzzleBox")->setChecked(puzzle);
+            dialog->findChild<QCheckBox*>("answersBox")->setChecked(answers);
+            click(dialog, "printButton");
         });
-        trigger(form, "print");
+        trigger(mainWindow, "print");
         const QRectF area = pdfPrinter(pdf)->pageLayout().paintRect(QPageLayout::Point);
         const double sx = (PrintPage::right - PrintPage::left) / area.width();  // page units per point
         const double sy = (PrintPage::bottom - PrintPage::top) / area.height();
@@ -104,12 +104,12 @@ protected:
     QTemporaryDir dir;
     const QString pdf = dir.filePath("page.pdf");
     int printers = 0;
-    MainWindow form;
+    MainWindow mainWindow;
     ModalScript script;
 };
 
 TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
-    GameState& s = form.game().state();
+    GameState& s = mainWindow.game().state();
     s.board[3][4] = 7;  // a digit prints after a blank, an empty cell nothing
     s.board[5][5] = s.candidates[5][5][kGiven] = 0;
     const std::string puzzle = cells(s.board), answers = cells(s.answer), none(81, '.');
@@ -144,16 +144,16 @@ TEST_F(Printing, CancelAndCloseKeepTheTicksAndPrintNothing) {
         {true, false, false, true, true}, {false, true, true, true, false}, {true, true, true, true, false}};
     for (const auto& c : showings) {
         script.then([&](QWidget* dialog) {
-            auto *check1 = dialog->findChild<QCheckBox*>("Check1"),
-                 *check2 = dialog->findChild<QCheckBox*>("Check2");
-            EXPECT_EQ(check1->isChecked(), c.found1);
-            EXPECT_EQ(check2->isChecked(), c.found2);
-            check1->setChecked(c.set1);
-            check2->setChecked(c.set2);
-            if (c.cancel) click(dialog, "Command2");
+            auto *puzzleBox = dialog->findChild<QCheckBox*>("puzzleBox"),
+                 *answersBox = dialog->findChild<QCheckBox*>("answersBox");
+            EXPECT_EQ(puzzleBox->isChecked(), c.found1);
+            EXPECT_EQ(answersBox->isChecked(), c.found2);
+            puzzleBox->setChecked(c.set1);
+            answersBox->setChecked(c.set2);
+            if (c.cancel) click(dialog, "cancelButton");
             else dialog->close();
         });
-        trigger(form, "print");
+        trigger(mainWindow, "print");
     }
     EXPECT_EQ(printers, 0);
     EXPECT_FALSE(QFile::exists(pdf));
@@ -162,14 +162,14 @@ TEST_F(Printing, CancelAndCloseKeepTheTicksAndPrintNothing) {
 // Without a printer, "out" prints into out.pdf: that is the file asked about, and it is only
 // replaced by a whole page.
 TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
-    form.setPrinterSource([this] { return choosePdf(&form); });
+    mainWindow.setPrinterSource([this] { return choosePdf(&mainWindow); });
     const QString out = dir.filePath("out.pdf");
     QFile earlier(out);
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     earlier.close();
     int asked = 0;
     for (const bool replace : {false, true}) {
-        script.then([](QWidget* dialog) { click(dialog, "Command1"); })
+        script.then([](QWidget* dialog) { click(dialog, "printButton"); })
             .then([&](QWidget* dialog) { pickFile(dialog, dir.filePath("out")); })
             .then([&](QWidget* window) {
                 auto* box = qobject_cast<QMessageBox*>(window);
@@ -179,7 +179,7 @@ TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
                           QStringLiteral("\"out.pdf\" already exists. Do you want to replace it?"));
                 box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
             });
-        trigger(form, "print");
+        trigger(mainWindow, "print");
         ASSERT_EQ(asked, 1 + replace) << "not asked";
         EXPECT_EQ(files(), QStringList{"out.pdf"}) << "no temporary file left";
         EXPECT_EQ(contents(out).startsWith("%PDF"), replace);
@@ -200,8 +200,8 @@ TEST_F(Printing, APdfThatCannotBeWrittenIsReportedAndKeepsTheEarlierFile) {
     int reported = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
-        form.setPrinterSource([&] { return pdfPrinter(c.path); });
-        script.then([](QWidget* dialog) { click(dialog, "Command1"); }).then([&](QWidget* box) {
+        mainWindow.setPrinterSource([&] { return pdfPrinter(c.path); });
+        script.then([](QWidget* dialog) { click(dialog, "printButton"); }).then([&](QWidget* box) {
             ++reported;
             acknowledge(box, "The PDF could not be written:\n" + c.path);
         });
@@ -209,7 +209,7 @@ TEST_F(Printing, APdfThatCannotBeWrittenIsReportedAndKeepsTheEarlierFile) {
         getrlimit(RLIMIT_FSIZE, &before);
         const rlimit limit{c.full ? 4096 : before.rlim_cur, before.rlim_max};
         ASSERT_TRUE(earlier.size() > 4096 && setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        trigger(form, "print");
+        trigger(mainWindow, "print");
         setrlimit(RLIMIT_FSIZE, &before);
         ASSERT_EQ(reported, &c - cases + 1) << "not reported";
         EXPECT_EQ(contents(pdf), earlier);

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <string>
 
-#include "window/mainwindow.h"
-#include "window/resources.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
+#include "window/mainwindow.h"
+#include "window/resources.h"
 
 using namespace ninebox;
 
@@ -64,28 +64,29 @@ TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
     const struct {
         const char* name;
         Mode mode;
-        std::int16_t plane, solved, waiting;
+        std::int16_t plane;
+        bool solved, waiting;
         double x, y;
         const char* rgb;
     } cases[] = {
-        {"frame, open", Mode::play, 0, 0, 0, 15, 110, "255,255,0"},
-        {"frame, solved", Mode::play, 0, 1, 0, 205, 110, "0,255,0"},
-        {"shade, ruled out", Mode::map, 1, 0, 0, 57, 117, "250,250,100"},
-        {"shade, six digits around", Mode::map, 6, 0, 0, 57, 117, "135,135,255"},
-        {"shade, the last digit left", Mode::map, 8, 0, 0, 57, 117, "255,100,100"},
-        {"shade, open", Mode::map, 0, 0, 0, 57, 117, "255,255,200"},
-        {"box shading, corner", Mode::play, 0, 0, 0, 37, 37, "255,255,255"},
-        {"box shading, edge middle", Mode::play, 0, 0, 0, 97, 37, "255,255,200"},
-        {"box shading, centre", Mode::play, 0, 0, 0, 117, 117, "255,255,255"},
-        {"selection, play", Mode::play, 0, 0, 0, 137, 57, "200,200,200"},
-        {"selection, map", Mode::map, 0, 0, 0, 137, 57, "200,200,100"},
-        {"selection, edit", Mode::edit, 0, 0, 0, 137, 57, "200,200,255"},
-        {"waiting cell", Mode::play, 0, 0, 1, 121.5, 58.5, "0,0,0"},
+        {"frame, open", Mode::play, 0, false, false, 15, 110, "255,255,0"},
+        {"frame, solved", Mode::play, 0, true, false, 205, 110, "0,255,0"},
+        {"shade, ruled out", Mode::map, 1, false, false, 57, 117, "250,250,100"},
+        {"shade, six digits around", Mode::map, 6, false, false, 57, 117, "135,135,255"},
+        {"shade, the last digit left", Mode::map, 8, false, false, 57, 117, "255,100,100"},
+        {"shade, open", Mode::map, 0, false, false, 57, 117, "255,255,200"},
+        {"box shading, corner", Mode::play, 0, false, false, 37, 37, "255,255,255"},
+        {"box shading, edge middle", Mode::play, 0, false, false, 97, 37, "255,255,200"},
+        {"box shading, centre", Mode::play, 0, false, false, 117, 117, "255,255,255"},
+        {"selection, play", Mode::play, 0, false, false, 137, 57, "200,200,200"},
+        {"selection, map", Mode::map, 0, false, false, 137, 57, "200,200,100"},
+        {"selection, edit", Mode::edit, 0, false, false, 137, 57, "200,200,255"},
+        {"waiting cell", Mode::play, 0, false, true, 121.5, 58.5, "0,0,0"},
     };
     GameState s;
     s.shadedDigit = 4;
     s.candidates[2][5][3] = 1;  // another digit's plane does not count
-    s.board[2][5] = 9;       // keeps candidate marks off the pixel
+    s.board[2][5] = 9;          // keeps candidate marks off the pixel
     s.selectedX = 6;
     s.selectedY = 2;
     s.board[6][2] = 3;
@@ -96,7 +97,7 @@ TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
         s.waitingForDigit = c.waiting;
         EXPECT_EQ(rgb(painted(s), c.x, c.y), c.rgb) << c.name;
     }
-    s.waitingForDigit = 1;
+    s.waitingForDigit = true;
     const QImage waiting = painted(s);
     EXPECT_GT(ink(waiting, {125, 45, 14, 8}, whitish).pixels, 10) << "no Enter";
     EXPECT_EQ(ink(waiting, {121, 41, 18, 18}, blue).pixels, 0) << "the digit shows through";
@@ -137,7 +138,7 @@ TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardKeypadAndMarks) {
     s.selectedX = s.selectedY = 9;
     for (std::int16_t d = 1; d <= 3; ++d) s.board[d][1] = d;
     const QImage latin = painted(s);
-    s.kanji = 1;
+    s.kanji = true;
     const QImage kanji = painted(s);
     for (int d = 1; d <= 3; ++d) {
         EXPECT_EQ(ink(kanji, {20.0 * d + 1, 21, 18, 18}, blue).runs, d);
@@ -157,7 +158,7 @@ TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardKeypadAndMarks) {
 TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
     GameState busy, plain;
     busy.mode = Mode::map;
-    busy.kanji = busy.showAnswerOnce = busy.waitingForDigit = 1;
+    busy.kanji = busy.showAnswerOnce = busy.waitingForDigit = true;
     busy.board[7][7] = 2;
     busy.checks[static_cast<std::size_t>(Item::showScore)] = true;
     plain.board[2][3] = 5;
@@ -190,17 +191,18 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
 // Through the real window: a right click asks for the cell's answer; with none known the box
 // says "NA", and the next redraw takes it away.
 TEST(RenderHint, RightClickShowsNaUntilTheNextRedraw) {
-    MainWindow form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.game().state().started == 2; }, 5000));
-    GameState& s = form.game().state();
+    MainWindow mainWindow;
+    mainWindow.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow.game().state().started == Startup::done; }, 5000));
+    GameState& s = mainWindow.game().state();
     s.answer = Grid{};
-    const QImage& image = form.board().image();
-    QTest::mouseClick(&form.board(), Qt::RightButton, {}, at(image, 90, 130) / image.devicePixelRatio());
+    const QImage& image = mainWindow.board().image();
+    QTest::mouseClick(&mainWindow.board(), Qt::RightButton, {},
+                      at(image, 90, 130) / image.devicePixelRatio());
     EXPECT_EQ(s.selectedX * 10 + s.selectedY, 46);
     EXPECT_EQ(rgb(image, 118.5, 8), "250,250,200");
     EXPECT_EQ(rgb(image, 120, 8), "200,200,50");
     EXPECT_GT(ink(image, {101, 1.5, 18, 12}, dark).pixels, 20) << "no NA";
-    form.game().redraw();
+    mainWindow.game().redraw();
     EXPECT_NE(rgb(image, 118.5, 8), "250,250,200");
 }
