@@ -1,4 +1,5 @@
 #include "game/game.h"
+#include "rules/cheat.h"
 #include "rules/units.h"
 
 namespace ninebox {
@@ -19,41 +20,18 @@ void Game::removeWrongAnswers() {
     redraw();
 }
 
-// Fills the board by two rules, pass after pass, each pass working on the map built at its
-// start: a cell that sees eight distinct digits takes the ninth; a digit with one place
-// left in a box goes there. Every placement fills a cell that was empty, so the passes end.
-// A digit that already stands in the cell's row, column or box is never written: the board
-// holds a contradiction (clashing givens, a wrong entry) and Cheat stops there.
+// Cheat passes until one places nothing (rules/cheat.h), showing the board after each; every
+// placing pass fills an empty cell, so the loop ends. A pass that meets a clash ends the
+// command: the board holds a contradiction.
 void Game::cheat() {
     if (s_.mode == Mode::edit) return;
-    bool changed = true, stopped = false;
-    const auto place = [&](int x, int y, std::int16_t n) {
-        if (stopped || (stopped = seesDigit(s_.board, x, y, n))) return;
-        s_.board[x][y] = n;
-        changed = true;
-    };
     s_.modeBeforeCheat = s_.mode;
-    while (changed && !stopped) {
+    PassOutcome pass = PassOutcome::placed;
+    while (pass == PassOutcome::placed) {
         mapMode();
-        changed = false;
-        for (std::int16_t n = 1; n <= 9; ++n)
-            for (int bx = 1; bx <= 7; bx += 3)
-                for (int by = 1; by <= 7; by += 3) {
-                    int places = 0, px = 0, py = 0;
-                    for (int i = 0; i <= 2; ++i)
-                        for (int j = 0; j <= 2; ++j) {
-                            const int x = bx + i, y = by + j;
-                            if (s_.candidates[x][y][n] == 8) place(x, y, n);
-                            if (s_.candidates[x][y][n] != 1) {
-                                ++places;
-                                px = x;
-                                py = y;
-                            }
-                        }
-                    if (places == 1) place(px, py, n);
-                }
+        pass = cheatPass(s_.board, s_.candidates);
     }
-    if (stopped) buildCandidateMap();  // the last pass's map no longer matches the board
+    if (pass == PassOutcome::clash) buildCandidateMap();  // the last pass's map no longer matches the board
     if (s_.modeBeforeCheat == Mode::play) playMode();
     redraw();
 }

@@ -43,7 +43,8 @@ enum class Item : std::size_t {
 
 struct GameState {
     Grid board{};
-    Grid answer{};  // all 0 when no solution is known
+    Grid answer{};    // all 0 when no solution is known
+    Givens givens{};  // the puzzle's own cells; of all input, only edit mode changes them
     CandidateMap candidates{};
 
     std::int16_t shadedDigit = 0;     // digit whose candidates plane shades the cells in map mode
@@ -69,7 +70,7 @@ struct GameState {
     std::array<bool, static_cast<std::size_t>(Item::count)> checks = initialChecks();
 
     bool checked(Item item) const { return checks[static_cast<std::size_t>(item)]; }
-    bool given(int x, int y) const { return candidates[x][y][kGiven] == 1; }
+    bool given(int x, int y) const { return givens[x][y]; }
 
 private:
     static constexpr std::array<bool, static_cast<std::size_t>(Item::count)> initialChecks() {

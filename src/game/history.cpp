@@ -7,8 +7,7 @@ namespace ninebox {
 Snapshot snapshotOf(const GameState& state) {
     Snapshot snapshot;
     snapshot.board = state.board;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) snapshot.given[x][y] = state.candidates[x][y][kGiven];
+    snapshot.givens = state.givens;
     return snapshot;
 }
 
@@ -16,23 +15,23 @@ Step diff(const Snapshot& before, const Snapshot& after) {
     Step step;
     for (std::int16_t x = 1; x <= 9; ++x)
         for (std::int16_t y = 1; y <= 9; ++y)
-            if (before.board[x][y] != after.board[x][y] || before.given[x][y] != after.given[x][y])
+            if (before.board[x][y] != after.board[x][y] || before.givens[x][y] != after.givens[x][y])
                 step.push_back(
-                    {x, y, before.board[x][y], after.board[x][y], before.given[x][y], after.given[x][y]});
+                    {x, y, before.board[x][y], after.board[x][y], before.givens[x][y], after.givens[x][y]});
     return step;
 }
 
 void apply(const Step& step, Side side, Snapshot& snapshot) {
     for (const CellChange& c : step) {
         snapshot.board[c.x][c.y] = side == Side::before ? c.before : c.after;
-        snapshot.given[c.x][c.y] = side == Side::before ? c.givenBefore : c.givenAfter;
+        snapshot.givens[c.x][c.y] = side == Side::before ? c.givenBefore : c.givenAfter;
     }
 }
 
 void apply(const Step& step, Side side, GameState& state) {
     for (const CellChange& c : step) {
         state.board[c.x][c.y] = side == Side::before ? c.before : c.after;
-        state.candidates[c.x][c.y][kGiven] = side == Side::before ? c.givenBefore : c.givenAfter;
+        state.givens[c.x][c.y] = side == Side::before ? c.givenBefore : c.givenAfter;
     }
 }
 

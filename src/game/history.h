@@ -15,19 +15,19 @@
 
 namespace ninebox {
 
-// What a step can change. given[x][y] is 1 for a given, else 0, as candidates[x][y][kGiven].
+// What a step can change.
 struct Snapshot {
     Grid board{};
-    Grid given{};
-    bool operator==(const Snapshot& other) const { return board == other.board && given == other.given; }
+    Givens givens{};
+    bool operator==(const Snapshot& other) const { return board == other.board && givens == other.givens; }
 };
 
 Snapshot snapshotOf(const GameState& state);
 
 struct CellChange {
     std::int16_t x = 0, y = 0;
-    std::int16_t before = 0, after = 0;            // digit, 0 = empty
-    std::int16_t givenBefore = 0, givenAfter = 0;  // 1 = given
+    std::int16_t before = 0, after = 0;  // digit, 0 = empty
+    bool givenBefore = false, givenAfter = false;
 };
 using Step = std::vector<CellChange>;  // cells in no particular order, each at most once
 

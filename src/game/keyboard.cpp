@@ -37,7 +37,7 @@ void Game::keyDown(int keyCode) {
             }
         } else {
             cell = 0;
-            s_.candidates[s_.selectedX][s_.selectedY][kGiven] = 0;
+            s_.givens[s_.selectedX][s_.selectedY] = false;
             ++s_.selectedX;
         }
         if (s_.selectedX > 9) {
@@ -68,21 +68,21 @@ void Game::keyDown(int keyCode) {
 void Game::characterTyped(int charCode) {
     const std::int16_t v = digitValue(charCode);
     auto& cell = s_.board[s_.selectedX][s_.selectedY];
-    auto& givenFlag = s_.candidates[s_.selectedX][s_.selectedY][kGiven];
+    auto& given = s_.givens[s_.selectedX][s_.selectedY];
     const bool editing = s_.mode == Mode::edit;
 
     if (editing) {
         cell = v;
-        givenFlag = v >= 1 ? 1 : 0;
-    } else if (charCode > 32 && givenFlag != 1) {
+        given = v >= 1;
+    } else if (charCode > 32 && !given) {
         cell = v;
     }
     s_.lastDigit = v;
     if (s_.waitingForDigit) {
         if (editing) {
             cell = s_.lastDigit;
-            givenFlag = s_.lastDigit > 0 ? 1 : 0;
-        } else if (givenFlag != 1) {
+            given = s_.lastDigit > 0;
+        } else if (!given) {
             cell = s_.lastDigit;
         }
     }

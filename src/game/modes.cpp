@@ -1,6 +1,5 @@
-#include <array>
-
 #include "game/game.h"
+#include "rules/candidates.h"
 
 namespace ninebox {
 
@@ -37,52 +36,6 @@ void Game::reset() {
     redraw();
 }
 
-// Rebuilds candidates planes 1..9 from the board: 1 where a digit cannot go, otherwise 0, or
-// the number of distinct digits the cell sees when that is 6 or more (8 = the last digit
-// left for the cell).
-void Game::buildCandidateMap() {
-    auto& map = s_.candidates;
-    const auto& board = s_.board;
-
-    // Distinct digits seen from each empty cell: the same for every digit n.
-    std::array<std::array<std::int16_t, 10>, 10> seenCount{};
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            if (board[x][y] != 0) continue;
-            std::array<bool, 10> seen{};
-            const int bx = 3 * ((x - 1) / 3), by = 3 * ((y - 1) / 3);
-            for (int i = 1; i <= 9; ++i) {
-                for (const int v :
-                     {board[x][i], board[i][y], board[bx + (i - 1) % 3 + 1][by + (i - 1) / 3 + 1]})
-                    if (v >= 1 && v <= 9) seen[static_cast<std::size_t>(v)] = true;
-            }
-            std::int16_t count = 0;
-            for (int n = 1; n <= 9; ++n)
-                count = static_cast<std::int16_t>(count + seen[static_cast<std::size_t>(n)]);
-            seenCount[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = count;
-        }
-
-    for (int n = 1; n <= 9; ++n) {
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) map[x][y][n] = 0;
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) {
-                if (board[x][y] > 0) map[x][y][n] = 1;
-                if (board[x][y] != n) continue;
-                const int bx = 3 * ((x - 1) / 3), by = 3 * ((y - 1) / 3);
-                for (int i = 1; i <= 9; ++i) {
-                    map[x][i][n] = 1;
-                    map[i][y][n] = 1;
-                    map[bx + (i - 1) % 3 + 1][by + (i - 1) / 3 + 1][n] = 1;
-                }
-            }
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) {
-                const std::int16_t count =
-                    seenCount[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-                if (board[x][y] == 0 && map[x][y][n] == 0 && count > 5) map[x][y][n] = count;
-            }
-    }
-}
+void Game::buildCandidateMap() { s_.candidates = candidateMap(s_.board); }
 
 }  // namespace ninebox

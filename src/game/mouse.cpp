@@ -81,10 +81,10 @@ void Game::mousePressed(MouseButton button, double x, double y) {
         switch (s_.mode) {
             case Mode::edit:
                 if (d > 0) {
-                    s_.candidates[s_.selectedX][s_.selectedY][kGiven] = 1;
+                    s_.givens[s_.selectedX][s_.selectedY] = true;
                     cell = d;
                 } else {
-                    s_.candidates[s_.selectedX][s_.selectedY][kGiven] = 0;
+                    s_.givens[s_.selectedX][s_.selectedY] = false;
                 }
                 s_.waitingForDigit = false;
                 break;

@@ -84,10 +84,8 @@ void Game::load() {
     s_.answer = Grid{};
     s_.candidates = CandidateMap{};
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            s_.board[x][y] = (*puzzle)[x][y];
-            s_.candidates[x][y][kGiven] = (*puzzle)[x][y] > 0 ? 1 : 0;
-        }
+        for (int y = 1; y <= 9; ++y) s_.board[x][y] = (*puzzle)[x][y];
+    s_.givens = givensOf(*puzzle);
     s_.seconds = 0;
     s_.waitingForDigit = false;  // the waiting cell belonged to the old puzzle; it may be a given now
     buildCandidateMap();         // map mode must not show the old game's map on the new board

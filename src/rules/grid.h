@@ -1,5 +1,6 @@
 #pragma once
-// The 9 x 9 grid that boards, answers and puzzles share, and the candidate map built on it.
+// The 9 x 9 grids that boards, answers, puzzles and their givens share, and the candidate
+// map built on them. Plain arrays indexed from 1, as the board is numbered on screen.
 
 #include <array>
 #include <cstdint>
@@ -11,10 +12,19 @@ namespace ninebox {
 // 0 = empty or none, 1..9 = a digit.
 using Grid = std::array<std::array<std::int16_t, 11>, 11>;
 
-// Indexed [x][y][k]. k = 1..9: candidate state of digit k in the cell after the last
-// buildCandidateMap (0 open, 1 ruled out, 6/7/8 open with that many distinct digits seen).
-// k = 10: 1 = the cell is a given. k = 0 stays 0.
-using CandidateMap = std::array<std::array<std::array<std::int16_t, 11>, 11>, 11>;
-constexpr int kGiven = 10;
+// Indexed [x][y] as Grid: true where the cell holds one of the puzzle's givens.
+using Givens = std::array<std::array<bool, 11>, 11>;
+
+// The givens of a puzzle: its filled cells.
+inline Givens givensOf(const Grid& puzzle) {
+    Givens givens{};
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) givens[x][y] = puzzle[x][y] > 0;
+    return givens;
+}
+
+// Indexed [x][y][n]: the state of digit n = 1..9 in cell (x, y), as candidateMap builds it
+// (rules/candidates.h). n = 0 always holds 0: with no digit chosen nothing is ruled out.
+using CandidateMap = std::array<std::array<std::array<std::int16_t, 10>, 11>, 11>;
 
 }  // namespace ninebox

@@ -142,7 +142,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, int outerWidthTwips,
     c.setColour(s.mode == Mode::edit ? QColor(200, 200, 255) : QColor(200, 200, 200));
     if (s.mode == Mode::map) c.setColour(QColor(200, 200, 100));
     c.fill(20 * sx + 1, 20 * sy + 1, 20 * sx + 19, 20 * sy + 19);
-    c.setColour(s.candidates[sx][sy][kGiven] > 0 ? kBlack : kBlue);
+    c.setColour(s.given(sx, sy) ? kBlack : kBlue);
     if (s.board[sx][sy] > 0) digit(c, s, 20 * sx + 5, 20 * sy + 5, s.board[sx][sy]);
     c.setColour(kBlack);
 

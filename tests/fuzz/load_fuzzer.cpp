@@ -62,7 +62,7 @@ int run(const std::uint8_t* data, std::size_t size) {
     const GameState& s = h.s();
 
     const auto puzzle = loadable(game), solution = loadable(answers);
-    bool solves = puzzle && solution && validSolution(*solution);  // and agrees with every given
+    bool solves = puzzle && solution && allUnitsComplete(*solution);  // and agrees with every given
     for (int i = 0; solves && i < 81; ++i)
         solves = (*puzzle)[i % 9 + 1][i / 9 + 1] == 0 ||
                  (*puzzle)[i % 9 + 1][i / 9 + 1] == (*solution)[i % 9 + 1][i / 9 + 1];
@@ -77,16 +77,17 @@ int run(const std::uint8_t* data, std::size_t size) {
     require(h.window.messages == messages[static_cast<std::size_t>(outcome)], "wrong message");
     require((s.mode == Mode::map) == (outcome == 2) && (s.mode == Mode::play) == (outcome < 2), "wrong mode");
     if (!puzzle) {
-        require(s.board == before.board && s.candidates == before.candidates && s.answer == before.answer &&
-                    s.level == Level::medium && s.seconds == 754,
+        require(s.board == before.board && s.givens == before.givens && s.candidates == before.candidates &&
+                    s.answer == before.answer && s.level == Level::medium && s.seconds == 754,
                 "refused load changed the game");
         return 0;
     }
     HeadlessGame loaded;  // the file's puzzle and its map
     setPuzzle(loaded.s(), gridText(*puzzle));
     loaded.game.buildCandidateMap();
-    require(s.board == loaded.s().board && s.candidates == loaded.s().candidates,
-            "loaded board, givens or map differ from the file");
+    require(
+        s.board == loaded.s().board && s.givens == loaded.s().givens && s.candidates == loaded.s().candidates,
+        "loaded board, givens or map differ from the file");
     require(s.level == Level::none && s.seconds == 0 && !s.waitingForDigit,
             "loaded game kept the old level, time or waiting cell");
     require(s.answer == (solves ? *solution : Grid{}), "answers differ from the answers file");

@@ -200,7 +200,9 @@ TEST(saveload, LoadFailedGameFileLeavesTheGameAsItWas) {
         const GameState before = h.s();
         h.load(file);
         EXPECT_EQ(h.window.messages, Shown{kNoFile}) << file.path;
-        EXPECT_TRUE(h.s().board == before.board && h.s().candidates == before.candidates) << file.path;
+        EXPECT_TRUE(h.s().board == before.board && h.s().givens == before.givens &&
+                    h.s().candidates == before.candidates)
+            << file.path;
         EXPECT_TRUE(h.s().answer == before.answer && h.s().level == Level::medium && h.s().seconds == 99)
             << file.path;
         EXPECT_EQ(h.s().mode, Mode::play) << file.path;
@@ -233,7 +235,9 @@ TEST(saveload, LoadChecksAnswersAndGivensAndRebuildsTheMap) {
         EXPECT_EQ(h.window.messages, messages) << game << answers;
         EXPECT_EQ(h.s().answer, taken ? gridFrom(kRecordASolution) : Grid{}) << game << answers;
         EXPECT_EQ(h.s().mode, taken ? Mode::map : Mode::play) << game << answers;
-        EXPECT_TRUE(h.s().candidates == fresh.s().candidates && !h.s().waitingForDigit) << game << answers;
+        EXPECT_TRUE(h.s().givens == fresh.s().givens && h.s().candidates == fresh.s().candidates &&
+                    !h.s().waitingForDigit)
+            << game << answers;
     }
 }
 

@@ -161,7 +161,7 @@ TEST(KeyboardKeys, CharactersDeleteAndEnterOnTheSelectedCell) {
         GameState& s = b.s();
         s.waitingForDigit = waits != 0;
         s.board[cell / 10][cell % 10] = static_cast<std::int16_t>(std::abs(before));
-        s.candidates[cell / 10][cell % 10][kGiven] = before < 0;
+        s.givens[cell / 10][cell % 10] = before < 0;
         b.type(keys);
         const int value = s.board[cell / 10][cell % 10];
         EXPECT_EQ(s.given(cell / 10, cell % 10) ? -value : value, after) << at << " '" << keys << "'";

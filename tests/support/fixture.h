@@ -16,22 +16,12 @@
 #include "game/game.h"
 #include "game/window.h"
 #include "rules/generator.h"
+#include "support/grids.h"
 
 namespace ninebox::testing {
 
-// Record A of the library, the classic puzzle, and its solution.
-constexpr char kRecordA[] =
-    "030002009400900020600013408901000045050020600206804000060007004007200090003041802";
-constexpr char kRecordASolution[] =
-    "735482169418965723629713458981376245354129687276854931862597314147238596593641872";
-
-// Grids as 81 characters in row order, '0' for an empty cell.
-Grid gridFrom(std::string_view cells);
-std::string gridText(const Grid& grid);
 // Puts the cells on the board, marking the non-zero ones as givens.
 void setPuzzle(GameState& state, std::string_view cells);
-// Every row, column and box of g holds 1..9.
-bool validSolution(const Grid& g);
 
 // A stand-in for the board window: records what the game shows and answers every dialog
 // from a script, so commands run headless.

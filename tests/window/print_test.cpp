@@ -111,7 +111,7 @@ protected:
 TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
     GameState& s = mainWindow.game().state();
     s.board[3][4] = 7;  // a digit prints after a blank, an empty cell nothing
-    s.board[5][5] = s.candidates[5][5][kGiven] = 0;
+    s.board[5][5] = 0, s.givens[5][5] = false;
     const std::string puzzle = cells(s.board), answers = cells(s.answer), none(81, '.');
     ASSERT_EQ(answers.find('.'), std::string::npos) << "a dealt game's answers are known";
     const struct {
