@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dealing one game by number: seed, choose the base record, transform, with a window that
 // draws nothing, so the figure is the logic's alone.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full redraw of the board picture in map mode on an empty board, the heaviest pass:
 // every cell shows all nine candidate marks (729 texts) over the background picture.
 // The window's outer width is taken as the drawing area's (no frame) at 96 dpi.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the layering the build relies on: rules and game include no Qt header, rules
 # includes nothing from game or window, game nothing from window. The build already fails
 # on such an include; this names the file at once, without a compiler. It also refuses the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock's reading on the board. Game::tick counts the seconds; this only formats them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the save and load commands need of the file system, behind an interface so that
 // every path of both commands runs in tests against files held in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game: the state and one method per command and event of the board window. It reaches
 // the screen only through Window, chance only through Generator and files only through

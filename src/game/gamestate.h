@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one store of the game: every command reads and writes it in place, the window
 // draws from it, and the game file saves part of it.

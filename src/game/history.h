@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Undo and redo of the player's changes to the board. A step holds only the cells it changed,
 // with their digit and given flag before and after, so a long history stays small; the history

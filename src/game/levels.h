@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the game dialog reads a typed game number: leniently, as any text gives a number. The
 // dialog's and the Level menu's commands are Game's own (levels.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game number as the window caption shows it: a double written so that the caption of a
 // typed number reads as the player typed it.

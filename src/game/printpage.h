@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printed page as lines and texts in page units: x -120..300 and y -50..520 over the
 // printable area. The printer only has to draw it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/filesystem.h"
 #include "game/game.h"
 #include "rules/gridtext.h"

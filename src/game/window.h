@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The narrow interface through which the game logic reaches the screen, the dialogs and
 // the message boxes. The Qt main window implements it; tests script it.

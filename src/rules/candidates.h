@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The candidate map: which digits each empty cell can still take by the basic rule alone (no
 // digit twice in a row, column or box), and how crowded each cell is. Map mode shows it,

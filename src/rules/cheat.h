@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One pass of Cheat's two rules on a bare board: a cell that sees eight distinct digits takes
 // the ninth, and a digit with one place left in a box goes there. Passes repeat until one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pseudo-random generator behind every chance element of the game. A game number
 // seeds it (reset, then mix), so the number alone fixes the puzzle; the interface is

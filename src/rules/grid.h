@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 9 x 9 grids that boards, answers, puzzles and their givens share, and the candidate
 // map built on them. Plain arrays indexed from 1, as the board is numbered on screen.

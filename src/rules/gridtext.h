@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid text of game and answers files: nine lines of nine comma-separated integers,
 // CR LF after every line.

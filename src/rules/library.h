@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 30 base puzzles and their solutions, carried inside the program as two texts.
 // Each text: 30 records labelled A..Z, a..d; a record is its label line and nine lines of

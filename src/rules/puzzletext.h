@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puzzles as people paste and share them: 81 cell characters, beside the game file's grid text.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game-number transformation: a base record rearranged into a game's puzzle by moves that
 // keep every row, column and box a row, column or box (block and line permutations, quarter

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of Sudoku judged on a bare grid: no game state, no window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About window: the credits picture and a small "X". Both "X" and the window's close
 // button only hide it, so it is shown again as it was.

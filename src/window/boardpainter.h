@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws the board window from the game state into its retained image. It keeps what does
 // not change from pass to pass (the background scaled to the image, laid-out texts) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing area of the board window. It keeps the board as a retained image: every
 // redraw paints into the image and paint events only copy it to the screen. Input is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board window's drawing surface, with the drawing state a window keeps between
 // passes (colour, pen width, font size and face, text position). Coordinates are board

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data compiled into the window library (see ninebox_embed in cmake/Embed.cmake).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a digit looks: in number form in the window font, or as a kanji numeral taken from
 // the font we carry, whose letters Q W E R T Y U I O hold the numerals one to nine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The instructions page "readme.htm", shown over the whole board area and kept at its size.
 

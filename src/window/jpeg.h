@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decodes the pictures the program carries. It uses libjpeg directly rather than Qt's
 // image plugins, so it can run on any thread before the application object exists.

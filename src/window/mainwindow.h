@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board window: menus, the board view, the clock's timer and every dialog. It forwards
 // events to Game and shows what Game asks for; it holds no game logic of its own.

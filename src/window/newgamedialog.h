@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game dialog: a random game of the chosen level, or a typed game number. It is shown
 // before every new game but the first and is hidden, not destroyed, between games.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Large images on transparent huge pages where the system offers them on request. A
 // picture the size of the board touches hundreds of fresh 4 KiB pages, and in a virtual

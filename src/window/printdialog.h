@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Printer" dialog: what to print. Hidden, not destroyed, so the ticks last for the run.
 

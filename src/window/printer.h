@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts a PrintPage on paper, or into a PDF file where there is no printer.
 

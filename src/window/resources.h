@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program carries inside itself: the two pictures, the two fonts and the window
 // icon. Nothing is written to disk; the fonts are registered from memory for the life of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a virtual X display, driven from outside with xdotool as a player
 # would: the board on its picture, a typed game number, a digit entered with the mouse, the
 # menu bar, Save with the answers through Qt's file dialog, Load, and the close, after which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes through the grid reader and the Load command. libFuzzer drives the entry
 // in the fuzz build (NINEBOX_FUZZ); the test build replays the seed corpus through it, so a
 // seed that once found a fault keeps guarding against it. The bytes up to the first NUL are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random presses, keys and commands in every mode; after each event the state must still
 // hold together.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules on bare grids: complete units, the candidate map, Cheat's passes, and the puzzles
 // a game number gives (the generator's draws, the transformation, the library).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A headless game: the logic with a scripted window, files in memory and a fixed clock.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Grids written as 81 characters, for tests of the rules and of the game alike.
 

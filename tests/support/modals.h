@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives the real board window and its modal windows: each modal window, once its own event
 // loop runs, takes the next scripted answer. One with no answer left fails the test and is

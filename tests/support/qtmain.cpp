@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of the window tests: one QApplication for all cases, on the offscreen platform
 // unless the environment asks for another (test discovery runs without a display).
 #include <gtest/gtest.h>

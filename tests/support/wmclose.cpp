@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks a top-level X window to close as a window manager's close button does: with a
 // WM_DELETE_WINDOW message, which the toolkit turns into a close event. (xdotool's
 // windowclose destroys the window instead, and windowkill drops the connection.)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a virtual X display, for tests and tools. Source it under
 # `set -euo pipefail` with $ninebox and $wmclose set (full paths). $work is a private folder,
 # removed on exit with every process started here.

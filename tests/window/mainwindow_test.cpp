@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real board window, offscreen: start-up, resources, keys, dialogs, file dialogs, the
 // instructions page and the About window.
 #include <QDir>

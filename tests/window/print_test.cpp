@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Print game" through the real board window and print dialog into a PDF file, read back
 // with poppler's pdftotext and pdftoppm.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board as painted into images of known size, checked where behaviour shows. Positions
 // are in board units (x -70..220, y 0..220 over the image).
 #include <gtest/gtest.h>
