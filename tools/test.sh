@@ -4,8 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
-# The sources keep the committed .clang-format.
-clang-format --dry-run --Werror $(git ls-files 'src/*.cpp' 'src/*.h')
+bash tools/check-sources.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test
 export QT_QPA_PLATFORM=offscreen
