@@ -32,6 +32,8 @@ public:
     FileChoice chooseOpenFile(const std::string&) override { return {}; }
     FileChoice chooseSaveFile(const std::string&) override { return {}; }
     void print(const PrintPage&) override {}
+    std::string clipboardText() override { return {}; }
+    void setClipboardText(const std::string&) override {}
 };
 
 void DealByNumber(benchmark::State& state) {

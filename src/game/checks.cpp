@@ -13,6 +13,7 @@ bool Game::answersValid() const { return allUnitsComplete(s_.answer); }
 // Givens are never cleared: a given that disagrees with the answers could never be filled
 // again in play.
 void Game::removeWrongAnswers() {
+    const StepRecorder step(*this);
     if (answersValid()) {
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
@@ -25,6 +26,7 @@ void Game::removeWrongAnswers() {
 // placing pass fills an empty cell, so the loop ends. A pass that meets a clash ends the
 // command: the board holds a contradiction.
 void Game::cheat() {
+    const StepRecorder step(*this);
     if (s_.mode == Mode::edit) return;
     s_.modeBeforeCheat = s_.mode;
     PassOutcome pass = PassOutcome::placed;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/gamestate.h"
+#include "game/history.h"
 #include "game/window.h"
 
 namespace ninebox {
@@ -78,6 +79,13 @@ public:
     void keyDown(int keyCode);
     void characterTyped(int charCode);
 
+    // Keyboard shortcuts, menu bar shown or not: undo and redo of the player's changes to the
+    // board, the puzzle's givens to the clipboard and a puzzle from it as a new game.
+    void undo();
+    void redo();
+    void copyPuzzle();
+    void pastePuzzle();
+
     // Procedures
     void transform();
     void countEntries();
@@ -94,6 +102,27 @@ private:
     void dealRecord();
     void titleFromPath(const std::string& path);
     std::string answersText() const;
+    // A puzzle from a file or the clipboard: its givens on the board, no answers, no level,
+    // the clock from zero and a new history.
+    void startPuzzle(const Grid& puzzle);
+    void warnOfClash(const Grid& puzzle);
+    void takeStep(std::optional<Step> step, Side side);
+    void clearHistory();
+
+    // Records what the board and its givens go through while it lives as one undo step. Only
+    // the outermost counts (the on-board Reset runs inside a mouse press), and none when the
+    // history was cleared meanwhile (the on-board New).
+    class StepRecorder {
+    public:
+        explicit StepRecorder(Game& game);
+        ~StepRecorder();
+        StepRecorder(const StepRecorder&) = delete;
+        StepRecorder& operator=(const StepRecorder&) = delete;
+
+    private:
+        Game& game_;
+        bool outer_;
+    };
 
     GameState s_;
     Window& ui_;
@@ -101,6 +130,9 @@ private:
     FileSystem& files_;
     std::function<double()> timeOfDay_;
     std::string lastPath_;
+    History history_;
+    bool recording_ = false;
+    std::optional<Snapshot> stepStart_;  // the board before the step being recorded
 };
 
 }  // namespace ninebox

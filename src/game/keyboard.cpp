@@ -29,6 +29,7 @@ std::int16_t digitValue(int charCode) {
 }  // namespace
 
 void Game::keyDown(int keyCode) {
+    const StepRecorder step(*this);
     if (keyCode == key::del) {
         auto& cell = s_.board[s_.selectedX][s_.selectedY];
         if (s_.mode != Mode::edit) {
@@ -67,6 +68,7 @@ void Game::keyDown(int keyCode) {
 // the selected open cell (a non-digit empties it); with one, blanks and control characters
 // empty it too.
 void Game::characterTyped(int charCode) {
+    const StepRecorder step(*this);
     const std::int16_t v = digitValue(charCode);
     auto& cell = s_.board[s_.selectedX][s_.selectedY];
     auto& given = s_.givens[s_.selectedX][s_.selectedY];

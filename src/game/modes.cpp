@@ -27,6 +27,7 @@ void Game::mapMode() {
 }
 
 void Game::reset() {
+    const StepRecorder step(*this);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             if (!s_.given(x, y)) s_.board[x][y] = 0;

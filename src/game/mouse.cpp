@@ -24,6 +24,7 @@ std::int16_t keypadDigit(double x, double y) {
 }  // namespace
 
 void Game::mousePressed(MouseButton button, double x, double y) {
+    const StepRecorder step(*this);
     // Menu-bar corner.
     if (x > 210 && y > 210) {
         s_.menusShown = !s_.menusShown;

@@ -46,6 +46,7 @@ void Game::newGame() {
     const BaseRecord& record = library()[k];
     s_.board = record.puzzle;
     s_.answer = record.solution;
+    clearHistory();
     ui_.setCaption("Ninebox1 --Game# " + numberText(s_.gameNumber));
     s_.candidates = CandidateMap{};
     s_.numberTyped = false;

@@ -2,6 +2,7 @@
 #include "game/filesystem.h"
 #include "game/game.h"
 #include "rules/gridtext.h"
+#include "rules/puzzletext.h"
 #include "rules/units.h"
 
 namespace ninebox {
@@ -64,8 +65,29 @@ void Game::save() {
         ui_.message("problem creating answers", "problem", Buttons::ok);
 }
 
+void Game::startPuzzle(const Grid& puzzle) {
+    s_.level = Level::none;
+    s_.board = Grid{};
+    s_.answer = Grid{};
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) s_.board[x][y] = puzzle[x][y];
+    s_.givens = givensOf(puzzle);
+    s_.seconds = 0;
+    s_.waitingForDigit = false;  // the waiting cell belonged to the old puzzle; it may be a given now
+    buildCandidateMap();         // map mode must not show the old game's map on the new board
+    clearHistory();
+}
+
+// Loaded all the same, so the player can mend it in edit mode.
+void Game::warnOfClash(const Grid& puzzle) {
+    if (hasClash(puzzle))
+        ui_.message("This puzzle breaks the rules: a digit appears twice in a row, column or box.", "Sudoku",
+                    Buttons::ok);
+}
+
 // The new puzzle is read aside and taken only when the game file was read completely, so a
-// cancelled or failed load leaves the game as it was.
+// cancelled or failed load leaves the game as it was. The file holds grid text or the
+// compact form.
 void Game::load() {
     const auto failed = [this](const char* text) {
         ui_.message(text, "Sudoku", Buttons::ok);
@@ -77,25 +99,13 @@ void Game::load() {
     lastPath_ = file.path;
 
     std::optional<Grid> puzzle;
-    if (auto in = files_.openRead(file.path, kMaxGridFile)) puzzle = readGrid(*in);
+    if (auto in = files_.openRead(file.path, kMaxGridFile)) puzzle = readPuzzleText(*in);
     if (!puzzle || !digitsOnly(*puzzle)) return failed("No file loaded, please try again");
 
-    s_.level = Level::none;
-    s_.board = Grid{};
-    s_.answer = Grid{};
-    s_.candidates = CandidateMap{};
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s_.board[x][y] = (*puzzle)[x][y];
-    s_.givens = givensOf(*puzzle);
-    s_.seconds = 0;
-    s_.waitingForDigit = false;  // the waiting cell belonged to the old puzzle; it may be a given now
-    buildCandidateMap();         // map mode must not show the old game's map on the new board
+    startPuzzle(*puzzle);
     activated();
     titleFromPath(file.path);
-    // Loaded all the same, so the player can mend it in edit mode.
-    if (hasClash(*puzzle))
-        ui_.message("This puzzle breaks the rules: a digit appears twice in a row, column or box.", "Sudoku",
-                    Buttons::ok);
+    warnOfClash(*puzzle);
 
     std::optional<Grid> answers;
     if (auto in = files_.openRead(answersPath(file.path), kMaxGridFile)) answers = readGrid(*in);
@@ -104,6 +114,24 @@ void Game::load() {
     // Answers erase right digits.
     if (!answers || !solves(*answers, *puzzle)) return failed("Note, No answers available for this puzzle.");
     s_.answer = *answers;
+}
+
+void Game::copyPuzzle() {
+    ui_.setClipboardText(writeCompactGrid(s_.board, [this](int x, int y) { return s_.given(x, y); }));
+}
+
+// A puzzle pasted starts a game of its own, as a loaded one does but in play mode; anything
+// else on the clipboard leaves the game alone.
+void Game::pastePuzzle() {
+    const auto puzzle = readPuzzleText(ui_.clipboardText());
+    if (!puzzle || !digitsOnly(*puzzle)) {
+        ui_.message("The clipboard holds no puzzle.", "Sudoku", Buttons::ok);
+        return;
+    }
+    startPuzzle(*puzzle);
+    ui_.setCaption("Ninebox1 --Pasted");
+    playMode();
+    warnOfClash(*puzzle);
 }
 
 }  // namespace ninebox

@@ -51,6 +51,10 @@ public:
     virtual FileChoice chooseOpenFile(const std::string& start) = 0;
     virtual FileChoice chooseSaveFile(const std::string& start) = 0;
     virtual void print(const PrintPage& page) = 0;
+
+    // The system clipboard's text ("" when it holds none), and text put on it.
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
 };
 
 }  // namespace ninebox

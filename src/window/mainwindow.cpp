@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/mainwindow.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPrinter>
+#include <QShortcut>
 #include <QTime>
 
 #include "window/aboutdialog.h"
@@ -52,6 +55,22 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
     clockTimer_.setInterval(1000);
     connect(&clockTimer_, &QTimer::timeout, this, [this] { game_.tick(); });
     clockTimer_.start();
+    addShortcuts();
+}
+
+// Commands of the keyboard alone, not in any menu: shortcuts of the window itself, so they
+// work with the menu bar hidden.
+void MainWindow::addShortcuts() {
+    const auto add = [this](const QKeySequence& keys, void (Game::*handler)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, handler] { (game_.*handler)(); });
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Z), &Game::undo);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &Game::redo);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Y), &Game::redo);
+    add(QKeySequence(Qt::CTRL | Qt::Key_C), &Game::copyPuzzle);
+    add(QKeySequence(Qt::CTRL | Qt::Key_V), &Game::pastePuzzle);
 }
 
 MainWindow::~MainWindow() = default;
@@ -258,6 +277,10 @@ void MainWindow::print(const PrintPage& page) {
     // them the activation only repeats the print dialog's.
     activateLater();
 }
+
+std::string MainWindow::clipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+void MainWindow::setClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(q(text)); }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

@@ -60,6 +60,8 @@ public:
     FileChoice chooseOpenFile(const std::string& start) override;
     FileChoice chooseSaveFile(const std::string& start) override;
     void print(const PrintPage& page) override;
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& text) override;
 
     void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
 
@@ -69,6 +71,7 @@ protected:
 
 private:
     void buildMenus();
+    void addShortcuts();
     void ensureMenus();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> run);
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*handler)());

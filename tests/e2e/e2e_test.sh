@@ -82,6 +82,13 @@ entered() { grab_cell "$c" "$r" && (($(share cell 0 0 255) >= 3 && $(share cell 
 wait_for 10 entered || fail "no blue digit in cell ($c, $r)"
 echo "entered 5 in cell ($c, $r)"
 
+# Undo and redo with the menu bar hidden: the digit goes and comes back.
+xdotool key ctrl+z
+undone() { grab_cell "$c" "$r" && (($(share cell 0 0 255) == 0)); }
+wait_for 10 undone || fail "Ctrl+Z left the digit in cell ($c, $r)"
+xdotool key ctrl+shift+z
+wait_for 10 entered || fail "Ctrl+Shift+Z did not put the digit back"
+
 # The corner click shows the menu bar over the board's top-left corner; the menus then open
 # with a click on the first and are driven by keys.
 bar_shown() { shot && [[ $(pixel 3 3) != "$top_left" ]]; }
@@ -151,6 +158,17 @@ wait_for 10 gone || fail "a window stayed after Load (no answers?)"
 save "$work/games/again.sud"
 cmp "$game_file" "$work/games/again.sud" && cmp "$answers_file" "$work/games/again.ans" || fail "the loaded game differs"
 echo "loaded and saved again: $(caption)"
+
+# The same puzzle as one line of 81 digits, its answers beside it, loads as the game file did.
+line_file=$work/games/line.sud
+tr -d ',\r\n' <"$game_file" >"$line_file"
+cp "$answers_file" "${line_file%.sud}.ans"
+menu Down  # The Vault > Load game
+pick_file "Open" "$line_file"
+wait_for 20 captioned "Ninebox1 --${line_file: -9}" || fail "caption '$(caption)' after loading one line"
+wait_for 10 gone || fail "a window stayed after loading one line"
+save "$work/games/line2.sud"
+cmp "$game_file" "$work/games/line2.sud" || fail "the one-line file gave another puzzle"
 
 close_ninebox "$main"
 echo "ok"

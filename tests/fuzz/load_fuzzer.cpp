@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "rules/gridtext.h"
+#include "rules/puzzletext.h"
 #include "rules/units.h"
 #include "support/fixture.h"
 
@@ -24,10 +25,11 @@ void require(bool ok, const char* what) {
     __builtin_trap();
 }
 
-// What Load may take from a file: a complete grid of digits 0..9 in at most 64 KiB, or nothing.
-std::optional<Grid> loadable(const std::optional<std::string>& text) {
+// What Load may take from a file: a complete grid of digits 0..9 in at most 64 KiB, the game
+// file's also in the compact form, or nothing.
+std::optional<Grid> loadable(const std::optional<std::string>& text, bool gameFile) {
     std::istringstream in(text.value_or(""));
-    const auto grid = readGrid(in);
+    const auto grid = gameFile ? readPuzzleText(text.value_or("")) : readGrid(in);
     if (!text || text->size() > kMaxGridFile || !grid) return std::nullopt;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
@@ -62,7 +64,7 @@ int run(const std::uint8_t* data, std::size_t size) {
     h.game.load();
     const GameState& s = h.s();
 
-    const auto puzzle = loadable(game), solution = loadable(answers);
+    const auto puzzle = loadable(game, true), solution = loadable(answers, false);
     bool solves = puzzle && solution && allUnitsComplete(*solution);  // and agrees with every given
     for (int i = 0; solves && i < 81; ++i)
         solves = (*puzzle)[i % 9 + 1][i / 9 + 1] == 0 ||

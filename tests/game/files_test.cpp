@@ -7,6 +7,7 @@
 
 #include "game/levels.h"
 #include "rules/gridtext.h"
+#include "rules/puzzletext.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
@@ -211,8 +212,8 @@ TEST(saveload, LoadFailedGameFileLeavesTheGameAsItWas) {
 }
 
 // Answers are taken only when they solve the puzzle loaded, not another puzzle's nor a broken
-// grid; clashing givens load with one warning. Every load ends a waiting entry and rebuilds
-// the map for the new board, so map mode shows it at once.
+// grid; clashing givens load with one warning; a compact game file loads alike. Every load
+// ends a waiting entry and rebuilds the map for the new board, so map mode shows it at once.
 TEST(saveload, LoadChecksAnswersAndGivensAndRebuildsTheMap) {
     const std::string clash =
         "Sudoku|This puzzle breaks the rules: a digit appears twice in a row, column or box.";
@@ -224,13 +225,15 @@ TEST(saveload, LoadChecksAnswersAndGivensAndRebuildsTheMap) {
              {kGame, kAnswers, {}},
              {kGame, other, {kNoAnswers}},
              {kGame, broken, {kNoAnswers}},
-             {clashing, kAnswers, {clash, kNoAnswers}}}) {
+             {clashing, kAnswers, {clash, kNoAnswers}},
+             {kRecordA, kAnswers, {}},  // the compact form
+             {kRecordA, "", {kNoAnswers}}}) {
         Played h;  // in map mode
         h.s().waitingForDigit = true;
         h.files.files = {{"/g/x.sud", game}, {"/g/x.ans", answers}};
         h.load(chosen("/g/x.sud"));
         HeadlessGame fresh;
-        setPuzzle(fresh.s(), gridText(*read(game)));
+        setPuzzle(fresh.s(), gridText(*readPuzzleText(game)));
         fresh.game.buildCandidateMap();
         const bool taken = messages.empty();
         EXPECT_EQ(h.window.messages, messages) << game << answers;
@@ -258,10 +261,9 @@ TEST(saveload, LoadTitleShowsTheLastNineCharactersOfPathsLongerThanTen) {
 
 #include <fstream>
 
-#include "rules/puzzletext.h"
-
 // Pasted or loaded puzzles: the compact form in each layout it may take, its near misses, and
-// every grid text of the Load seeds reading as the grid reader reads it.
+// every grid text of the Load seeds reading as the grid reader reads it (the compact seeds as
+// compact text).
 TEST(PuzzleText, ReadsTheCompactFormAndGridTextsAsBefore) {
     const std::string a = kRecordA, dots = replaced(a, "0", ".");
     std::string nine;
@@ -286,7 +288,7 @@ TEST(PuzzleText, ReadsTheCompactFormAndGridTextsAsBefore) {
         const std::string bytes{std::istreambuf_iterator<char>(file), {}};
         const std::string game = bytes.substr(0, bytes.find('\0'));
         grids += read(game).has_value();
-        check(game, read(game));
+        check(game, read(game) ? read(game) : readCompactGrid(game));
     }
     EXPECT_GE(grids, 5);
 }
@@ -297,4 +299,34 @@ TEST(PuzzleText, WritesTheGivensAsOneLineThatReadsBack) {
     const std::string line = writeCompactGrid(board, [&](int x, int y) { return givens[x][y] > 0; });
     EXPECT_EQ(line, replaced(kRecordA, "0", "."));
     EXPECT_EQ(readPuzzleText(line), givens);
+}
+
+// Copy puts the givens on the clipboard. A paste in either form starts a game of its own:
+// its givens, no answers, no level, the clock from 0, play mode. Anything else changes nothing.
+TEST(PuzzleText, CopyAndPasteThroughTheClipboard) {
+    const std::string a = "7" + std::string(kRecordA).substr(1);  // Record A, (1, 1) a given
+    std::string nine = "\xEF\xBB\xBF";
+    for (std::size_t row = 0; row < 9; ++row) nine += a.substr(row * 9, 9) + "\r\n";
+    const std::vector<std::pair<std::string, bool>> pastes = {
+        {replaced(a, "0", "."), true},  {nine, true},
+        {writeGrid(gridFrom(a)), true}, {"", false},
+        {a.substr(1), false},           {replaced(kGame, "9", "12"), false}};
+    for (const auto& [text, puzzle] : pastes) {
+        Played h;  // map mode, Medium, 99 s, answers known, an entry in (1, 1)
+        h.game.copyPuzzle();
+        EXPECT_EQ(h.window.clipboard, replaced(kRecordA, "0", "."));
+        h.window.clipboard = text;
+        const GameState before = h.s();
+        h.game.pastePuzzle();
+        const GameState& s = h.s();
+        EXPECT_EQ(h.window.messages, puzzle ? Shown{} : Shown{"Sudoku|The clipboard holds no puzzle."})
+            << text;
+        EXPECT_EQ(h.window.caption, puzzle ? "Ninebox1 --Pasted" : "Ninebox1") << text;
+        EXPECT_EQ(s.board, puzzle ? gridFrom(a) : before.board) << text;
+        EXPECT_EQ(s.givens, puzzle ? givensOf(gridFrom(a)) : before.givens) << text;
+        EXPECT_EQ(s.answer, puzzle ? Grid{} : before.answer) << text;
+        EXPECT_TRUE(s.level == (puzzle ? Level::none : Level::medium) && s.seconds == (puzzle ? 0 : 99))
+            << text;
+        EXPECT_EQ(s.mode, puzzle ? Mode::play : Mode::map) << text;
+    }
 }

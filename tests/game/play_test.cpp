@@ -241,3 +241,73 @@ TEST(History, KeepsTheNewestStepsUpToItsBound) {
     history.clear();
     EXPECT_FALSE(history.canUndo() || history.canRedo());
 }
+
+#include "rules/candidates.h"
+
+// Each change of the board by the player is one step, whatever it spans: undo gives back the
+// board and its givens and ends a waiting entry, redo puts the change back.
+TEST(Undo, EachChangeOfTheBoardIsOneStep) {
+    const auto press = [](HeadlessGame& h, double x, double y) {
+        h.game.mousePressed(MouseButton::left, x, y);
+    };
+    const std::vector<std::pair<const char*, std::function<void(HeadlessGame&)>>> changes = {
+        {"keypad digit", [&](HeadlessGame& h) { press(h, 30, 30), press(h, -32, 172); }},
+        {"Delete key", [](HeadlessGame& h) { h.game.keyDown(key::del); }},
+        {"given typed",
+         [](HeadlessGame& h) { h.game.editMode(), h.s().selectedX = 4, h.game.characterTyped('4'); }},
+        {"given deleted",
+         [](HeadlessGame& h) { h.game.editMode(), h.s().selectedX = 2, h.game.keyDown(key::del); }},
+        {"reset button", [&](HeadlessGame& h) { press(h, -45, 30); }},
+        {"remove wrong answers", [](HeadlessGame& h) { h.game.removeWrongAnswers(); }},
+        {"cheat", [](HeadlessGame& h) { h.game.cheat(); }}};
+    for (const auto& [name, change] : changes) {
+        HeadlessGame h;
+        h.playRecordA();
+        h.s().board[1][1] = 7, h.s().board[3][1] = 8;  // a right and a wrong entry
+        const Snapshot before = snapshotOf(h.s());
+        change(h);
+        const Snapshot after = snapshotOf(h.s());
+        h.s().waitingForDigit = true;
+        h.game.undo();
+        EXPECT_TRUE(snapshotOf(h.s()) == before && !h.s().waitingForDigit) << name;
+        h.game.undo();  // nothing older
+        h.game.redo();
+        EXPECT_TRUE(snapshotOf(h.s()) == after && !(after == before)) << name;
+    }
+}
+
+// In map mode the map follows the board back; a new change ends the redo history; a new,
+// loaded or pasted game starts an empty one (a stale step would refill Record A's open cells).
+TEST(Undo, MapFollowsNewChangesEndRedoNewGamesForgetTheHistory) {
+    HeadlessGame g;
+    g.playRecordA();
+    g.game.mapMode();
+    g.game.characterTyped('7');  // (1, 1)
+    g.s().selectedX = 3;
+    g.game.characterTyped('8');
+    g.game.undo();
+    EXPECT_EQ(g.s().candidates, candidateMap(g.s().board));
+    g.game.characterTyped('5');
+    g.game.redo();
+    EXPECT_EQ(gridText(g.s().board).substr(0, 3), "735");
+    const std::vector<std::pair<const char*, std::function<void(HeadlessGame&)>>> starts = {
+        {"New button", [](HeadlessGame& h) { h.game.mousePressed(MouseButton::left, -45, 15); }},
+        {"new game", [](HeadlessGame& h) { h.deal(5); }},
+        {"load",
+         [](HeadlessGame& h) {
+             h.files.files["/g/a.sud"] = kRecordA;
+             h.window.files.push_back({FileChoice::Outcome::chosen, "/g/a.sud"});
+             h.game.load();
+         }},
+        {"paste", [](HeadlessGame& h) { h.window.clipboard = kRecordA, h.game.pastePuzzle(); }}};
+    for (const auto& [name, start] : starts) {
+        HeadlessGame h;
+        h.playRecordA();
+        h.s().board = h.s().answer;
+        h.game.reset();
+        start(h);
+        const Snapshot started = snapshotOf(h.s());
+        h.game.undo();
+        EXPECT_EQ(snapshotOf(h.s()), started) << name;
+    }
+}

@@ -66,6 +66,10 @@ public:
     }
     void print(const PrintPage&) override {}
 
+    std::string clipboard;
+    std::string clipboardText() override { return clipboard; }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
+
 private:
     template <typename T>
     static T take(std::deque<T>& script, T otherwise) {

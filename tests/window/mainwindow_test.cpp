@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWindow>
@@ -159,6 +160,23 @@ TEST(WindowKeys, UsAndFrenchKeysGiveTheirOwnKeyDownCodes) {
         std::vector<int> expected{keyDown};
         if (character >= 0) expected.push_back(1000 + character);
         EXPECT_EQ(got, expected) << text << " " << key;
+    }
+}
+
+// Undo and redo are keys of the window itself: they reach the game with the menu bar hidden.
+TEST(WindowKeys, UndoAndRedoWithTheMenuBarHidden) {
+    MainWindow mainWindow;
+    start(mainWindow);
+    GameState& s = mainWindow.game().state();
+    s.board[1][1] = 0, s.givens[1][1] = false, s.selectedX = s.selectedY = 1;
+    QTest::keyClick(&mainWindow.board(), Qt::Key_5);
+    ASSERT_FALSE(mainWindow.menuBar()->isVisible());
+    const QKeySequence undo(Qt::CTRL | Qt::Key_Z), redo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+        y(Qt::CTRL | Qt::Key_Y);
+    for (const auto& [keys, digit] :
+         std::vector<std::pair<QKeySequence, int>>{{undo, 0}, {redo, 5}, {undo, 0}, {y, 5}}) {
+        QTest::keySequence(&mainWindow.board(), keys);
+        EXPECT_EQ(s.board[1][1], digit) << keys.toString().toStdString();
     }
 }
 
