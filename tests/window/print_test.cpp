@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "game/printpage.h"
+#include "support/grids.h"
 #include "support/modals.h"
 #include "window/printer.h"
 
@@ -22,14 +23,6 @@ QString run(const QString& program, const QStringList& arguments) {
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(30000) && process.exitCode() == 0) << program.toStdString();
     return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// A grid row by row, '.' for an empty cell.
-std::string cells(const Grid& grid) {
-    std::string text;
-    for (int y = 1; y <= 9; ++y)
-        for (int x = 1; x <= 9; ++x) text += grid[x][y] > 0 ? static_cast<char>('0' + grid[x][y]) : '.';
-    return text;
 }
 
 QByteArray contents(const QString& path) {
@@ -48,7 +41,7 @@ protected:
     }
 
     // "Print game" with the boxes ticked as given, then "Print": the digits on the page, the
-    // grid above and the grid below, each as cells() gives it.
+    // grid above and the grid below, each as gridText() gives it.
     std::array<std::string, 2> print(bool puzzle, bool answers) {
         script.then([=](QWidget* dialog) {
             dialog->findChild<QCheckBox*>("puzzleBox")->setChecked(puzzle);
@@ -59,7 +52,7 @@ protected:
         const QRectF area = pdfPrinter(pdf)->pageLayout().paintRect(QPageLayout::Point);
         const double sx = (PrintPage::right - PrintPage::left) / area.width();  // page units per point
         const double sy = (PrintPage::bottom - PrintPage::top) / area.height();
-        std::array<std::string, 2> grids{std::string(81, '.'), std::string(81, '.')};
+        std::array<std::string, 2> grids{std::string(81, '0'), std::string(81, '0')};
         const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>(\d)</word>)re");
         for (const QRegularExpressionMatch& m : word.globalMatch(run("pdftotext", {"-bbox", pdf, "-"}))) {
             const double x = PrintPage::left + (m.captured(1).toDouble() - area.left()) * sx;
@@ -72,9 +65,9 @@ protected:
                 continue;
             }
             grids[below][static_cast<std::size_t>(cell)] = m.captured(3)[0].toLatin1();
+            EXPECT_NE(m.captured(3), "0") << "an empty cell printed";
             // One blank of a 16-point face (4 to 6 points) right of its cell's text position.
-            EXPECT_GT((x - 20 * column - 5) / sx, 3.0) << "no blank";
-            EXPECT_LT((x - 20 * column - 5) / sx, 7.0);
+            EXPECT_NEAR((x - 20 * column - 5) / sx, 5.0, 2.0) << "no blank";
             EXPECT_NEAR((y - 20 * row - 5) / sy, 0, 3.0);
         }
         return grids;
@@ -113,26 +106,17 @@ TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
     GameState& s = mainWindow.game().state();
     s.board[3][4] = 7;  // a digit prints after a blank, an empty cell nothing
     s.board[5][5] = 0, s.givens[5][5] = false;
-    const std::string puzzle = cells(s.board), answers = cells(s.answer), none(81, '.');
-    ASSERT_EQ(answers.find('.'), std::string::npos) << "a dealt game's answers are known";
-    const struct {
-        bool puzzle, answers;
-        std::string above, below;
-        std::size_t lines;
-    } cases[] = {{true, true, puzzle, answers, 20},
-                 {false, true, none, answers, 10},
-                 {true, false, puzzle, none, 10},
-                 {false, false, none, none, 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "puzzle " << c.puzzle << ", answers " << c.answers);
-        EXPECT_EQ(print(c.puzzle, c.answers), (std::array{c.above, c.below}));
-        const std::vector<int> lines = gridLines();
-        ASSERT_EQ(lines.size(), c.lines);
-        for (std::size_t i = 0; i < lines.size(); ++i)  // box borders at least twice the cell lines
-            if (i % 10 % 3 == 0) {
-                EXPECT_GE(lines[i], 2 * lines[1]) << "line " << i;
-            }
-    }
+    const std::string puzzle = gridText(s.board), answers = gridText(s.answer), none(81, '0');
+    ASSERT_EQ(answers.find('0'), std::string::npos) << "a dealt game's answers are known";
+    for (const bool above : {true, false})  // each tick gives its grid of ten lines
+        for (const bool below : {true, false}) {
+            SCOPED_TRACE(::testing::Message() << "puzzle " << above << ", answers " << below);
+            EXPECT_EQ(print(above, below), (std::array{above ? puzzle : none, below ? answers : none}));
+            const std::vector<int> lines = gridLines();
+            ASSERT_EQ(lines.size(), 10u * above + 10u * below);
+            for (std::size_t i = 0; i < lines.size(); ++i)  // box borders at least twice the cell lines
+                EXPECT_TRUE(i % 10 % 3 || lines[i] >= 2 * lines[1]) << "line " << i << ": " << lines[i];
+        }
     s.answer = Grid{};  // as after loading a game without answers
     EXPECT_EQ(print(true, true), (std::array{puzzle, none}));
 }
@@ -188,31 +172,27 @@ TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
     EXPECT_TRUE(contents(out).trimmed().endsWith("%%EOF"));
 }
 
-// A PDF that cannot be written is reported, and an earlier file stays as it was.
+// A PDF that cannot be written is reported, and an earlier file stays as it was: on a full
+// disk (as a file size limit makes it), and in a folder that is a file.
 TEST_F(Printing, APdfThatCannotBeWrittenIsReportedAndKeepsTheEarlierFile) {
     print(true, true);
     const QByteArray earlier = contents(pdf);
-    const struct {
-        QString path;
-        bool full;
-    } cases[] = {{pdf, true},                                 // a full disk, as a file size limit makes it
-                 {dir.filePath("page.pdf/out.pdf"), false}};  // a folder that is a file
     std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
-    int reported = 0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path.toStdString());
-        mainWindow.setPrinterSource([&] { return pdfPrinter(c.path); });
+    int reported = 0, tries = 0;
+    for (const QString& path : {pdf, dir.filePath("page.pdf/out.pdf")}) {
+        SCOPED_TRACE(path.toStdString());
+        mainWindow.setPrinterSource([&] { return pdfPrinter(path); });
         script.then([](QWidget* dialog) { click(dialog, "printButton"); }).then([&](QWidget* box) {
             ++reported;
-            acknowledge(box, "The PDF could not be written:\n" + c.path);
+            acknowledge(box, "The PDF could not be written:\n" + path);
         });
         rlimit before{};
         getrlimit(RLIMIT_FSIZE, &before);
-        const rlimit limit{c.full ? 4096 : before.rlim_cur, before.rlim_max};
+        const rlimit limit{path == pdf ? 4096 : before.rlim_cur, before.rlim_max};
         ASSERT_TRUE(earlier.size() > 4096 && setrlimit(RLIMIT_FSIZE, &limit) == 0);
         trigger(mainWindow, "print");
         setrlimit(RLIMIT_FSIZE, &before);
-        ASSERT_EQ(reported, &c - cases + 1) << "not reported";
+        ASSERT_EQ(reported, ++tries) << "not reported";
         EXPECT_EQ(contents(pdf), earlier);
         EXPECT_EQ(files(), QStringList{"page.pdf"}) << "no temporary file left";
     }

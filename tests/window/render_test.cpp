@@ -3,13 +3,13 @@
 // are in board units (x -70..220, y 0..220 over the image).
 #include <gtest/gtest.h>
 
-#include <QTest>
 #include <algorithm>
 #include <string>
+#include <tuple>
 
+#include "support/modals.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
-#include "window/mainwindow.h"
 #include "window/resources.h"
 
 using namespace ninebox;
@@ -62,41 +62,34 @@ Ink ink(const QImage& image, QRectF r, bool (*test)(QColor)) {
 
 TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
     // The selection is (6, 2), holding a player's 3; digit 4's plane marks cell (2, 5).
-    const struct {
-        const char* name;
-        Mode mode;
-        std::int16_t plane;
-        bool solved, waiting;
-        double x, y;
-        const char* rgb;
-    } cases[] = {
-        {"frame, open", Mode::play, 0, false, false, 15, 110, "255,255,0"},
-        {"frame, solved", Mode::play, 0, true, false, 205, 110, "0,255,0"},
-        {"shade, ruled out", Mode::map, 1, false, false, 57, 117, "250,250,100"},
-        {"shade, six digits around", Mode::map, 6, false, false, 57, 117, "135,135,255"},
-        {"shade, the last digit left", Mode::map, 8, false, false, 57, 117, "255,100,100"},
-        {"shade, open", Mode::map, 0, false, false, 57, 117, "255,255,200"},
-        {"box shading, corner", Mode::play, 0, false, false, 37, 37, "255,255,255"},
-        {"box shading, edge middle", Mode::play, 0, false, false, 97, 37, "255,255,200"},
-        {"box shading, centre", Mode::play, 0, false, false, 117, 117, "255,255,255"},
-        {"selection, play", Mode::play, 0, false, false, 137, 57, "200,200,200"},
-        {"selection, map", Mode::map, 0, false, false, 137, 57, "200,200,100"},
-        {"selection, edit", Mode::edit, 0, false, false, 137, 57, "200,200,255"},
-        {"waiting cell", Mode::play, 0, false, true, 121.5, 58.5, "0,0,0"},
-    };
+    const std::vector<std::tuple<const char*, Mode, std::int16_t, bool, bool, double, double, const char*>>
+        cases = {
+            // what, mode, digit 4's plane at (2, 5), solved, waiting, x, y, colour
+            {"frame, open", Mode::play, 0, false, false, 15, 110, "255,255,0"},
+            {"frame, solved", Mode::play, 0, true, false, 205, 110, "0,255,0"},
+            {"shade, ruled out", Mode::map, 1, false, false, 57, 117, "250,250,100"},
+            {"shade, six digits around", Mode::map, 6, false, false, 57, 117, "135,135,255"},
+            {"shade, the last digit left", Mode::map, 8, false, false, 57, 117, "255,100,100"},
+            {"shade, open", Mode::map, 0, false, false, 57, 117, "255,255,200"},
+            {"box shading, corner", Mode::play, 0, false, false, 37, 37, "255,255,255"},
+            {"box shading, edge middle", Mode::play, 0, false, false, 97, 37, "255,255,200"},
+            {"box shading, centre", Mode::play, 0, false, false, 117, 117, "255,255,255"},
+            {"selection, play", Mode::play, 0, false, false, 137, 57, "200,200,200"},
+            {"selection, map", Mode::map, 0, false, false, 137, 57, "200,200,100"},
+            {"selection, edit", Mode::edit, 0, false, false, 137, 57, "200,200,255"},
+            {"waiting cell", Mode::play, 0, false, true, 121.5, 58.5, "0,0,0"},
+        };
     GameState s;
     s.shadedDigit = 4;
     s.candidates[2][5][3] = 1;  // another digit's plane does not count
     s.board[2][5] = 9;          // keeps candidate marks off the pixel
-    s.selectedX = 6;
-    s.selectedY = 2;
-    s.board[6][2] = 3;
-    for (const auto& c : cases) {
-        s.mode = c.mode;
-        s.candidates[2][5][4] = c.plane;
-        s.solved = c.solved;
-        s.waitingForDigit = c.waiting;
-        EXPECT_EQ(rgb(painted(s), c.x, c.y), c.rgb) << c.name;
+    s.selectedX = 6, s.selectedY = 2, s.board[6][2] = 3;
+    for (const auto& [what, mode, plane, solved, waiting, x, y, colour] : cases) {
+        s.mode = mode;
+        s.candidates[2][5][4] = plane;
+        s.solved = solved;
+        s.waitingForDigit = waiting;
+        EXPECT_EQ(rgb(painted(s), x, y), colour) << what;
     }
     s.waitingForDigit = true;
     const QImage waiting = painted(s);
@@ -193,8 +186,7 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
 // says "NA", and the next redraw takes it away.
 TEST(RenderHint, RightClickShowsNaUntilTheNextRedraw) {
     MainWindow mainWindow;
-    mainWindow.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow.game().state().started == Startup::done; }, 5000));
+    ninebox::testing::start(mainWindow);
     GameState& s = mainWindow.game().state();
     s.answer = Grid{};
     const QImage& image = mainWindow.board().image();
