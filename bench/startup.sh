@@ -33,6 +33,13 @@ export DISPLAY=":$display"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 chmod 700 "$XDG_RUNTIME_DIR"
+# Ninebox reads its settings file at start: a returning player's, the same in every run
+# (the first run's choices, the window where it opens anyway).
+export XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config
+mkdir -p "$XDG_CONFIG_HOME/ninebox"
+printf '%s\n' '[files]' 'lastFolder=/tmp' '' '[options]' 'kanji=false' 'level=random' 'showLevel=true' \
+  'showScore=false' 'showTime=false' '' '[window]' 'height=494' 'width=774' 'x=0' 'y=0' \
+  >"$XDG_CONFIG_HOME/ninebox/ninebox.ini"
 
 PATH="$PATH:/usr/games"  # where Debian puts gnome-sudoku
 # It opens on its level chooser, before any game; it saves under a home of its own.

@@ -29,7 +29,11 @@ void Game::activated() {
     ui_.setInstructionsVisible(false);
     if (s_.started == Startup::notActivated) {
         s_.started = Startup::firstGameDue;
-        newGame();
+        // A game file named at start takes the first game's place; when it cannot be loaded,
+        // Load has said so and the first game is dealt after all.
+        if (!startFile_.empty() && loadFile({FileChoice::Outcome::chosen, std::exchange(startFile_, {})}))
+            s_.started = Startup::done;
+        else newGame();
     }
     redraw();
 }

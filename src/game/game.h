@@ -6,9 +6,11 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "game/gamestate.h"
 #include "game/history.h"
+#include "game/preferences.h"
 #include "game/window.h"
 
 namespace ninebox {
@@ -95,12 +97,22 @@ public:
     // The file dialogs start from the path chosen last in either of them.
     const std::string& lastPath() const { return lastPath_; }
 
+    // The choices kept between runs. Taken before the first activation, they set the marks
+    // and the state only: that activation draws them.
+    Preferences preferences() const;
+    void applyPreferences(const Preferences& choices);
+    // A game file to load at the first activation instead of dealing a game, through Load's
+    // own path; when it cannot be loaded, Load's message shows and a game is dealt.
+    void openAtStart(std::string path) { startFile_ = std::move(path); }
+
 private:
     void setCheck(Item item, bool on);
     void toggleCheck(Item item);
     void setMode(Mode mode);
     void dealRecord();
     void titleFromPath(const std::string& path);
+    // Load once the file dialog has answered: false when no game file was read.
+    bool loadFile(const FileChoice& file);
     std::string answersText() const;
     // A puzzle from a file or the clipboard: its givens on the board, no answers, no level,
     // the clock from zero and a new history.
@@ -130,6 +142,7 @@ private:
     FileSystem& files_;
     std::function<double()> timeOfDay_;
     std::string lastPath_;
+    std::string startFile_;
     History history_;
     bool recording_ = false;
     std::optional<Snapshot> stepStart_;  // the board before the step being recorded

@@ -88,19 +88,26 @@ void Game::warnOfClash(const Grid& puzzle) {
 // The new puzzle is read aside and taken only when the game file was read completely, so a
 // cancelled or failed load leaves the game as it was. The file holds grid text or the
 // compact form.
-void Game::load() {
+void Game::load() { loadFile(ui_.chooseOpenFile(lastPath_)); }
+
+bool Game::loadFile(const FileChoice& file) {
     const auto failed = [this](const char* text) {
         ui_.message(text, "Sudoku", Buttons::ok);
         activated();
         playMode();
     };
-    const FileChoice file = ui_.chooseOpenFile(lastPath_);
-    if (file.outcome != FileChoice::Outcome::chosen) return failed("No file loaded, please try again");
+    if (file.outcome != FileChoice::Outcome::chosen) {
+        failed("No file loaded, please try again");
+        return false;
+    }
     lastPath_ = file.path;
 
     std::optional<Grid> puzzle;
     if (auto in = files_.openRead(file.path, kMaxGridFile)) puzzle = readPuzzleText(*in);
-    if (!puzzle || !digitsOnly(*puzzle)) return failed("No file loaded, please try again");
+    if (!puzzle || !digitsOnly(*puzzle)) {
+        failed("No file loaded, please try again");
+        return false;
+    }
 
     startPuzzle(*puzzle);
     activated();
@@ -112,8 +119,12 @@ void Game::load() {
     // Only answers that solve this very puzzle: an answers file left from another game (a save
     // cut short, two games sharing the name) would give wrong hints and make Remove Wrong
     // Answers erase right digits.
-    if (!answers || !solves(*answers, *puzzle)) return failed("Note, No answers available for this puzzle.");
+    if (!answers || !solves(*answers, *puzzle)) {
+        failed("Note, No answers available for this puzzle.");
+        return true;
+    }
     s_.answer = *answers;
+    return true;
 }
 
 void Game::copyPuzzle() {

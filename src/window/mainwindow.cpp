@@ -169,6 +169,7 @@ void MainWindow::setMenusVisible(bool visible) {
 void MainWindow::setChecked(Item item, bool on) {
     // Menus not built yet take their marks from the state when they are.
     if (menus_[0]) checkable_[static_cast<std::size_t>(item)]->setChecked(on);
+    Q_EMIT choicesChanged();
 }
 
 QAction* MainWindow::action(Item item) {
@@ -255,6 +256,7 @@ const QString kFilter = QStringLiteral("Sudoku (*.sud)");
 FileChoice MainWindow::chooseOpenFile(const std::string& start) {
     const QString path = QFileDialog::getOpenFileName(this, QString(), q(start), kFilter);
     activateLater();
+    Q_EMIT choicesChanged();
     return chosen(path);
 }
 
@@ -262,6 +264,7 @@ FileChoice MainWindow::chooseSaveFile(const std::string& start) {
     const QString path = QFileDialog::getSaveFileName(this, QString(), q(start), kFilter, nullptr,
                                                       QFileDialog::DontConfirmOverwrite);
     activateLater();
+    Q_EMIT choicesChanged();
     return chosen(path);
 }
 

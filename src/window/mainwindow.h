@@ -65,6 +65,11 @@ public:
 
     void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
 
+Q_SIGNALS:
+    // A check mark was set, or a file dialog was answered: a choice kept between runs may
+    // have changed.
+    void choicesChanged();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

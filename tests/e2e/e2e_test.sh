@@ -3,11 +3,17 @@
 # The real program on a virtual X display, driven from outside with xdotool as a player
 # would: the board on its picture, a typed game number, a digit entered with the mouse, the
 # menu bar, Save with the answers through Qt's file dialog, Load, and the close, after which
-# it must end with status 0 and leave nothing behind. Each step waits for what it needs.
+# it must end with status 0 and leave nothing behind; then restarts with a game file named on
+# the command line and the last run's settings, and the command line's options. Each step
+# waits for what it needs.
 #   e2e_test.sh PATH/TO/ninebox PATH/TO/wmclose
 set -euo pipefail
 ninebox=$(realpath "$1") wmclose=$(realpath "$2")
 source "$(dirname "$0")/../support/xvfb.sh"
+
+# --help and --version answer without a display.
+[[ $(env -u DISPLAY "$ninebox" --version) =~ ^ninebox\ [0-9]+\.[0-9]+ ]] || fail "--version"
+env -u DISPLAY "$ninebox" --help | grep -q -- '--version' || fail "--help"
 
 start_xvfb
 start_ninebox
@@ -170,5 +176,23 @@ wait_for 10 gone || fail "a window stayed after loading one line"
 save "$work/games/line2.sud"
 cmp "$game_file" "$work/games/line2.sud" || fail "the one-line file gave another puzzle"
 
+# Options > Show Score shows the score left of the board; a restart with the same home keeps
+# it, and opens the game file named on the command line instead of dealing a game.
+score_shown() { grab -45 118 -5 132 score && (($(share score 0 0 0) >= 3)); }
+! score_shown || fail "a score before Show Score"
+menu Right Right  # Options > Show Score
+wait_for 10 score_shown || fail "no score after Show Score"
 close_ninebox "$main"
+start_ninebox "$game_file"
+opened() { running && main=$(window "^Ninebox1 --${game_file: -9}\$") && [[ -n $main ]]; }
+wait_for 20 opened || fail "no window captioned 'Ninebox1 --${game_file: -9}'"
+wait_for 10 gone || fail "a window stayed after opening the game file"
+wait_for 10 score_shown || fail "Show Score not kept from the last run"
+echo "restarted with the game file: $(caption), the score shown"
+close_ninebox "$main"
+
+# An unknown option: one line on standard error, status 2.
+status=0
+error=$(XDG_RUNTIME_DIR="$work/runtime" "$ninebox" --bogus 2>&1 >/dev/null) || status=$?
+((status == 2)) && [[ $error == "ninebox: Unknown option 'bogus'." ]] || fail "--bogus: status $status, '$error'"
 echo "ok"

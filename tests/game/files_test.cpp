@@ -259,6 +259,49 @@ TEST(saveload, LoadTitleShowsTheLastNineCharactersOfPathsLongerThanTen) {
     }
 }
 
+// A game file named at start is loaded by the first activation instead of the first deal, as
+// Load loads it, and only then; one that cannot be loaded shows Load's message, then the
+// first game is dealt, still without the game dialog.
+TEST(saveload, FileNamedAtStartReplacesTheFirstDeal) {
+    for (const bool loadable : {true, false}) {
+        HeadlessGame h;
+        h.files.files = {{"/g/start.sud", kGame}, {"/g/start.ans", kAnswers}};
+        h.game.openAtStart(loadable ? "/g/start.sud" : "/g/none.sud");
+        h.game.activated();
+        h.game.activated();
+        EXPECT_EQ(h.window.messages, loadable ? Shown{} : Shown{kNoFile});
+        EXPECT_EQ(h.window.caption.rfind(loadable ? "Ninebox1 --start.sud" : "Ninebox1 --Game# ", 0), 0u);
+        EXPECT_EQ(h.s().answer == gridFrom(kRecordASolution), loadable);
+        EXPECT_TRUE(h.game.answersValid() && h.s().started == Startup::done && !h.window.gameDialogShown);
+    }
+}
+
+// The choices kept between runs come back as given, the menus' marks with them, and draw
+// nothing before the first activation; the last folder is that of the file chosen last.
+TEST(saveload, PreferencesRoundTripWithTheirMarks) {
+    for (const Preferences& given :
+         {Preferences{true, true, false, true, Level::hard, "/p/games"}, Preferences{}}) {
+        HeadlessGame h;
+        h.game.applyPreferences(given);
+        const Preferences got = h.game.preferences();
+        auto& marks = h.window.checks;
+        EXPECT_EQ(
+            std::tie(got.showScore, got.showTime, got.showLevel, got.kanji, got.levelChoice, got.lastFolder),
+            std::tie(given.showScore, given.showTime, given.showLevel, given.kanji, given.levelChoice,
+                     given.lastFolder));
+        EXPECT_EQ(std::vector<bool>({marks[Item::showScore], marks[Item::showTime], marks[Item::showLevel],
+                                     marks[Item::kanji], marks[Item::hard], marks[Item::randomLevel]}),
+                  std::vector<bool>({given.showScore, given.showTime, given.showLevel, given.kanji,
+                                     given.levelChoice == Level::hard, given.levelChoice == Level::none}));
+        EXPECT_TRUE(h.s().kanji == given.kanji && h.window.paints == 0);
+        h.window.files = {kCancelled, chosen("/g/start.sud")};
+        h.game.load();
+        EXPECT_EQ(h.window.fileDialogStarts.back(), given.lastFolder.empty() ? "" : given.lastFolder + "/");
+        h.game.load();
+        EXPECT_EQ(h.game.preferences().lastFolder, "/g");
+    }
+}
+
 #include <fstream>
 
 // Pasted or loaded puzzles: the compact form in each layout it may take, its near misses, and

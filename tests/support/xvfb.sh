@@ -38,12 +38,14 @@ start_xvfb() {
 # or the program would be (other tests' folders there come and go meanwhile).
 listing() { (ls -A "$(dirname "$ninebox")"; find /tmp -maxdepth 1 -type f -printf '%f\n' | grep -Ei '\.ttf$|^temp|ninebox' || true) | sort; }
 
-# With a home, TMPDIR and runtime folder of its own, and Qt's own dialogs.
+# With a home (its settings in there), TMPDIR and runtime folder of its own, and Qt's own
+# dialogs; the arguments go to the program. Started again, it finds the same home.
 start_ninebox() {
-    mkdir -m700 "$work/tmp" "$work/runtime" "$work/home"
+    mkdir -p -m700 "$work/tmp" "$work/runtime" "$work/home"
     listed_before=$(listing)
     (cd "$work/home" && unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME &&
-        TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" exec "$ninebox") >"$work/app.log" 2>&1 &
+        TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+        exec "$ninebox" "$@") >"$work/app.log" 2>&1 &
     app_pid=$!
 }
 

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWindow>
@@ -18,6 +19,7 @@
 #include "window/jpeg.h"
 #include "window/pagedimage.h"
 #include "window/resources.h"
+#include "window/settings.h"
 
 namespace ninebox::testing {
 namespace {
@@ -88,6 +90,54 @@ TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
         for (int x = image.width() * 171 / 290; x < image.width() * 189 / 290; ++x)
             ink += image.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_GT(ink, 20) << "no digit";
+}
+
+// The choices and the window's place come back in the next run from the settings file, which
+// a change writes at once. A damaged file, a value that cannot be read and a place on no
+// screen are not used: the window starts as on a first run.
+TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("ninebox.ini");
+    const auto marks = [](MainWindow& form) {
+        std::vector<bool> on;
+        for (const Item item : {Item::showScore, Item::showTime, Item::showLevel, Item::kanji, Item::hard})
+            on.push_back(form.action(item)->isChecked());
+        return on;
+    };
+    const std::vector<bool> firstRun{false, false, true, false, false};
+    {
+        MainWindow form;
+        Settings settings(form, file);
+        start(form);
+        EXPECT_EQ(marks(form), firstRun);
+        for (const char* name : {"toggleScore", "toggleKanji", "hardLevel"}) trigger(form, name);
+        QApplication::processEvents();
+        EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("options/level"), "hard");
+        form.move(40, 30);
+        form.resize(700, 450);
+    }
+    {
+        MainWindow form;
+        Settings settings(form, file);
+        EXPECT_EQ(QRect(form.pos(), form.size()), QRect(40, 30, 700, 450));
+        start(form);
+        EXPECT_EQ(marks(form), (std::vector<bool>{true, false, true, true, true}));
+        EXPECT_TRUE(form.game().state().kanji);
+    }
+    QByteArray junk;
+    for (int i = 0; i < 4096; ++i) junk += static_cast<char>(i * 7919 % 251);
+    for (const QByteArray& damaged :
+         {junk, QByteArray("[window]\nx=5000\ny=0\nwidth=700\nheight=450\n[options]\nshowScore=1\nlevel=7\n")}) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(damaged) == damaged.size());
+        out.close();
+        MainWindow form;
+        const QPoint at = form.pos();
+        Settings settings(form, file);
+        start(form);
+        EXPECT_EQ(marks(form), firstRun);
+        EXPECT_EQ(form.pos(), at);
+    }
 }
 
 // Character keys give the key-down and then the character, arrows and Delete the key-down

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The player's choices that last from one run of the program to the next. The window keeps
+// them in a settings file; the game takes them before its first game is drawn.
+
+#include <string>
+
+#include "rules/library.h"
+
+namespace ninebox {
+
+struct Preferences {
+    bool showScore = false;  // the Options menu's check marks
+    bool showTime = false;
+    bool showLevel = true;
+    bool kanji = false;
+    Level levelChoice = Level::none;  // the Level menu: the level of random games
+    std::string lastFolder;           // where the file dialogs start; empty for the working folder
+};
+
+}  // namespace ninebox
