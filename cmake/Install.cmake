@@ -51,6 +51,10 @@ endif()")
 install(FILES ${PROJECT_SOURCE_DIR}/resources/readme.htm DESTINATION ${CMAKE_INSTALL_DATADIR}/ninebox)
 install(FILES ${desktop}/${NINEBOX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop}/${NINEBOX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The game file's MIME type (*.sud), which the desktop entry opens; the system's database
+# takes it in through shared-mime-info's trigger.
+install(FILES ${desktop}/${NINEBOX_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${NINEBOX_APP_ID}.xml)
 install(FILES ${desktop}/${NINEBOX_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${desktop}/${NINEBOX_APP_ID}.png

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built tree into a staging prefix and checks it as a packager would: every file
-# in place, the desktop entry and the AppStream metainfo valid, the manual page free of
-# groff warnings, and the installed program, started by its desktop entry's command,
+# in place, the desktop entry, the AppStream metainfo and the game file's MIME type valid, the
+# manual page free of groff warnings, and the installed program, started by its desktop entry's command,
 # showing a game and finding its instructions page in its data folder.
 #   tools/install-check.sh BUILD_DIR      (BUILD_DIR holds src/ninebox and tests/wmclose)
 set -euo pipefail
@@ -19,22 +19,34 @@ id=org.ninebox.Ninebox
 programs=$(cd "$stage" && ls bin/ninebox games/ninebox 2>/dev/null || true)
 [[ $programs == bin/ninebox || $programs == games/ninebox ]] || fail "programs installed: '$programs'"
 for f in share/ninebox/readme.htm share/applications/$id.desktop \
-         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
+         share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
+         share/icons/hicolor/scalable/apps/$id.svg \
          share/icons/hicolor/256x256/apps/$id.png share/man/man6/ninebox.6.gz \
          share/doc/ninebox/copyright share/doc/ninebox/changelog.gz; do
   [[ -f $stage/$f ]] || fail "not installed: $f"
 done
 desktop-file-validate "$stage/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$stage/share/metainfo/$id.metainfo.xml" >/dev/null || fail "metainfo"
+# The MIME type as the system's database takes it in, in a copy: *.sud files are plain text
+# of that type, and the desktop entry opens it.
+command -v update-mime-database >/dev/null ||
+  { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq shared-mime-info; }
+mime=application/x-ninebox-sudoku
+cp -r "$stage/share/mime" "$work/mime"
+update-mime-database "$work/mime" >/dev/null 2>&1 || fail "update-mime-database refused $id.xml"
+grep -qx "50:$mime:\*.sud" "$work/mime/globs2" && grep -qx "$mime text/plain" "$work/mime/subclasses" &&
+  grep -qx "MimeType=$mime;" "$stage/share/applications/$id.desktop" || fail "MIME type $mime"
 command -v groff >/dev/null ||
   { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq groff-base; }
 warnings=$(zcat "$stage/share/man/man6/ninebox.6.gz" | groff -man -ww -z 2>&1)
 [[ -z $warnings ]] || fail "manual page: $warnings"
-echo "staging install: every file in place ($programs), both validators pass, the manual page too"
+echo "staging install: every file in place ($programs), the validators pass, the MIME type and the manual page too"
 
-# Found as a session finds it, whose PATH (Debian's default) holds bin, then games.
+# Found as a session finds it, whose PATH (Debian's default) holds bin, then games; started
+# without a file, as from the menu, where the file's field code stands for nothing.
 exec_line=$(sed -n 's/^Exec=//p' "$stage/share/applications/$id.desktop")
-ninebox=$(PATH="$stage/bin:$stage/games" command -v "$exec_line") || fail "'$exec_line' is not in $stage/bin or games"
+[[ $exec_line == "ninebox %f" ]] || fail "the desktop entry's command: '$exec_line'"
+ninebox=$(PATH="$stage/bin:$stage/games" command -v "${exec_line%% *}") || fail "'${exec_line%% *}' is not in $stage/bin or games"
 start_xvfb
 start_ninebox  # from a folder of its own, so the page can only come from the data folder
 game() { running && [[ -n $(window '^Ninebox1 --Game# [0-9]+$') ]]; }

@@ -53,11 +53,12 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq --no-install-recommends "./$deb"
 
 # The menu command as a user's session finds it: with Debian's default PATH for users,
-# which holds /usr/games (root's does not).
+# which holds /usr/games (root's does not); started without a file, as from the menu, the
+# file's field code stands for nothing.
 user_path=$(sed -n 's/^ENV_PATH[[:space:]]*PATH=//p' /etc/login.defs 2>/dev/null)
 user_path=${user_path:-/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games}
 exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/org.ninebox.Ninebox.desktop)
-ninebox=$(PATH=$user_path command -v "$exec_line") || {
+ninebox=$(PATH=$user_path command -v "${exec_line%% *}") || {
   echo "FAIL: the menu command '$exec_line' is not on the PATH $user_path" >&2; exit 1; }
 [[ $ninebox == /usr/games/ninebox ]] || { echo "FAIL: the menu command runs $ninebox" >&2; exit 1; }
 wmclose=''
