@@ -89,9 +89,7 @@ protected:
 // Only a plain file is a game file: opening a pipe would wait for a writer, and replacing a
 // device (as root) would swap it for a file. A missing folder is a wrong name, not a missing file.
 TEST_F(filesystem, OnlyPlainFilesInExistingFoldersAreGameFiles) {
-    put("game.sud", "x");
-    put("empty.sud", "");
-    stdfs::create_directory(at("sub"));
+    put("game.sud", "x"), put("empty.sud", ""), stdfs::create_directory(at("sub"));
     ASSERT_EQ(::mkfifo(at("pipe.sud").c_str(), 0600), 0);
     using P = FileSystem::Probe;
     const std::vector<std::pair<std::string, P>> probes = {
@@ -120,8 +118,7 @@ TEST_F(filesystem, APipeSwappedInNeverBlocksSaveOrLoad) {
         });
         for (int i = 0; i < 20000; ++i)
             files_.probe(at("game.sud")), files_.openRead(at("game.sud"), kMaxGridFile);
-        done = true;
-        swapper.join();
+        done = true, swapper.join();
         return true;
     }));
 }
@@ -146,11 +143,8 @@ TEST_F(filesystem, LoadTakesAGridFromAnyFileAndNothingElse) {
 // bytes stay, a folder in the way stays empty, and no temporary file is left. A game file
 // that would be its own answers file is refused; a name as long as a name may be saves.
 TEST_F(filesystem, SaveWritesWholeFilesOrLeavesTheOldOnes) {
-    stdfs::create_directory(at("folder.sud"));
-    stdfs::create_directory(at("x.ans"));
-    put("old.sud", "old game");
-    put("old.ans", "old answers");
-    put("same.ans", "old same");
+    stdfs::create_directory(at("folder.sud")), stdfs::create_directory(at("x.ans"));
+    put("old.sud", "old game"), put("old.ans", "old answers"), put("same.ans", "old same");
     const std::string longest = std::string(251, 'n') + ".sud";
     EXPECT_EQ(run(&Game::save, "same.ans", Answer::yes), Shown{kError});
     EXPECT_EQ(run(&Game::save, "new.ans"), Shown{kError});
@@ -184,8 +178,7 @@ TEST_F(filesystem, KilledSavesLeaveNoTemporaryFileAfterTheNextSave) {
             for (;;) files_.replace(at("k.sud"), kGame);
         }
         ::usleep(static_cast<useconds_t>(i * 37 % 1000));
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
+        ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0);
     }
     for (const char* name : {".ninebox-Ab12Cd", ".ninebox-Held00", ".ninebox-notes"}) put(name, "x");
     const int held = ::open(at(".ninebox-Held00").c_str(), O_RDONLY | O_CLOEXEC);

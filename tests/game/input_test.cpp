@@ -25,9 +25,8 @@ const auto kPlay = &Game::playMode, kMap = &Game::mapMode, kEdit = &Game::editMo
 // open, (2, 1) holds the given 3 and (9, 9) the given 2.
 struct Board : HeadlessGame {
     Board(void (Game::*mode)(), int xy = 11) {
-        playRecordA();
-        (game.*mode)();
-        s().selectedX = static_cast<std::int16_t>(xy / 10);
+        playRecordA(), (game.*mode)();
+        s().selectedX = static_cast<std::int16_t>(xy / 10),
         s().selectedY = static_cast<std::int16_t>(xy % 10);
     }
     Board& press(const std::vector<Press>& presses) {
@@ -140,19 +139,24 @@ TEST(KeyboardMoves, WrapInsideTheGrid) {
 TEST(KeyboardKeys, CharactersDeleteAndEnterOnTheSelectedCell) {
     const std::vector<std::tuple<void (Game::*)(), int, int, int, int, std::string, int, int>> rows = {
         // mode, at, waits, cell, before, keys, after, to
-        {kPlay, 11, 0, 11, 0, "7", 7, 11},  // written even with no entry waiting; no move
-        {kPlay, 11, 0, 11, 7, "x", 0, 11},  // a non-digit empties
-        {kPlay, 11, 0, 11, 4, " ", 4, 11},  // a blank only when an entry waits
+        // Play: a digit is written even with no entry waiting, and nothing moves; a non-digit
+        // empties the cell, a blank only when an entry waits.
+        {kPlay, 11, 0, 11, 0, "7", 7, 11},
+        {kPlay, 11, 0, 11, 7, "x", 0, 11},
+        {kPlay, 11, 0, 11, 4, " ", 4, 11},
         {kPlay, 11, 1, 11, 4, " ", 0, 11},
-        {kPlay, 21, 0, 21, -3, "7", -3, 21},  // givens take nothing
+        // Givens take nothing, and Delete on one does not move either; elsewhere it empties and moves.
+        {kPlay, 21, 0, 21, -3, "7", -3, 21},
         {kMap, 21, 1, 21, -3, "z", -3, 21},
         {kPlay, 21, 1, 21, -3, "\b", -3, 21},
-        {kPlay, 21, 1, 21, -3, "\x7f", -3, 21},  // Delete on a given: no move either
+        {kPlay, 21, 1, 21, -3, "\x7f", -3, 21},
         {kPlay, 89, 0, 89, 6, "\x7f", 0, 99},
-        {kPlay, 79, 0, 89, 5, "\n", 5, 89},  // Enter moves, and empties the next cell when an
-        {kPlay, 79, 1, 89, 5, "\n", 0, 89},  // entry waits unless it is a given
+        // Enter moves, and empties the next cell when an entry waits unless it is a given.
+        {kPlay, 79, 0, 89, 5, "\n", 5, 89},
+        {kPlay, 79, 1, 89, 5, "\n", 0, 89},
         {kPlay, 89, 1, 99, -2, "\n", -2, 99},
-        {kEdit, 11, 0, 11, 0, "6", -6, 11},  // edit: a digit sets a given, anything else clears it
+        // Edit: a digit sets a given, anything else clears it.
+        {kEdit, 11, 0, 11, 0, "6", -6, 11},
         {kEdit, 11, 0, 11, -6, "q", 0, 11},
         {kEdit, 21, 0, 21, -3, "9", -9, 21},
         {kEdit, 99, 0, 99, -2, "\x7f", 0, 11},

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "game/filesystem.h"
@@ -22,7 +23,15 @@
 namespace ninebox::testing {
 
 // Puts the cells on the board, marking the non-zero ones as givens.
-void setPuzzle(GameState& state, std::string_view cells);
+inline void setPuzzle(GameState& state, std::string_view cells) {
+    state.board = gridFrom(cells);
+    state.givens = givensOf(state.board);
+}
+
+// What a refused command must leave as it was (the mode aside).
+inline auto kept(const GameState& s) {
+    return std::tie(s.board, s.givens, s.candidates, s.answer, s.level, s.seconds);
+}
 
 // A stand-in for the board window: records what the game shows and answers every dialog
 // from a script, so commands run headless.
@@ -34,12 +43,11 @@ public:
     std::deque<Answer> answers;  // of Yes/No message boxes
     std::deque<FileChoice> files;
 
-    // What was shown.
-    int paints = 0, answerPaints = 0, aboutShown = 0,
-        gameDialogShown = 0;  // answerPaints: with an answer shown
+    // What was shown; answerPaints: with an answer shown, messages as "title|text".
+    int paints = 0, answerPaints = 0, aboutShown = 0, gameDialogShown = 0;
     bool menusVisible = false;
-    std::vector<std::string> clockReadings, fileDialogStarts, messages;  // messages as "title|text"
-    std::string caption = "Ninebox1";
+    std::vector<std::string> clockReadings, fileDialogStarts, messages;
+    std::string caption = "Ninebox1", clipboard;
     std::map<Item, bool> checks;
 
     void paint(const GameState& state) override { ++paints, answerPaints += state.showAnswerOnce; }
@@ -65,8 +73,6 @@ public:
         return take(files, FileChoice{});
     }
     void print(const PrintPage&) override {}
-
-    std::string clipboard;
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
 
@@ -86,8 +92,7 @@ public:
     std::set<std::string> broken;      // a wrong name or folder: probe() reports an error
 
     Probe probe(const std::string& path) override {
-        if (broken.count(path)) return Probe::error;
-        return files.count(path) ? Probe::exists : Probe::missing;
+        return broken.count(path) ? Probe::error : files.count(path) ? Probe::exists : Probe::missing;
     }
     std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override {
         const auto found = files.find(path);
@@ -95,9 +100,7 @@ public:
         return std::make_unique<std::istringstream>(found->second);
     }
     bool replace(const std::string& path, const std::string& content) override {
-        if (unwritable.count(path) || broken.count(path)) return false;
-        files[path] = content;
-        return true;
+        return !unwritable.count(path) && !broken.count(path) && (files[path] = content, true);
     }
 };
 
@@ -107,10 +110,17 @@ public:
     explicit HeadlessGame(double timeOfDay = 43200.5, FileSystem* disk = nullptr)
         : clock(timeOfDay), game(window, generator, disk ? *disk : files, [this] { return clock; }) {}
     GameState& s() { return game.state(); }
-    // Deals the game with this number through the game dialog, as a player typing it.
-    void deal(double number);
+    // Deals the game with this number through the game dialog, as a player typing it (past
+    // the first game, so the dialog is asked).
+    void deal(double number) {
+        if (s().started == Startup::notActivated) s().started = Startup::done;
+        window.gameDialog.push_back([this, number] { s().gameNumber = number, s().numberTyped = true; });
+        game.newGame();
+    }
     // Record A in play past the first game, its answers known.
-    void playRecordA();
+    void playRecordA() {
+        s().started = Startup::done, setPuzzle(s(), kRecordA), s().answer = gridFrom(kRecordASolution);
+    }
 
     double clock;
     ScriptedWindow window;

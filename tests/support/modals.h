@@ -28,22 +28,17 @@ public:
         qApp->removeEventFilter(this);
         EXPECT_TRUE(answers_.empty()) << answers_.size() << " modal window(s) never shown";
     }
-    ModalScript& then(Answer answer) {
-        answers_.push_back(std::move(answer));
-        return *this;
-    }
+    ModalScript& then(Answer answer) { return answers_.push_back(std::move(answer)), *this; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
-        auto* shown = static_cast<QWidget*>(watched);
-        if (!shown->isWindow() || !shown->isModal()) return false;
+        auto* shown = qobject_cast<QWidget*>(watched);
+        if (event->type() != QEvent::Show || !shown || !shown->isWindow() || !shown->isModal()) return false;
         QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(shown)] {
             if (!window || !window->isVisible()) return;
             if (answers_.empty()) {
                 ADD_FAILURE() << "unexpected modal window " << window->windowTitle().toStdString();
-                window->close();
-                return;
+                return void(window->close());
             }
             const Answer next = answers_.front();
             answers_.pop_front();

@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <QWindow>
 
+#include "support/grids.h"
 #include "support/modals.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
@@ -24,22 +25,6 @@
 namespace ninebox::testing {
 namespace {
 
-// A system repaint only copies the board's image (a redraw would clear a pending hint); a
-// resize redraws at the new size, with the board's corners at the drawing area's.
-TEST(StartUp, RepaintsCopyTheImageResizesRedrawIt) {
-    MainWindow mainWindow;
-    start(mainWindow);
-    mainWindow.game().state().showAnswerOnce = true;
-    mainWindow.repaint();
-    EXPECT_TRUE(mainWindow.game().state().showAnswerOnce);
-    for (const QSize size : {QSize(774, 494), QSize(1200, 800)}) {
-        mainWindow.resize(size);
-        QApplication::processEvents();
-        EXPECT_EQ(mainWindow.board().image().size(), size * mainWindow.board().devicePixelRatio());
-        EXPECT_EQ(mainWindow.board().toBoard(QPointF(size.width(), size.height())), QPointF(220, 220));
-    }
-}
-
 // The board's fonts come with the program (this suite runs again where fontconfig knows only
 // DejaVu); the pictures decode as Qt's own reader gives them.
 TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
@@ -52,8 +37,7 @@ TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
         const QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
         EXPECT_EQ(decodeJpeg(bytes), QImage::fromData(data, "JPG").convertToFormat(QImage::Format_RGB32));
     }
-    // Stretched on the start-up thread (this suite starts as the program does) exactly as a
-    // redraw would stretch it.
+    // Stretched on the start-up thread (qtmain starts as the program does) as a redraw would.
     EXPECT_EQ(boardPictureAtStart(), stretchedBackground(boardPicture(), kStartArea));
 }
 
@@ -64,24 +48,23 @@ TEST(StartUp, PagedImagesHoldEveryPixelAndDetachOnWrite) {
         QImage image = pagedImage(size, QImage::Format_RGB32);
         ASSERT_EQ(image.size(), size);
         ASSERT_GE(image.bytesPerLine(), size.width() * 4);
-        for (int y = 0; y < size.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < size.width(); ++x) row[x] = qRgb(x % 256, y % 256, 7);
-        }
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                reinterpret_cast<QRgb*>(image.scanLine(y))[x] = qRgb(x, y, 7);
         const QImage copy = image;
         image.setPixel(0, 0, qRgb(1, 2, 3));
-        EXPECT_EQ(copy.pixel(0, 0), qRgb(0, 0, 7));
-        EXPECT_EQ(copy.pixel(size.width() - 1, size.height() - 1),
-                  qRgb((size.width() - 1) % 256, (size.height() - 1) % 256, 7));
+        const int x = size.width() - 1, y = size.height() - 1;
+        EXPECT_TRUE(copy.pixel(0, 0) == qRgb(0, 0, 7) && copy.pixel(x, y) == qRgb(x, y, 7)) << x;
     }
 }
 
-// Before the window is on the screen, redraws are kept and painted when first needed.
+// Before the window is on the screen, redraws are kept and painted when first needed. Then a
+// system repaint only copies the board's image (a redraw would clear a pending hint); a resize
+// redraws at the new size, with the board's corners at the drawing area's.
 TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
     MainWindow mainWindow;
     mainWindow.show();  // on the screen only once its events have run
-    GameState& s = mainWindow.game().state();
-    s.board[5][5] = 8;
+    mainWindow.game().state().board[5][5] = 8;
     mainWindow.game().redraw();
     const QImage& image = mainWindow.board().image();
     ASSERT_EQ(image.size(), kStartArea * mainWindow.board().devicePixelRatio());
@@ -90,6 +73,16 @@ TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
         for (int x = image.width() * 171 / 290; x < image.width() * 189 / 290; ++x)
             ink += image.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_GT(ink, 20) << "no digit";
+    start(mainWindow);
+    mainWindow.game().state().showAnswerOnce = true;
+    mainWindow.repaint();
+    EXPECT_TRUE(mainWindow.game().state().showAnswerOnce);
+    for (const QSize size : {QSize(774, 494), QSize(1200, 800)}) {
+        mainWindow.resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(mainWindow.board().image().size(), size * mainWindow.board().devicePixelRatio());
+        EXPECT_EQ(mainWindow.board().toBoard(QPointF(size.width(), size.height())), QPointF(220, 220));
+    }
 }
 
 // The choices and the window's place come back in the next run from the settings file, which
@@ -100,8 +93,8 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
     const QString file = dir.filePath("ninebox.ini");
     const auto marks = [](MainWindow& form) {
         std::vector<bool> on;
-        for (const Item item : {Item::showScore, Item::showTime, Item::showLevel, Item::kanji, Item::hard})
-            on.push_back(form.action(item)->isChecked());
+        for (const Item i : {Item::showScore, Item::showTime, Item::showLevel, Item::kanji, Item::hard})
+            on.push_back(form.action(i)->isChecked());
         return on;
     };
     const std::vector<bool> firstRun{false, false, true, false, false};
@@ -113,8 +106,7 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
         for (const char* name : {"toggleScore", "toggleKanji", "hardLevel"}) trigger(form, name);
         QApplication::processEvents();
         EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("options/level"), "hard");
-        form.move(40, 30);
-        form.resize(700, 450);
+        form.move(40, 30), form.resize(700, 450);
     }
     {
         MainWindow form;
@@ -126,17 +118,16 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
     }
     QByteArray junk;
     for (int i = 0; i < 4096; ++i) junk += static_cast<char>(i * 7919 % 251);
-    for (const QByteArray& damaged :
-         {junk, QByteArray("[window]\nx=5000\ny=0\nwidth=700\nheight=450\n[options]\nshowScore=1\nlevel=7\n")}) {
+    for (const QByteArray& damaged : {junk, QByteArray("[window]\nx=5000\ny=0\nwidth=700\nheight=450\n"
+                                                       "[options]\nshowScore=1\nlevel=7\n")}) {
         QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(damaged) == damaged.size());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(damaged) == damaged.size());
         out.close();
         MainWindow form;
         const QPoint at = form.pos();
         Settings settings(form, file);
         start(form);
-        EXPECT_EQ(marks(form), firstRun);
-        EXPECT_EQ(form.pos(), at);
+        EXPECT_TRUE(marks(form) == firstRun && form.pos() == at);
     }
 }
 
@@ -145,33 +136,23 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
 TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {
     MainWindow mainWindow;
     start(mainWindow);
-    const struct {
-        Qt::Key key;
-        const char* text;
-        int cell1, cell2, selectedX, waiting;  // after: cells (1, 1) and (2, 1), the selection's column
-    } cases[] = {
-        {Qt::Key_F1, "", 6, 4, 1, 1},           {Qt::Key_Shift, "", 6, 4, 1, 1},
-        {Qt::Key_Home, "", 6, 4, 1, 1},         {Qt::Key_Insert, "", 6, 4, 1, 1},
-        {Qt::Key_PageDown, "", 6, 4, 1, 1},     {Qt::Key_CapsLock, "", 6, 4, 1, 1},
-        {Qt::Key_7, "7", 7, 4, 1, 0},           {Qt::Key_Escape, "\x1b", 0, 4, 1, 0},
-        {Qt::Key_Eacute, "\u00e9", 0, 4, 1, 0}, {Qt::Key_Tab, "\t", 0, 4, 1, 0},
-        {Qt::Key_Right, "", 6, 4, 2, 1},        {Qt::Key_Delete, "\x7f", 0, 4, 2, 0},
-        {Qt::Key_Return, "\r", 6, 0, 2, 0},
+    // After each key: cells (1, 1) and (2, 1), the selected cell, an entry waiting.
+    const std::vector<std::tuple<Qt::Key, const char*, std::vector<int>>> cases = {
+        {Qt::Key_F1, "", {6, 4, 1, 1, 1}},           {Qt::Key_Shift, "", {6, 4, 1, 1, 1}},
+        {Qt::Key_Home, "", {6, 4, 1, 1, 1}},         {Qt::Key_Insert, "", {6, 4, 1, 1, 1}},
+        {Qt::Key_PageDown, "", {6, 4, 1, 1, 1}},     {Qt::Key_CapsLock, "", {6, 4, 1, 1, 1}},
+        {Qt::Key_7, "7", {7, 4, 1, 1, 0}},           {Qt::Key_Escape, "\x1b", {0, 4, 1, 1, 0}},
+        {Qt::Key_Eacute, "\u00e9", {0, 4, 1, 1, 0}}, {Qt::Key_Tab, "\t", {0, 4, 1, 1, 0}},
+        {Qt::Key_Right, "", {6, 4, 2, 1, 1}},        {Qt::Key_Delete, "\x7f", {0, 4, 2, 1, 0}},
+        {Qt::Key_Return, "\r", {6, 0, 2, 1, 0}},
     };
     GameState& s = mainWindow.game().state();
-    for (const auto& c : cases) {
-        s.board = Grid{};
-        s.givens = Givens{};
-        s.board[1][1] = 6;
-        s.board[2][1] = 4;
-        s.selectedX = s.selectedY = 1;
-        s.waitingForDigit = true;
-        QTest::sendKeyEvent(QTest::Click, &mainWindow.board(), c.key, QString::fromUtf8(c.text),
-                            Qt::NoModifier);
-        EXPECT_EQ(
-            std::vector<int>({s.board[1][1], s.board[2][1], s.selectedX, s.selectedY, s.waitingForDigit}),
-            std::vector<int>({c.cell1, c.cell2, c.selectedX, 1, c.waiting}))
-            << c.key;
+    for (const auto& [key, text, after] : cases) {
+        s.board = gridFrom("64"), s.givens = Givens{};
+        s.selectedX = s.selectedY = 1, s.waitingForDigit = true;
+        QTest::sendKeyEvent(QTest::Click, &mainWindow.board(), key, QString::fromUtf8(text), Qt::NoModifier);
+        const std::vector<int> got{s.board[1][1], s.board[2][1], s.selectedX, s.selectedY, s.waitingForDigit};
+        EXPECT_EQ(got, after) << key;
     }
     EXPECT_EQ(QApplication::focusWidget(), &mainWindow.board()) << "Tab is a key of the board";
 }
@@ -293,27 +274,23 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
     start(mainWindow);
     ModalScript script;
     trigger(mainWindow, "editMode");
-    // An empty board, so the three givens typed cannot clash with the dealt ones.
-    mainWindow.game().state().board = Grid{};
-    mainWindow.game().state().givens = Givens{};
+    GameState& s = mainWindow.game().state();
+    s.board = Grid{}, s.givens = Givens{};  // so the givens typed cannot clash with the dealt ones
     for (const auto key : {Qt::Key_7, Qt::Key_Right, Qt::Key_8, Qt::Key_Down, Qt::Key_9})
         QTest::keyClick(&mainWindow.board(), key);
-    const GameState typed = mainWindow.game().state();
+    const GameState typed = s;
     EXPECT_EQ(typed.board[1][1] * 100 + typed.board[2][1] * 10 + typed.board[2][2], 789);
-
     script.then([](QWidget* dialog) { click(dialog, "workedPuzzleButton"); })
         .then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
         .then([](QWidget* box) { acknowledge(box, "cancel selected"); })
         .then([](QWidget* dialog) { click(dialog, "noAnswersButton"); })
         .then([&](QWidget* dialog) { pickFile(dialog, file); });
     trigger(mainWindow, "save");
-    EXPECT_EQ(mainWindow.game().state().answersChoice, AnswersChoice::workedPuzzle)
-        << "chosen before the file dialog";
+    EXPECT_EQ(s.answersChoice, AnswersChoice::workedPuzzle) << "chosen before the file dialog";
     trigger(mainWindow, "save");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"mygame001", "mygame001.ans"}));
     EXPECT_EQ(QFileInfo(file + ".ans").size(), 0);
-
-    mainWindow.game().state().board = Grid{};
+    s.board = Grid{};
     script.then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
         .then([](QWidget* box) { acknowledge(box, "No file loaded, please try again"); })
         .then([&](QWidget* dialog) {
@@ -323,8 +300,7 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
         .then([](QWidget* box) { acknowledge(box, "Note, No answers available for this puzzle."); });
     trigger(mainWindow, "load");
     trigger(mainWindow, "load");
-    EXPECT_EQ(mainWindow.game().state().board, typed.board);
-    EXPECT_EQ(mainWindow.game().state().givens, typed.givens);
+    EXPECT_TRUE(s.board == typed.board && s.givens == typed.givens);
     EXPECT_EQ(mainWindow.windowTitle().toStdString(), "Ninebox1 --mygame001");
 }
 
@@ -347,16 +323,13 @@ TEST(Instructions, MenuItemResizeAndCloseRequest) {
         EXPECT_EQ(QApplication::focusWidget(), visible ? static_cast<QWidget*>(page) : &mainWindow.board());
         return visible;
     };
-    trigger(mainWindow, "toggleInstructions");
-    EXPECT_TRUE(shown());
-    trigger(mainWindow, "toggleInstructions");
-    EXPECT_FALSE(shown());
-    trigger(mainWindow, "toggleInstructions");
-    EXPECT_TRUE(shown());
+    const auto toggled = [&] { return trigger(mainWindow, "toggleInstructions"), shown(); };
+    EXPECT_TRUE(toggled());
+    EXPECT_FALSE(toggled());
+    EXPECT_TRUE(toggled());
     mainWindow.game().activated();  // keeps the tick
     EXPECT_EQ(QApplication::focusWidget(), &mainWindow.board());
-    trigger(mainWindow, "toggleInstructions");
-    trigger(mainWindow, "toggleInstructions");
+    EXPECT_TRUE(!toggled() && toggled());
     mainWindow.resize(mainWindow.width() + 200, mainWindow.height() + 150);
     ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow.board().width() == 974; }, 5000));
     EXPECT_TRUE(shown());
