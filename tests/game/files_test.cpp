@@ -272,8 +272,7 @@ TEST(saveload, PreferencesRoundTripWithTheirMarks) {
 }
 
 // Pasted or loaded puzzles: the compact form in each layout it may take, its near misses, and
-// every grid text of the Load seeds reading as the grid reader reads it (the compact seeds as
-// compact text).
+// every Load seed reading as before (grid text as the grid reader reads it, else compact).
 TEST(PuzzleText, ReadsTheCompactFormAndGridTextsAsBefore) {
     const std::string a = kRecordA, dots = replaced(a, "0", ".");
     std::string nine;

@@ -101,8 +101,7 @@ TEST(NewGame, TenThousandNumbersDealSoundGames) {
         expectSoundDeal(h, i);
         expectSoundDeal(h, std::floor(wide(pick) / 1000));
         expectSoundDeal(h, wide(pick) / 7.0);
-        h.clock = i * 0.37;  // a random game: its drawn number replays it
-        h.game.newGame();
+        h.clock = i * 0.37, h.game.newGame();  // a random game: its drawn number replays it
         ASSERT_TRUE(h.s().gameNumber >= 0 && h.s().gameNumber < 1000000 &&
                     h.s().gameNumber == std::floor(h.s().gameNumber));
         expectSoundDeal(h, h.s().gameNumber);
@@ -135,9 +134,8 @@ TEST(GameDialog, AnyTypedTextDealsTheNumberItStartsWith) {
              {"12.5", "12.5"},   {".5", "0.5"},     {"7.", "7"},         {"1 2", "1"},      {"1,5", "1"},
              {"-", "0"},         {"2e", "2"},       {twenty, "1e+20"}}) {
         HeadlessGame h;
-        h.s().started = Startup::done;
         h.window.gameDialog.push_back([&h, typed = typed] { h.game.dealNumber(typed); });
-        h.game.newGame();
+        h.s().started = Startup::done, h.game.newGame();
         EXPECT_EQ(h.window.caption, "Ninebox1 --Game# " + caption) << typed;
         EXPECT_TRUE(allUnitsComplete(h.s().answer)) << typed;
     }
@@ -187,9 +185,7 @@ TEST(History, KeepsTheNewestStepsUpToItsBound) {
 // Each change of the board by the player is one step, whatever it spans: undo gives back the
 // board and its givens and ends a waiting entry, redo puts the change back.
 TEST(Undo, EachChangeOfTheBoardIsOneStep) {
-    const auto press = [](HeadlessGame& h, double x, double y) {
-        h.game.mousePressed(MouseButton::left, x, y);
-    };
+    const auto press = [](HeadlessGame& h, int x, int y) { h.game.mousePressed(MouseButton::left, x, y); };
     const std::vector<std::pair<const char*, std::function<void(HeadlessGame&)>>> changes = {
         {"keypad digit", [&](HeadlessGame& h) { press(h, 30, 30), press(h, -32, 172); }},
         {"Delete key", [](HeadlessGame& h) { h.game.keyDown(key::del); }},

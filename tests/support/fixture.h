@@ -110,8 +110,7 @@ public:
     explicit HeadlessGame(double timeOfDay = 43200.5, FileSystem* disk = nullptr)
         : clock(timeOfDay), game(window, generator, disk ? *disk : files, [this] { return clock; }) {}
     GameState& s() { return game.state(); }
-    // Deals the game with this number through the game dialog, as a player typing it (past
-    // the first game, so the dialog is asked).
+    // Deals game `number` through the game dialog as a player typing it, past the first game.
     void deal(double number) {
         if (s().started == Startup::notActivated) s().started = Startup::done;
         window.gameDialog.push_back([this, number] { s().gameNumber = number, s().numberTyped = true; });
