@@ -135,31 +135,21 @@ TEST(KeyboardMoves, WrapInsideTheGrid) {
 }
 
 // From cell `at`, with or without an entry waiting, the keys leave `cell` holding `after`
-// (negative: a given) and select `to`. Every key ends the wait.
+// (negative: a given) and select `to`. Every key ends the wait. In play mode a digit is written
+// even with no entry waiting, and nothing moves; a non-digit empties the cell, a blank only when
+// an entry waits. Givens take nothing, and Delete on one does not move either; elsewhere it
+// empties and moves. Enter moves, and empties the next cell when an entry waits unless it is a
+// given. In edit mode a digit sets a given, anything else clears it.
 TEST(KeyboardKeys, CharactersDeleteAndEnterOnTheSelectedCell) {
     const std::vector<std::tuple<void (Game::*)(), int, int, int, int, std::string, int, int>> rows = {
-        // mode, at, waits, cell, before, keys, after, to
-        // Play: a digit is written even with no entry waiting, and nothing moves; a non-digit
-        // empties the cell, a blank only when an entry waits.
-        {kPlay, 11, 0, 11, 0, "7", 7, 11},
-        {kPlay, 11, 0, 11, 7, "x", 0, 11},
-        {kPlay, 11, 0, 11, 4, " ", 4, 11},
-        {kPlay, 11, 1, 11, 4, " ", 0, 11},
-        // Givens take nothing, and Delete on one does not move either; elsewhere it empties and moves.
-        {kPlay, 21, 0, 21, -3, "7", -3, 21},
-        {kMap, 21, 1, 21, -3, "z", -3, 21},
-        {kPlay, 21, 1, 21, -3, "\b", -3, 21},
-        {kPlay, 21, 1, 21, -3, "\x7f", -3, 21},
-        {kPlay, 89, 0, 89, 6, "\x7f", 0, 99},
-        // Enter moves, and empties the next cell when an entry waits unless it is a given.
-        {kPlay, 79, 0, 89, 5, "\n", 5, 89},
-        {kPlay, 79, 1, 89, 5, "\n", 0, 89},
-        {kPlay, 89, 1, 99, -2, "\n", -2, 99},
-        // Edit: a digit sets a given, anything else clears it.
-        {kEdit, 11, 0, 11, 0, "6", -6, 11},
-        {kEdit, 11, 0, 11, -6, "q", 0, 11},
-        {kEdit, 21, 0, 21, -3, "9", -9, 21},
-        {kEdit, 99, 0, 99, -2, "\x7f", 0, 11},
+        {kPlay, 11, 0, 11, 0, "7", 7, 11},    {kPlay, 11, 0, 11, 7, "x", 0, 11},
+        {kPlay, 11, 0, 11, 4, " ", 4, 11},    {kPlay, 11, 1, 11, 4, " ", 0, 11},
+        {kPlay, 21, 0, 21, -3, "7", -3, 21},  {kMap, 21, 1, 21, -3, "z", -3, 21},
+        {kPlay, 21, 1, 21, -3, "\b", -3, 21}, {kPlay, 21, 1, 21, -3, "\x7f", -3, 21},
+        {kPlay, 89, 0, 89, 6, "\x7f", 0, 99}, {kPlay, 79, 0, 89, 5, "\n", 5, 89},
+        {kPlay, 79, 1, 89, 5, "\n", 0, 89},   {kPlay, 89, 1, 99, -2, "\n", -2, 99},
+        {kEdit, 11, 0, 11, 0, "6", -6, 11},   {kEdit, 11, 0, 11, -6, "q", 0, 11},
+        {kEdit, 21, 0, 21, -3, "9", -9, 21},  {kEdit, 99, 0, 99, -2, "\x7f", 0, 11},
         {kEdit, 19, 0, 29, -8, "\n", 0, 29}};
     for (const auto& [mode, at, waits, cell, before, keys, after, to] : rows) {
         Board b(mode, at);

@@ -64,11 +64,13 @@ inline void pickFile(QWidget* window, const QString& path) {
     static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
 }
 
-inline void acknowledge(QWidget* window, const QString& text) {
+// Checks the message box's text and clicks the button.
+inline void acknowledge(QWidget* window, const QString& text,
+                        QMessageBox::StandardButton button = QMessageBox::Ok) {
     auto* box = qobject_cast<QMessageBox*>(window);
     ASSERT_NE(box, nullptr) << "not a message box";
     EXPECT_EQ(box->text().toStdString(), text.toStdString());
-    box->button(QMessageBox::Ok)->click();
+    box->button(button)->click();
 }
 
 inline void trigger(MainWindow& mainWindow, const char* name) {

@@ -36,6 +36,11 @@ std::string rgb(const QImage& image, double x, double y) {
     return std::to_string(c.red()) + "," + std::to_string(c.green()) + "," + std::to_string(c.blue());
 }
 
+// The pixels under the board-unit rectangle.
+QImage part(const QImage& image, QRectF r) {
+    return image.copy(QRect(at(image, r.left(), r.top()), at(image, r.right(), r.bottom())));
+}
+
 bool dark(QColor c) { return c.red() + c.green() + c.blue() < 250; }
 bool whitish(QColor c) { return c.red() > 230 && c.green() > 230 && c.blue() > 230; }
 bool blue(QColor c) { return c.blue() > 200 && c.red() < 80 && c.green() < 80; }
@@ -60,36 +65,33 @@ Ink ink(const QImage& image, QRectF r, bool (*test)(QColor)) {
 
 }  // namespace
 
+// Digit 4 is shaded; its plane marks cell (2, 5) (another digit's plane does not count, and
+// the cell's own digit keeps candidate marks off the pixel). The selection is (6, 2), holding
+// a player's 3. Rows (mode, digit 4's plane at (2, 5), solved, waiting, x, y, colour): the
+// frame open and solved; the shading where 4 is ruled out, possible with six digits around,
+// the last digit left, and open; the box pattern at a corner, an edge's middle and the
+// centre; the selection in play, map and edit mode; the waiting cell.
 TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
-    // The selection is (6, 2), holding a player's 3; digit 4's plane marks cell (2, 5).
-    const std::vector<std::tuple<const char*, Mode, std::int16_t, bool, bool, double, double, const char*>>
-        cases = {
-            // what, mode, digit 4's plane at (2, 5), solved, waiting, x, y, colour
-            {"frame, open", Mode::play, 0, false, false, 15, 110, "255,255,0"},
-            {"frame, solved", Mode::play, 0, true, false, 205, 110, "0,255,0"},
-            {"shade, ruled out", Mode::map, 1, false, false, 57, 117, "250,250,100"},
-            {"shade, six digits around", Mode::map, 6, false, false, 57, 117, "135,135,255"},
-            {"shade, the last digit left", Mode::map, 8, false, false, 57, 117, "255,100,100"},
-            {"shade, open", Mode::map, 0, false, false, 57, 117, "255,255,200"},
-            {"box shading, corner", Mode::play, 0, false, false, 37, 37, "255,255,255"},
-            {"box shading, edge middle", Mode::play, 0, false, false, 97, 37, "255,255,200"},
-            {"box shading, centre", Mode::play, 0, false, false, 117, 117, "255,255,255"},
-            {"selection, play", Mode::play, 0, false, false, 137, 57, "200,200,200"},
-            {"selection, map", Mode::map, 0, false, false, 137, 57, "200,200,100"},
-            {"selection, edit", Mode::edit, 0, false, false, 137, 57, "200,200,255"},
-            {"waiting cell", Mode::play, 0, false, true, 121.5, 58.5, "0,0,0"},
-        };
+    const Mode play = Mode::play, map = Mode::map;
+    const std::vector<std::tuple<Mode, std::int16_t, bool, bool, double, double, const char*>> cases = {
+        {play, 0, 0, 0, 15, 110, "255,255,0"},    {play, 0, 1, 0, 205, 110, "0,255,0"},
+        {map, 1, 0, 0, 57, 117, "250,250,100"},   {map, 6, 0, 0, 57, 117, "135,135,255"},
+        {map, 8, 0, 0, 57, 117, "255,100,100"},   {map, 0, 0, 0, 57, 117, "255,255,200"},
+        {play, 0, 0, 0, 37, 37, "255,255,255"},   {play, 0, 0, 0, 97, 37, "255,255,200"},
+        {play, 0, 0, 0, 117, 117, "255,255,255"}, {play, 0, 0, 0, 137, 57, "200,200,200"},
+        {map, 0, 0, 0, 137, 57, "200,200,100"},   {Mode::edit, 0, 0, 0, 137, 57, "200,200,255"},
+        {play, 0, 0, 1, 121.5, 58.5, "0,0,0"}};
     GameState s;
     s.shadedDigit = 4;
-    s.candidates[2][5][3] = 1;  // another digit's plane does not count
-    s.board[2][5] = 9;          // keeps candidate marks off the pixel
+    s.candidates[2][5][3] = 1;
+    s.board[2][5] = 9;
     s.selectedX = 6, s.selectedY = 2, s.board[6][2] = 3;
-    for (const auto& [what, mode, plane, solved, waiting, x, y, colour] : cases) {
+    for (const auto& [mode, plane, solved, waiting, x, y, colour] : cases) {
         s.mode = mode;
         s.candidates[2][5][4] = plane;
         s.solved = solved;
         s.waitingForDigit = waiting;
-        EXPECT_EQ(rgb(painted(s), x, y), colour) << what;
+        EXPECT_EQ(rgb(painted(s), x, y), colour) << x << "," << y << " in mode " << static_cast<int>(mode);
     }
     s.waitingForDigit = true;
     const QImage waiting = painted(s);
@@ -106,13 +108,11 @@ TEST(RenderCandidates, OnlyInMapModeAndOnlyForPossibleDigits) {
         s.candidates[2][2][k] = 1;  // every digit ruled out
     }
     s.board[8][8] = 4;  // a filled cell shows no marks: it looks as in play mode
-    QImage play;
+    const QImage play = painted(s);
     for (const Mode mode : {Mode::play, Mode::edit, Mode::map}) {
         s.mode = mode;
         const QImage image = painted(s);
-        play = mode == Mode::play ? image : play;
-        const QRect filled(at(image, 160, 160), at(image, 180, 180));
-        EXPECT_EQ(image.copy(filled), play.copy(filled)) << static_cast<int>(mode);
+        EXPECT_EQ(part(image, {160, 160, 20, 20}), part(play, {160, 160, 20, 20})) << static_cast<int>(mode);
         for (int k = 1; k <= 9; ++k) {
             const auto mark = [&](int x, int y) {  // ink at digit k's place in cell (x, y)
                 const QRectF place(20.0 * x + 4 + 5 * ((k - 1) % 3), 20.0 * y + 4 + 5 * ((k - 1) / 3), 5, 5);
@@ -138,9 +138,6 @@ TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardKeypadAndMarks) {
         EXPECT_EQ(ink(kanji, {20.0 * d + 1, 21, 18, 18}, blue).runs, d);
         EXPECT_EQ(ink(latin, {20.0 * d + 1, 21, 18, 18}, blue).runs, 1);
     }
-    const auto part = [](const QImage& image, QRectF r) {
-        return image.copy(QRect(at(image, r.left(), r.top()), at(image, r.right(), r.bottom())));
-    };
     EXPECT_NE(part(latin, {-60, 155, 54, 40}), part(kanji, {-60, 155, 54, 40})) << "keypad";
     EXPECT_NE(part(latin, {20, 40, 20, 20}), part(kanji, {20, 40, 20, 20})) << "candidate marks";
     EXPECT_EQ(part(latin, {-50, 0, 50, 115}), part(kanji, {-50, 0, 50, 115})) << "button labels stay Latin";
@@ -171,13 +168,10 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
         QImage fresh = painted(plain, size, ratio, twips);
         BoardPainter(boardPicture()).paintClock(fresh, "00:00:59", twips, 96);
         EXPECT_GT(ink(fresh, {-42, 136, 25, 8}, dark).pixels, 20) << "no reading";
-        int worst = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb p = image.pixel(x, y), q = fresh.pixel(x, y);
-                worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                  std::abs(qBlue(p) - qBlue(q))});
-            }
+        ASSERT_EQ(image.size(), fresh.size());
+        int worst = 0;  // over every byte of the 32-bit pixels, which are packed row by row
+        for (qsizetype i = 0; i < image.sizeInBytes(); ++i)
+            worst = std::max(worst, std::abs(image.constBits()[i] - fresh.constBits()[i]));
         EXPECT_LE(worst, 6) << size.width() << " at " << ratio;
     }
 }
