@@ -50,8 +50,12 @@ int run(const std::uint8_t* data, std::size_t size) {
     }
 
     HeadlessGame h;  // a game in map mode: an entry by the player, a cell waiting, a level, time run
-    h.playRecordA(), h.s().board[1][1] = 7, h.game.mapMode();
-    h.s().waitingForDigit = true, h.s().level = Level::medium, h.s().seconds = 754;
+    h.playRecordA();
+    h.s().board[1][1] = 7;
+    h.game.mapMode();
+    h.s().waitingForDigit = true;
+    h.s().level = Level::medium;
+    h.s().seconds = 754;
     const GameState before = h.s();
     h.files.files["/home/jane.doe/puzzle.sud"] = game;
     if (answers) h.files.files["/home/jane.doe/puzzle.ans"] = *answers;

@@ -46,10 +46,16 @@ FileChoice chosen(const std::string& path) { return {FileChoice::Outcome::chosen
 // Record A with the player's right digit in (1, 1), in map mode, at Medium after 99 s.
 struct Played : HeadlessGame {
     Played() {
-        playRecordA(), s().board[1][1] = 7, game.mapMode(), s().level = Level::medium, s().seconds = 99;
+        playRecordA();
+        s().board[1][1] = 7;
+        game.mapMode();
+        s().level = Level::medium;
+        s().seconds = 99;
     }
     void save(std::optional<AnswersChoice> choice, const FileChoice& file) {
-        window.answersDialog.push_back(choice), window.files.push_back(file), game.save();
+        window.answersDialog.push_back(choice);
+        window.files.push_back(file);
+        game.save();
     }
     void load(const FileChoice& file) { window.files.push_back(file), game.load(); }
 };
@@ -129,7 +135,9 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
         {chosen(ans), old, "", "", Answer::yes, {kError}, old}};  // its own answers file
     for (const auto& [file, before, broken, unwritable, reply, messages, after] : cases) {
         Played h;
-        h.files.files = before, h.files.broken = {broken}, h.files.unwritable = {unwritable};
+        h.files.files = before;
+        h.files.broken = {broken};
+        h.files.unwritable = {unwritable};
         h.window.answers.push_back(reply);
         const int paints = h.window.paints;
         h.save(AnswersChoice::answers, file);
@@ -238,7 +246,8 @@ TEST(saveload, FileNamedAtStartReplacesTheFirstDeal) {
         HeadlessGame h;
         h.files.files = {{"/g/start.sud", kGame}, {"/g/start.ans", kAnswers}};
         h.game.openAtStart(loadable ? "/g/start.sud" : "/g/none.sud");
-        h.game.activated(), h.game.activated();
+        h.game.activated();
+        h.game.activated();
         EXPECT_EQ(h.window.messages, loadable ? Shown{} : Shown{kNoFile});
         EXPECT_EQ(h.window.caption.rfind(loadable ? "Ninebox1 --start.sud" : "Ninebox1 --Game# ", 0), 0u);
         EXPECT_EQ(h.s().answer == gridFrom(kRecordASolution), loadable);

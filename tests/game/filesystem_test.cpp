@@ -91,7 +91,9 @@ protected:
 // file. The file checked is the file opened: a pipe swapped in for a game file at any moment is
 // refused at once by Save's probe and by Load, never waited on.
 TEST_F(filesystem, OnlyPlainFilesInExistingFoldersAreGameFiles) {
-    put("game.sud", "x"), put("empty.sud", ""), stdfs::create_directory(at("sub"));
+    put("game.sud", "x");
+    put("empty.sud", "");
+    stdfs::create_directory(at("sub"));
     ASSERT_EQ(::mkfifo(at("pipe.sud").c_str(), 0600), 0);
     using P = FileSystem::Probe;
     const std::vector<std::pair<std::string, P>> probes = {
@@ -105,8 +107,10 @@ TEST_F(filesystem, OnlyPlainFilesInExistingFoldersAreGameFiles) {
                 if (::link(at(i % 2 ? "pipe.sud" : "game.sud").c_str(), at("next").c_str()) == 0)
                     ::rename(at("next").c_str(), at("swapped.sud").c_str());
         });
-        for (int i = 0; i < 20000; ++i)
-            files_.probe(at("swapped.sud")), files_.openRead(at("swapped.sud"), kMaxGridFile);
+        for (int i = 0; i < 20000; ++i) {
+            files_.probe(at("swapped.sud"));
+            files_.openRead(at("swapped.sud"), kMaxGridFile);
+        }
         done = true;
         swapper.join();
         return std::all_of(probes.begin(), probes.end(),
@@ -136,8 +140,11 @@ TEST_F(filesystem, LoadTakesAGridFromAnyFileAndNothingElse) {
 // bytes stay, a folder in the way stays empty, and no temporary file is left. A game file
 // that would be its own answers file is refused; a name as long as a name may be saves.
 TEST_F(filesystem, SaveWritesWholeFilesOrLeavesTheOldOnes) {
-    stdfs::create_directory(at("folder.sud")), stdfs::create_directory(at("x.ans"));
-    put("old.sud", "old game"), put("old.ans", "old answers"), put("same.ans", "old same");
+    stdfs::create_directory(at("folder.sud"));
+    stdfs::create_directory(at("x.ans"));
+    put("old.sud", "old game");
+    put("old.ans", "old answers");
+    put("same.ans", "old same");
     const std::string longest = std::string(251, 'n') + ".sud";
     EXPECT_EQ(run(&Game::save, "same.ans", Answer::yes), Shown{kError});
     EXPECT_EQ(run(&Game::save, "new.ans"), Shown{kError});
@@ -171,7 +178,8 @@ TEST_F(filesystem, KilledSavesLeaveNoTemporaryFileAfterTheNextSave) {
             for (;;) files_.replace(at("k.sud"), kGame);
         }
         ::usleep(static_cast<useconds_t>(i * 37 % 1000));
-        ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0);
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
     }
     for (const char* name : {".ninebox-Ab12Cd", ".ninebox-Held00", ".ninebox-notes"}) put(name, "x");
     const int held = ::open(at(".ninebox-Held00").c_str(), O_RDONLY | O_CLOEXEC);

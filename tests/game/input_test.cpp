@@ -25,8 +25,9 @@ const auto kPlay = &Game::playMode, kMap = &Game::mapMode, kEdit = &Game::editMo
 // open, (2, 1) holds the given 3 and (9, 9) the given 2.
 struct Board : HeadlessGame {
     Board(void (Game::*mode)(), int xy = 11) {
-        playRecordA(), (game.*mode)();
-        s().selectedX = static_cast<std::int16_t>(xy / 10),
+        playRecordA();
+        (game.*mode)();
+        s().selectedX = static_cast<std::int16_t>(xy / 10);
         s().selectedY = static_cast<std::int16_t>(xy % 10);
     }
     Board& press(const std::vector<Press>& presses) {

@@ -40,12 +40,17 @@ void expectSoundDeal(HeadlessGame& h, double number) {
 // cells, keeps the mode and restarts the clock.
 TEST(ModeCommands, EntryRulesAndReset) {
     HeadlessGame h;
-    h.playRecordA(), h.s().waitingForDigit = true, h.game.playMode();
+    h.playRecordA();
+    h.s().waitingForDigit = true;
+    h.game.playMode();
     EXPECT_TRUE(h.s().waitingForDigit);
     const int paints = h.window.paints;
     h.game.editMode();
     EXPECT_EQ(h.window.paints + h.s().waitingForDigit, paints);
-    h.game.mapMode(), h.s().board = h.s().answer, h.s().seconds = 500, h.game.reset();
+    h.game.mapMode();
+    h.s().board = h.s().answer;
+    h.s().seconds = 500;
+    h.game.reset();
     EXPECT_TRUE(gridText(h.s().board) == kRecordA && h.s().mode == Mode::map && h.s().seconds == 0);
 }
 
@@ -53,7 +58,9 @@ TEST(Won, JudgesTheBoardAloneNotTheAnswers) {
     std::string relabelled = kRecordASolution;  // another complete grid than the answers
     for (char& c : relabelled) c = c == '1' ? '2' : c == '2' ? '1' : c;
     HeadlessGame h;
-    h.playRecordA(), h.s().board = gridFrom(relabelled), h.game.redraw();
+    h.playRecordA();
+    h.s().board = gridFrom(relabelled);
+    h.game.redraw();
     EXPECT_TRUE(h.s().solved);
 }
 
@@ -61,14 +68,20 @@ TEST(Won, JudgesTheBoardAloneNotTheAnswers) {
 // removes nothing while the answers are unknown; the score counts entries alike.
 TEST(RemoveWrong, LeavesTheRightEntriesAndEveryGiven) {
     HeadlessGame h;
-    h.playRecordA(), h.s().board[1][1] = 7, h.s().board[3][1] = 9;  // a right entry and a wrong one
+    h.playRecordA();
+    h.s().board[1][1] = 7;
+    h.s().board[3][1] = 9;  // a right entry and a wrong one
     h.game.countEntries();
     EXPECT_EQ(h.s().rightEntries * 10 + h.s().wrongEntries, 11);
-    h.s().board[2][1] = 8, h.game.removeWrongAnswers();  // a given that disagrees
+    h.s().board[2][1] = 8;
+    h.game.removeWrongAnswers();  // a given that disagrees
     EXPECT_EQ(gridText(h.s().board).substr(0, 3), "780");
-    h.s().board[3][1] = 9, h.s().answer[5][5] = 0, h.game.removeWrongAnswers();
+    h.s().board[3][1] = 9;
+    h.s().answer[5][5] = 0;
+    h.game.removeWrongAnswers();
     EXPECT_EQ(gridText(h.s().board).substr(0, 3), "789");
-    h.s().answer = Grid{}, h.game.countEntries();  // unknown: every entry wrong, no given counted
+    h.s().answer = Grid{};
+    h.game.countEntries();  // unknown: every entry wrong, no given counted
     EXPECT_EQ(h.s().rightEntries * 10 + h.s().wrongEntries, 2);
 }
 
@@ -78,8 +91,13 @@ TEST(Cheat, FillsEasyGamesEndsOnAWrongEntryAndSkipsEditMode) {
     for (int number = 0, easy = 0; easy < 40; ++number) {
         HeadlessGame h;
         h.deal(number);
-        int x = 1, y = 1;  // the first open cell takes a wrong digit in the first ten games
-        while (h.s().board[x][y]) x = x % 9 + 1, y += x == 1;
+        // The first open cell takes a wrong digit in the first ten games.
+        int x = 1, y = 1;
+        while (h.s().board[x][y] != 0)
+            if (++x > 9) {
+                x = 1;
+                ++y;
+            }
         if (number < 10) h.s().board[x][y] = static_cast<std::int16_t>(h.s().answer[x][y] % 9 + 1);
         else if (h.s().level != Level::easy) continue;
         const Mode start = ++easy % 2 ? Mode::play : Mode::map;
@@ -89,7 +107,9 @@ TEST(Cheat, FillsEasyGamesEndsOnAWrongEntryAndSkipsEditMode) {
         EXPECT_EQ(h.s().mode, start) << "game " << number;
     }
     HeadlessGame h;
-    h.playRecordA(), h.game.editMode(), h.game.cheat();
+    h.playRecordA();
+    h.game.editMode();
+    h.game.cheat();
     EXPECT_EQ(gridText(h.s().board), kRecordA);
 }
 
@@ -101,7 +121,8 @@ TEST(NewGame, TenThousandNumbersDealSoundGames) {
         expectSoundDeal(h, i);
         expectSoundDeal(h, std::floor(wide(pick) / 1000));
         expectSoundDeal(h, wide(pick) / 7.0);
-        h.clock = i * 0.37, h.game.newGame();  // a random game: its drawn number replays it
+        h.clock = i * 0.37;
+        h.game.newGame();  // a random game: its drawn number replays it
         ASSERT_TRUE(h.s().gameNumber >= 0 && h.s().gameNumber < 1000000 &&
                     h.s().gameNumber == std::floor(h.s().gameNumber));
         expectSoundDeal(h, h.s().gameNumber);
@@ -113,7 +134,8 @@ TEST(NewGame, LevelFilterAppliesToRandomGamesOnly) {
     for (const Level level : {Level::easy, Level::medium, Level::hard}) {
         h.game.chooseLevel(level);
         for (int i = 0; i < 300; ++i) {
-            h.clock = 1000.0 + i, h.game.newGame();
+            h.clock = 1000.0 + i;
+            h.game.newGame();
             ASSERT_EQ(h.s().level, level);
         }
     }
@@ -135,7 +157,8 @@ TEST(GameDialog, AnyTypedTextDealsTheNumberItStartsWith) {
              {"-", "0"},         {"2e", "2"},       {twenty, "1e+20"}}) {
         HeadlessGame h;
         h.window.gameDialog.push_back([&h, typed = typed] { h.game.dealNumber(typed); });
-        h.s().started = Startup::done, h.game.newGame();
+        h.s().started = Startup::done;
+        h.game.newGame();
         EXPECT_EQ(h.window.caption, "Ninebox1 --Game# " + caption) << typed;
         EXPECT_TRUE(allUnitsComplete(h.s().answer)) << typed;
     }
@@ -145,17 +168,27 @@ TEST(Clock, ReadingsFromOneTickAndSolvedBoardsFreezeIt) {
     for (const auto& [before, reading] : std::vector<std::pair<std::int64_t, std::string>>{
              {58, "00:00:59"}, {59, "00:01:00"}, {3599, "01:00:00"}, {359999, "100:00:00"}}) {
         HeadlessGame h;
-        h.game.toggleTime(), h.s().seconds = before, h.game.tick();
+        h.game.toggleTime();
+        h.s().seconds = before;
+        h.game.tick();
         EXPECT_EQ(h.window.clockReadings, std::vector{reading});
     }
     HeadlessGame h;  // frozen while solved, running once not; hidden it counts and draws nothing
-    h.game.toggleTime(), setPuzzle(h.s(), kRecordASolution), h.game.redraw();
-    h.s().seconds = 100, h.game.tick(), h.game.tick();
-    h.s().board[5][5] = 0, h.game.redraw(), h.game.tick();
-    h.game.toggleTime(), h.game.tick();
+    h.game.toggleTime();
+    setPuzzle(h.s(), kRecordASolution);
+    h.game.redraw();
+    h.s().seconds = 100;
+    h.game.tick();
+    h.game.tick();
+    h.s().board[5][5] = 0;
+    h.game.redraw();
+    h.game.tick();
+    h.game.toggleTime();
+    h.game.tick();
     EXPECT_EQ(h.window.clockReadings, (std::vector<std::string>{"00:01:40", "00:01:40", "00:01:41"}));
     EXPECT_EQ(h.s().seconds, 102);
-    h.game.mapMode(), h.deal(5);  // a new game starts from zero, in play mode
+    h.game.mapMode();
+    h.deal(5);  // a new game starts from zero, in play mode
     EXPECT_TRUE(h.s().seconds == 0 && h.s().mode == Mode::play);
 }
 
@@ -198,13 +231,17 @@ TEST(Undo, EachChangeOfTheBoardIsOneStep) {
         {"cheat", [](HeadlessGame& h) { h.game.cheat(); }}};
     for (const auto& [name, change] : changes) {
         HeadlessGame h;
-        h.playRecordA(), h.s().board[1][1] = 7, h.s().board[3][1] = 8;  // a right and a wrong entry
+        h.playRecordA();
+        h.s().board[1][1] = 7;
+        h.s().board[3][1] = 8;  // a right and a wrong entry
         const Snapshot before = snapshotOf(h.s());
         change(h);
         const Snapshot after = snapshotOf(h.s());
-        h.s().waitingForDigit = true, h.game.undo();
+        h.s().waitingForDigit = true;
+        h.game.undo();
         EXPECT_TRUE(snapshotOf(h.s()) == before && !h.s().waitingForDigit) << name;
-        h.game.undo(), h.game.redo();  // nothing older to undo
+        h.game.undo();
+        h.game.redo();  // nothing older to undo
         EXPECT_TRUE(snapshotOf(h.s()) == after && !(after == before)) << name;
     }
 }
@@ -213,10 +250,15 @@ TEST(Undo, EachChangeOfTheBoardIsOneStep) {
 // loaded or pasted game starts an empty one (a stale step would refill Record A's open cells).
 TEST(Undo, MapFollowsNewChangesEndRedoNewGamesForgetTheHistory) {
     HeadlessGame g;
-    g.playRecordA(), g.game.mapMode(), g.game.characterTyped('7');  // in (1, 1)
-    g.s().selectedX = 3, g.game.characterTyped('8'), g.game.undo();
+    g.playRecordA();
+    g.game.mapMode();
+    g.game.characterTyped('7');  // in (1, 1)
+    g.s().selectedX = 3;
+    g.game.characterTyped('8');
+    g.game.undo();
     EXPECT_EQ(g.s().candidates, candidateMap(g.s().board));
-    g.game.characterTyped('5'), g.game.redo();
+    g.game.characterTyped('5');
+    g.game.redo();
     EXPECT_EQ(gridText(g.s().board).substr(0, 3), "735");
     const std::vector<std::pair<const char*, std::function<void(HeadlessGame&)>>> starts = {
         {"New button", [](HeadlessGame& h) { h.game.mousePressed(MouseButton::left, -45, 15); }},
@@ -229,7 +271,9 @@ TEST(Undo, MapFollowsNewChangesEndRedoNewGamesForgetTheHistory) {
         {"paste", [](HeadlessGame& h) { h.window.clipboard = kRecordA, h.game.pastePuzzle(); }}};
     for (const auto& [name, start] : starts) {
         HeadlessGame h;
-        h.playRecordA(), h.s().board = h.s().answer, h.game.reset();
+        h.playRecordA();
+        h.s().board = h.s().answer;
+        h.game.reset();
         start(h);
         const Snapshot started = snapshotOf(h.s());
         h.game.undo();

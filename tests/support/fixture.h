@@ -118,7 +118,9 @@ public:
     }
     // Record A in play past the first game, its answers known.
     void playRecordA() {
-        s().started = Startup::done, setPuzzle(s(), kRecordA), s().answer = gridFrom(kRecordASolution);
+        s().started = Startup::done;
+        setPuzzle(s(), kRecordA);
+        s().answer = gridFrom(kRecordASolution);
     }
 
     double clock;

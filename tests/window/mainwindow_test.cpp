@@ -143,8 +143,10 @@ TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {
     };
     GameState& s = mainWindow.game().state();
     for (const auto& [key, text, after] : cases) {
-        s.board = gridFrom("64"), s.givens = Givens{};
-        s.selectedX = s.selectedY = 1, s.waitingForDigit = true;
+        s.board = gridFrom("64");
+        s.givens = Givens{};
+        s.selectedX = s.selectedY = 1;
+        s.waitingForDigit = true;
         QTest::sendKeyEvent(QTest::Click, &mainWindow.board(), key, QString::fromUtf8(text), Qt::NoModifier);
         const std::vector<int> got{s.board[1][1], s.board[2][1], s.selectedX, s.selectedY, s.waitingForDigit};
         EXPECT_EQ(got, after) << key;
@@ -194,7 +196,9 @@ TEST(WindowKeys, UndoAndRedoWithTheMenuBarHidden) {
     MainWindow mainWindow;
     start(mainWindow);
     GameState& s = mainWindow.game().state();
-    s.board[1][1] = 0, s.givens[1][1] = false, s.selectedX = s.selectedY = 1;
+    s.board[1][1] = 0;
+    s.givens[1][1] = false;
+    s.selectedX = s.selectedY = 1;
     QTest::keyClick(&mainWindow.board(), Qt::Key_5);
     ASSERT_FALSE(mainWindow.menuBar()->isVisible());
     const QKeySequence undo(Qt::CTRL | Qt::Key_Z), redo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
@@ -270,7 +274,8 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
     ModalScript script;
     trigger(mainWindow, "editMode");
     GameState& s = mainWindow.game().state();
-    s.board = Grid{}, s.givens = Givens{};  // so the givens typed cannot clash with the dealt ones
+    s.board = Grid{};
+    s.givens = Givens{};  // so the givens typed cannot clash with the dealt ones
     for (const auto key : {Qt::Key_7, Qt::Key_Right, Qt::Key_8, Qt::Key_Down, Qt::Key_9})
         QTest::keyClick(&mainWindow.board(), key);
     const GameState typed = s;

@@ -99,7 +99,8 @@ protected:
 TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
     GameState& s = mainWindow.game().state();
     s.board[3][4] = 7;  // a digit prints after a blank, an empty cell nothing
-    s.board[5][5] = 0, s.givens[5][5] = false;
+    s.board[5][5] = 0;
+    s.givens[5][5] = false;
     const std::string puzzle = gridText(s.board), answers = gridText(s.answer), none(81, '0');
     ASSERT_EQ(answers.find('0'), std::string::npos) << "a dealt game's answers are known";
     for (const bool above : {true, false})  // each tick gives its grid of ten lines

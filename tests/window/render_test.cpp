@@ -85,7 +85,9 @@ TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
     s.shadedDigit = 4;
     s.candidates[2][5][3] = 1;
     s.board[2][5] = 9;
-    s.selectedX = 6, s.selectedY = 2, s.board[6][2] = 3;
+    s.selectedX = 6;
+    s.selectedY = 2;
+    s.board[6][2] = 3;
     for (const auto& [mode, plane, solved, waiting, x, y, colour] : cases) {
         s.mode = mode;
         s.candidates[2][5][4] = plane;
