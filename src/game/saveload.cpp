@@ -67,10 +67,8 @@ void Game::save() {
 
 void Game::startPuzzle(const Grid& puzzle) {
     s_.level = Level::none;
-    s_.board = Grid{};
+    s_.board = puzzle;
     s_.answer = Grid{};
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s_.board[x][y] = puzzle[x][y];
     s_.givens = givensOf(puzzle);
     s_.seconds = 0;
     s_.waitingForDigit = false;  // the waiting cell belonged to the old puzzle; it may be a given now
