@@ -170,13 +170,10 @@ TEST(WindowKeys, UsAndFrenchKeysGiveTheirOwnKeyDownCodes) {
         {Qt::Key_A, {}, "a", 65, 'a'},           {Qt::Key_5, {}, "5", 53, '5'},
         {Qt::Key_Percent, shift, "%", 0, '%'},   {Qt::Key_Ampersand, shift, "&", 0, '&'},
         {Qt::Key_Apostrophe, {}, "'", 0, '\''},  {Qt::Key_ParenLeft, shift, "(", 0, '('},
-        {Qt::Key_Period, {}, ".", 190, '.'},     {Qt::Key_QuoteLeft, {}, "`", 0, '`'},
-        {Qt::Key_5, keypad, "5", 101, '5'},      {Qt::Key_Period, keypad, ".", 110, '.'},
-        {Qt::Key_Ampersand, {}, "&", 0, '&'},    {Qt::Key_Eacute, {}, "\u00e9", 0, 0xe9},  // French
-        {Qt::Key_QuoteDbl, {}, "\"", 0, '"'},    {Qt::Key_Minus, {}, "-", 189, '-'},
-        {Qt::Key_Agrave, {}, "\u00e0", 0, 0xe0}, {Qt::Key_1, shift, "1", 49, '1'},
-        {Qt::Key_Ugrave, {}, "\u00f9", 0, 0xf9}, {Qt::Key_Period, shift, ".", 190, '.'},
-        {Qt::Key_NumberSign, {}, "#", 0, '#'},   {Qt::Key_BracketLeft, {}, "[", 0, '['},
+        {Qt::Key_Period, {}, ".", 190, '.'},     {Qt::Key_5, keypad, "5", 101, '5'},
+        {Qt::Key_Period, keypad, ".", 110, '.'}, {Qt::Key_Eacute, {}, "\u00e9", 0, 0xe9},  // French
+        {Qt::Key_Ampersand, {}, "&", 0, '&'},    {Qt::Key_Minus, {}, "-", 189, '-'},
+        {Qt::Key_QuoteDbl, {}, "\"", 0, '"'},    {Qt::Key_Agrave, {}, "\u00e0", 0, 0xe0},
         {Qt::Key_Left, {}, "", 37, -1},          {Qt::Key_Down, keypad, "", 40, -1},
         {Qt::Key_Delete, {}, "\x7f", 46, -1},    {Qt::Key_Delete, keypad, "\x7f", 46, -1},
         {Qt::Key_Return, {}, "\r", 13, 13},      {Qt::Key_Enter, keypad, "\r", 13, 13},
@@ -248,22 +245,6 @@ TEST(GameDialog, TypedNumberDealtByEnterOrTheButtonClosingDealsARandomGame) {
     expectNoTitleText(mainWindow, "NewGameDialog");
 }
 
-TEST(AnswersDialog, EachButtonAnswersItsChoiceAndClosingAnswersNothing) {
-    MainWindow mainWindow;
-    start(mainWindow);
-    ModalScript script;
-    const std::pair<const char*, AnswersChoice> buttons[] = {
-        {"noAnswersButton", AnswersChoice::none},
-        {"workedPuzzleButton", AnswersChoice::workedPuzzle},
-        {"answersButton", AnswersChoice::answers}};
-    for (const auto& [name, choice] : buttons)
-        script.then([name = name](QWidget* dialog) { click(dialog, name); });
-    script.then([](QWidget* dialog) { dialog->close(); });
-    for (const auto& [name, choice] : buttons) EXPECT_EQ(mainWindow.showAnswersDialog(), choice) << name;
-    EXPECT_EQ(mainWindow.showAnswersDialog(), std::nullopt);
-    expectNoTitleText(mainWindow, "AnswersDialog");
-}
-
 // A puzzle typed in edit mode, saved without answers and loaded again; the file dialogs add
 // no suffix, and cancelling them is reported.
 TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
@@ -287,16 +268,16 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
         .then([&](QWidget* dialog) { pickFile(dialog, file); });
     trigger(mainWindow, "save");
     EXPECT_EQ(s.answersChoice, AnswersChoice::workedPuzzle) << "chosen before the file dialog";
+    expectNoTitleText(mainWindow, "AnswersDialog");
     trigger(mainWindow, "save");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"mygame001", "mygame001.ans"}));
     EXPECT_EQ(QFileInfo(file + ".ans").size(), 0);
+    script.then([](QWidget* dialog) { dialog->close(); });
+    EXPECT_EQ(mainWindow.showAnswersDialog(), std::nullopt) << "closed, Save goes on with the last choice";
     s.board = Grid{};
     script.then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
         .then([](QWidget* box) { acknowledge(box, "No file loaded, please try again"); })
-        .then([&](QWidget* dialog) {
-            EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->selectedFiles().value(0), file) << "the last path";
-            pickFile(dialog, file);
-        })
+        .then([&](QWidget* dialog) { pickFile(dialog, file); })
         .then([](QWidget* box) { acknowledge(box, "Note, No answers available for this puzzle."); });
     for (int i = 0; i < 2; ++i) trigger(mainWindow, "load");  // cancelled, then the file
     EXPECT_TRUE(s.board == typed.board && s.givens == typed.givens);
@@ -316,7 +297,6 @@ TEST(Instructions, MenuItemResizeAndCloseRequest) {
         EXPECT_EQ(visible, mainWindow.action(Item::instructions)->isChecked()) << "the tick";
         if (visible) {
             EXPECT_EQ(page->geometry(), mainWindow.board().rect());
-            EXPECT_EQ(page->documentTitle().toStdString(), "Ninebox: how to play");
             QTest::mouseClick(page->viewport(), Qt::LeftButton);
         }
         EXPECT_EQ(QApplication::focusWidget(), visible ? static_cast<QWidget*>(page) : &mainWindow.board());
@@ -335,28 +315,6 @@ TEST(Instructions, MenuItemResizeAndCloseRequest) {
     EXPECT_FALSE(mainWindow.close());
     EXPECT_FALSE(shown());
     EXPECT_TRUE(mainWindow.close());
-}
-
-// "X" and the window's close button only hide the About window: it comes back the same,
-// with the same picture.
-TEST(About, XAndTheCloseButtonKeepThePicture) {
-    MainWindow mainWindow;
-    start(mainWindow);
-    ModalScript script;
-    QWidget* first = nullptr;
-    for (const bool byX : {true, false, true}) {
-        script.then([&, byX](QWidget* about) {
-            first = first ? first : about;
-            EXPECT_EQ(about, first);
-            const QRect left(0, 0, 700, 364);  // of the picture at its natural size, outside the "X"
-            EXPECT_EQ(about->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(left),
-                      aboutPicture().convertToFormat(QImage::Format_RGB32).copy(left));
-            if (byX) click(about, "closeButton");
-            else about->close();
-        });
-        trigger(mainWindow, "about");
-        EXPECT_FALSE(first->isVisible());
-    }
 }
 
 }  // namespace
