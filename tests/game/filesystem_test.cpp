@@ -127,7 +127,10 @@ TEST_F(filesystem, LoadTakesAGridFromAnyFileAndNothingElse) {
                                                          {"over.sud", kMaxGridFile + 1},
                                                          {"fit.sud", kMaxGridFile},
                                                          {"fit.ans", kMaxGridFile + 1}};
-    for (const auto& [name, size] : sizes) put(name, kAnswers), stdfs::resize_file(at(name), size);
+    for (const auto& [name, size] : sizes) {
+        put(name, kAnswers);
+        stdfs::resize_file(at(name), size);
+    }
     stdfs::create_directory(at("folder.sud"));
     for (const std::string name : {"huge.sud", "over.sud", "folder.sud", "nofolder/x.sud", "fit.sud"}) {
         const bool loads = name == "fit.sud";

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "game/history.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
@@ -165,12 +166,35 @@ TEST(KeyboardKeys, CharactersDeleteAndEnterOnTheSelectedCell) {
     }
 }
 
-TEST(KeyboardMap, EveryCharacterRebuildsTheMap) {
-    Board b(kMap, 21);
-    b.s().board[1][1] = 5;  // behind the map's back
-    b.type("z");            // on a given: nothing written, still rebuilt
-    EXPECT_EQ(b.s().candidates[3][1][5], 1);
-    b.s().selectedX = 1;
-    b.type("\x7f");  // Delete does not rebuild: the map catches up later
-    EXPECT_EQ(b.s().candidates[3][1][5], 1);
+// Each change of the board by the player is one step, whatever it spans: undo gives back the
+// board and its givens and ends a waiting entry, redo puts the change back. Record A holds a
+// right entry in (1, 1) and a wrong one in (3, 1).
+TEST(Undo, EachChangeOfTheBoardIsOneStep) {
+    using Command = void (Game::*)();
+    const std::vector<std::tuple<Command, int, std::vector<Press>, std::string, Command>> changes = {
+        // mode, cell selected, presses, keys, command
+        {kPlay, 11, {cell(1, 1), pad(5)}, "", nullptr},  // a keypad digit
+        {kPlay, 11, {}, "\x7f", nullptr},
+        {kEdit, 41, {}, "4", nullptr},          // a given typed
+        {kEdit, 21, {}, "\x7f", nullptr},       // a given deleted
+        {kPlay, 11, {{-45, 30}}, "", nullptr},  // the Reset button
+        {kPlay, 11, {}, "", &Game::removeWrongAnswers},
+        {kPlay, 11, {}, "", &Game::cheat}};
+    for (const auto& row : changes) {
+        const auto& [mode, xy, presses, keys, command] = row;
+        SCOPED_TRACE(&row - &changes[0]);
+        Board b(mode, xy);
+        b.s().board[1][1] = 7;
+        b.s().board[3][1] = 8;
+        const Snapshot before = snapshotOf(b.s());
+        b.press(presses).type(keys);
+        if (command) (b.game.*command)();
+        const Snapshot after = snapshotOf(b.s());
+        b.s().waitingForDigit = true;
+        b.game.undo();
+        EXPECT_TRUE(snapshotOf(b.s()) == before && !b.s().waitingForDigit);
+        b.game.undo();
+        b.game.redo();  // nothing older to undo
+        EXPECT_TRUE(snapshotOf(b.s()) == after && !(after == before));
+    }
 }
