@@ -82,14 +82,6 @@ import -window "$win" build-package/fresh-root.png
 echo "fresh root: '$exec_line' ($program), run by a plain user, shows" \
   "$(xdotool getwindowname "$win"); its window: build-package/fresh-root.png"
 
-# The instructions page from the package's data folder: the menu bar from the corner
-# click, then Options > Instructions from the keyboard; the page opens with a purple banner.
-shot && top_left=$(pixel 3 3)
-xdotool mousemove --sync 770 490 click 1
-menubar() { shot && [[ $(pixel 3 3) != "$top_left" ]]; }
-wait_for 20 menubar || fail "the corner click showed no menu bar"
-xdotool mousemove --sync 30 10 click 1
-xdotool key Right Right Down Down Down Down Down Return
-banner() { shot && read -r r g b <<<"$(pixel 60 60)" && ((r > 50 && r < 100 && g < 70 && b > 110)); }
-wait_for 20 banner || fail "no instructions page over the board: $(pixel 60 60)"
+# The instructions page from the package's data folder.
+open_instructions
 echo "fresh root: the program found its instructions page"

@@ -53,16 +53,7 @@ game() { running && [[ -n $(window '^Ninebox1 --Game# [0-9]+$') ]]; }
 wait_for 20 game || fail "the installed program showed no game"
 win=$(window '^Ninebox1 --Game# [0-9]+$')
 
-# The menu bar from the corner click; then Options > Instructions from the keyboard.
-shot && top_left=$(pixel 3 3)
-xdotool mousemove --sync 770 490 click 1
-menubar() { shot && [[ $(pixel 3 3) != "$top_left" ]]; }
-wait_for 20 menubar || fail "the corner click showed no menu bar"
-xdotool mousemove --sync 30 10 click 1
-xdotool key Right Right Down Down Down Down Down Return
-# The page opens with a purple banner; the page shown when none is found has none.
-banner() { shot && read -r r g b <<<"$(pixel 60 60)" && ((r > 50 && r < 100 && g < 70 && b > 110)); }
-wait_for 20 banner || fail "no instructions page over the board: $(pixel 60 60)"
+open_instructions
 echo "installed program: started by '$exec_line', found its instructions page"
 
 timeout 10 "$wmclose" "$win"  # the first close request only hides the page

@@ -58,6 +58,19 @@ pixel() { od -An -tu1 -j $((($2 * 1024 + $1) * 3)) -N3 "$work/shot.rgb" | xargs;
 px() { echo $(((($1 + 70) * 774 + 145) / 290)); }
 py() { echo $((($1 * 494 + 110) / 220)); }
 
+# Shows the menu bar by the corner click, then opens Options > Instructions from the keyboard.
+# The page opens with a purple banner; the page shown when none is found has none.
+open_instructions() {
+    shot && top_left=$(pixel 3 3)
+    xdotool mousemove --sync 770 490 click 1
+    menubar() { shot && [[ $(pixel 3 3) != "$top_left" ]]; }
+    wait_for 20 menubar || fail "the corner click showed no menu bar"
+    xdotool mousemove --sync 30 10 click 1
+    xdotool key Right Right Down Down Down Down Down Return
+    banner() { shot && read -r r g b <<<"$(pixel 60 60)" && ((r > 50 && r < 100 && g < 70 && b > 110)); }
+    wait_for 20 banner || fail "no instructions page over the board: $(pixel 60 60)"
+}
+
 # Closes the window as a window manager does: the program must end with status 0 and leave
 # no file behind.
 close_ninebox() {
