@@ -64,14 +64,15 @@ in_root sh -c 'ls /usr/lib/*/qt6/plugins/platforms/libqxcb.so' >/dev/null || fai
 # The menu command with the PATH that Debian gives its users, run as one.
 user_path=$(sed -n 's/^ENV_PATH[[:space:]]*PATH=//p' "$root/etc/login.defs")
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.ninebox.Ninebox.desktop")
-program=$(in_root env PATH="$user_path" sh -c "command -v '$exec_line'") ||
-  fail "the menu command '$exec_line' is not on the PATH $user_path"
+command=${exec_line%% *}  # started from the menu, with no file to open
+program=$(in_root env PATH="$user_path" sh -c "command -v '$command'") ||
+  fail "the menu command '$command' is not on the PATH $user_path"
 in_root useradd -m player
 start_xvfb
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 chroot --userspec=player:player "$root" env -i HOME=/home/player PATH="$user_path" \
-  DISPLAY="$DISPLAY" sh -c "cd && exec $exec_line" >"$work/app.log" 2>&1 &
+  DISPLAY="$DISPLAY" sh -c "cd && exec $command" >"$work/app.log" 2>&1 &
 app_pid=$!
 game() { running && [[ -n $(window '^Ninebox1 --Game# [0-9]+$') ]]; }
 wait_for 30 game || fail "the program showed no game"
