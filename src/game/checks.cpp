@@ -10,6 +10,18 @@ void Game::checkSolved() { s_.solved = allUnitsComplete(s_.board); }
 
 bool Game::answersValid() const { return allUnitsComplete(s_.answer); }
 
+// The score counts the board as it stands: entries that match the answers are right.
+void Game::countEntries() {
+    s_.rightEntries = 0;
+    s_.wrongEntries = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            if (s_.givens[x][y] || s_.board[x][y] <= 0) continue;
+            if (s_.board[x][y] == s_.answer[x][y]) ++s_.rightEntries;
+            else ++s_.wrongEntries;
+        }
+}
+
 // Givens are never cleared: a given that disagrees with the answers could never be filled
 // again in play.
 void Game::removeWrongAnswers() {

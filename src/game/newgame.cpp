@@ -48,7 +48,6 @@ void Game::newGame() {
     s_.answer = record.solution;
     clearHistory();
     ui_.setCaption("Ninebox1 --Game# " + numberText(s_.gameNumber));
-    s_.candidates = CandidateMap{};
     s_.numberTyped = false;
     transform();
 }

@@ -13,15 +13,4 @@ void Game::transform() {
     redraw();
 }
 
-void Game::countEntries() {
-    s_.rightEntries = 0;
-    s_.wrongEntries = 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            if (s_.givens[x][y] || s_.board[x][y] <= 0) continue;
-            if (s_.board[x][y] == s_.answer[x][y]) ++s_.rightEntries;
-            else ++s_.wrongEntries;
-        }
-}
-
 }  // namespace ninebox
