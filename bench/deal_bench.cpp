@@ -3,7 +3,7 @@
 // draws nothing, so the figure is the logic's alone.
 #include <benchmark/benchmark.h>
 
-#include "game/filesystem.h"
+#include "disk/diskfilesystem.h"
 #include "game/game.h"
 #include "rules/generator.h"
 

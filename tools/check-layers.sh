@@ -17,7 +17,8 @@ forbid() {  # folder, pattern, what
   fi
 }
 forbid src/rules 'Q|game/|window/' 'Qt, game or window headers'
-forbid src/game 'Q|window/' 'Qt or window headers'
+forbid src/game 'Q|window/|disk/' 'Qt, disk or window headers'
+forbid src/disk 'Q|window/' 'Qt or window headers'
 
 # Things are named for what they do; the short names of the program this one grew from mean
 # nothing to a reader, so none may come back. Whole words; \w* marks a name that is also

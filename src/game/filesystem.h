@@ -24,19 +24,9 @@ public:
     // Replaces the file at path with content as a whole: on failure the old file, if any,
     // is left exactly as it was.
     virtual bool replace(const std::string& path, const std::string& content) = 0;
-};
-
-// The real disk. Files are opened before they are checked, without waiting, so a pipe
-// swapped in after a check cannot block. replace() writes an unnamed temporary file in the
-// target's folder (a named one, ".ninebox-" and six letters or digits, where the file system
-// has none) and puts it in place only once every byte is written and flushed; a running
-// save holds a lock on its temporary file, so one left by a killed save is removed by the
-// next save into that folder.
-class DiskFileSystem final : public FileSystem {
-public:
-    Probe probe(const std::string& path) override;
-    std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override;
-    bool replace(const std::string& path, const std::string& content) override;
+    // While the returned object lives, other saves into the folder of path wait, so a game
+    // file and its answers are written as a pair. Null when the folder cannot be held.
+    virtual std::shared_ptr<void> holdFolder(const std::string& path) = 0;
 };
 
 }  // namespace ninebox

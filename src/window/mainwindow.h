@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "game/filesystem.h"
+#include "disk/diskfilesystem.h"
 #include "game/game.h"
 #include "game/window.h"
 #include "rules/generator.h"

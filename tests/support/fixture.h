@@ -104,6 +104,7 @@ public:
         files[path] = content;
         return true;
     }
+    std::shared_ptr<void> holdFolder(const std::string&) override { return nullptr; }
 };
 
 class HeadlessGame {

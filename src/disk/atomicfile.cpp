@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/filesystem.h"
+#include "disk/atomicfile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -9,11 +9,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <random>
-#include <sstream>
+#include <thread>
 #include <vector>
 
 namespace ninebox {
@@ -41,28 +42,38 @@ bool readUpTo(int fd, std::size_t max, std::string& out) {
     return true;
 }
 
+struct Place {
+    std::string folder, name;
+};
+
+Place placeOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {".", path};
+    return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
 }  // namespace
 
-FileSystem::Probe DiskFileSystem::probe(const std::string& path) {
+FileState fileState(const std::string& path) {
     const int fd = ::open(path.c_str(), kReadFlags);
     if (fd < 0) {
-        if (errno != ENOENT) return Probe::error;
-        // Only a file missing from an existing folder is "missing"; a missing folder is a
-        // wrong name.
-        const std::size_t slash = path.rfind('/');
-        const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+        if (errno != ENOENT) return FileState::wrong;
+        // Only a file missing from an existing folder is missing; a missing folder is a wrong
+        // name.
         struct stat above {};
-        return ::stat(folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode) ? Probe::missing : Probe::error;
+        return ::stat(placeOf(path).folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode)
+                   ? FileState::missing
+                   : FileState::wrong;
     }
     struct stat info {};
     const bool plain = plainFile(fd, info);
     ::close(fd);
-    return plain ? Probe::exists : Probe::error;
+    return plain ? FileState::plain : FileState::wrong;
 }
 
-std::unique_ptr<std::istream> DiskFileSystem::openRead(const std::string& path, std::size_t limit) {
+std::optional<std::string> readFile(const std::string& path, std::size_t limit) {
     const int fd = ::open(path.c_str(), kReadFlags);
-    if (fd < 0) return nullptr;
+    if (fd < 0) return std::nullopt;
     struct stat info {};
     std::string content;
     // The size is checked again while reading: a file may grow after fstat, or report none.
@@ -70,13 +81,13 @@ std::unique_ptr<std::istream> DiskFileSystem::openRead(const std::string& path, 
     const bool whole = plainFile(fd, info) && static_cast<std::uintmax_t>(info.st_size) <= limit &&
                        readUpTo(fd, max, content) && content.size() <= limit;
     ::close(fd);
-    if (!whole) return nullptr;
-    return std::make_unique<std::istringstream>(std::move(content));
+    if (!whole) return std::nullopt;
+    return content;
 }
 
 namespace {
 
-bool writeAll(int fd, const std::string& content) {
+bool writeAll(int fd, std::string_view content) {
     const char* data = content.data();
     std::size_t left = content.size();
     while (left > 0) {
@@ -89,13 +100,11 @@ bool writeAll(int fd, const std::string& content) {
     return true;
 }
 
-// New files get the usual rw-rw-rw- less the umask; a replaced file keeps its own mode.
-mode_t modeFor(int dir, const std::string& name) {
-    struct stat info {};
-    if (::fstatat(dir, name.c_str(), &info, 0) == 0) return info.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// Some file systems have no locks; there the age of a left file decides (abandoned below).
+bool lockedOrNoLocks(int fd) {
+    while (::flock(fd, LOCK_EX) != 0)
+        if (errno != EINTR) return errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL;
+    return true;
 }
 
 // Temporary names: ".ninebox-" and six letters or digits, short enough beside any file name.
@@ -118,15 +127,15 @@ bool isTempName(const char* name) {
                        [](char c) { return c != '\0' && std::strchr(kLetters, c) != nullptr; });
 }
 
-// A save holds a lock on its temporary file from before the file has a name until the file
-// is in place, so a temporary file that can be locked was left by a save that was killed.
-// Where the file system has no locks, only one untouched for an hour counts as left.
+// A replacement holds a lock on its temporary file from before the file has a name until the
+// file is in place, so a temporary file that can be locked was left by a program that was
+// killed. Where the file system has no locks, only one untouched for an hour counts as left.
 bool abandoned(int fd, const struct stat& info) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
     return errno != EWOULDBLOCK && errno != EINTR && std::time(nullptr) - info.st_mtime > 3600;
 }
 
-// Removes the temporary files of ours in the folder that no running save holds.
+// Removes the temporary files of ours in the folder that no running replacement holds.
 void removeAbandoned(int dir) {
     const int listed = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR* const listing = listed < 0 ? nullptr : ::fdopendir(listed);
@@ -143,8 +152,8 @@ void removeAbandoned(int dir) {
         if (fd < 0) continue;
         struct stat info {};
         struct stat named {};
-        // Still the same file under that name, while the lock is held: another save may have
-        // put its own temporary file there meanwhile.
+        // Still the same file under that name, while the lock is held: another program may
+        // have put its own temporary file there meanwhile.
         if (plainFile(fd, info) && info.st_uid == ::geteuid() && abandoned(fd, info) &&
             ::fstatat(dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == info.st_dev &&
             named.st_ino == info.st_ino)
@@ -171,17 +180,24 @@ std::string linkUnnamedTemp(int fd, int dir) {
     return {};
 }
 
+// New files take 0666 less the umask from the kernel itself, so the umask need not be read.
+constexpr mode_t kNewFileMode = 0666;
+
 // A new, locked, named temporary file in dir (its name in temp), where the file system has no
 // unnamed ones; -1 on failure.
 int createNamedTemp(int dir, std::string& temp) {
     for (int tries = 0; tries < 100; ++tries) {
         temp = tempName();
         const int fd =
-            ::openat(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            ::openat(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) break;
-        ::flock(fd, LOCK_EX);
-        // Between its creation and the lock, another save may have taken it for a left one.
+        if (!lockedOrNoLocks(fd)) {
+            ::close(fd);
+            ::unlinkat(dir, temp.c_str(), 0);
+            break;
+        }
+        // Between its creation and the lock, another program may have taken it for a left one.
         struct stat info {};
         if (::fstat(fd, &info) == 0 && info.st_nlink > 0) return fd;
         ::close(fd);
@@ -190,39 +206,85 @@ int createNamedTemp(int dir, std::string& temp) {
     return -1;
 }
 
-bool replaceIn(int dir, const std::string& name, const std::string& content) {
-    const mode_t mode = modeFor(dir, name);
+// The mode an existing plain file has; a link or anything else is not kept.
+bool keptMode(int dir, const std::string& name, mode_t& mode) {
+    struct stat info {};
+    if (::fstatat(dir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)) return false;
+    mode = info.st_mode & 07777;
+    return true;
+}
+
+// The new name must survive a power cut too once the replacement is reported as done. File
+// systems that cannot sync a folder say so, and there is nothing more to do.
+bool syncFolder(int dir) {
+    if (::fsync(dir) == 0) return true;
+    return errno == EINVAL || errno == EROFS || errno == EBADF;
+}
+
+bool replaceIn(int dir, const std::string& name, std::string_view content) {
+    mode_t mode = 0;
+    const bool keepMode = keptMode(dir, name, mode);
     std::string temp;  // the temporary file's name, once it has one
-    int fd = ::openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd >= 0) ::flock(fd, LOCK_EX);  // before it has a name
-    else fd = createNamedTemp(dir, temp);
+    int fd = ::openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode);
+    if (fd >= 0 && !lockedOrNoLocks(fd)) {  // before it has a name
+        ::close(fd);
+        return false;
+    }
+    if (fd < 0) fd = createNamedTemp(dir, temp);
     if (fd < 0) return false;
-    bool done = writeAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    bool done = (!keepMode || ::fchmod(fd, mode) == 0) && writeAll(fd, content) && ::fsync(fd) == 0;
     if (done && temp.empty()) {
         // An unnamed file takes a new name at once; an existing file can only be replaced by
         // a rename, so the unnamed file goes under a temporary name first.
-        if (linkUnnamed(fd, dir, name)) return ::close(fd), true;
+        if (linkUnnamed(fd, dir, name)) {
+            ::close(fd);
+            return syncFolder(dir);
+        }
         done = errno == EEXIST && !(temp = linkUnnamedTemp(fd, dir)).empty();
     }
     if (done) done = ::renameat(dir, temp.c_str(), dir, name.c_str()) == 0;
     if (!done && !temp.empty()) ::unlinkat(dir, temp.c_str(), 0);
     ::close(fd);
-    return done;
+    return done && syncFolder(dir);
+}
+
+// A folder to list, sync and lock; one that may be entered but not read can still be written.
+int openFolder(const std::string& folder) {
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0 || errno != EACCES) return dir;
+    return ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
 }
 
 }  // namespace
 
-bool DiskFileSystem::replace(const std::string& path, const std::string& content) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    if (name.empty()) return false;
-    const int dir = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+bool replaceFile(const std::string& path, std::string_view content) {
+    const Place place = placeOf(path);
+    if (place.name.empty()) return false;
+    const int dir = openFolder(place.folder);
     if (dir < 0) return false;
     removeAbandoned(dir);
-    const bool done = replaceIn(dir, name, content);
+    const bool done = replaceIn(dir, place.name, content);
     ::close(dir);
     return done;
+}
+
+FolderHold::FolderHold(const std::string& path) {
+    const int dir = openFolder(placeOf(path).folder);
+    if (dir < 0) return;
+    // A program that never lets go must not stall the window for good.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (::flock(dir, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > until) {
+            ::close(dir);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    fd_ = dir;
+}
+
+FolderHold::~FolderHold() {
+    if (fd_ >= 0) ::close(fd_);  // closing lets go of the lock
 }
 
 }  // namespace ninebox

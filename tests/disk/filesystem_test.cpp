@@ -15,7 +15,7 @@
 #include <set>
 #include <thread>
 
-#include "game/filesystem.h"
+#include "disk/diskfilesystem.h"
 #include "rules/gridtext.h"
 #include "support/fixture.h"
 

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "disk/diskfilesystem.h"
+
+#include <sstream>
+
+#include "disk/atomicfile.h"
+
+namespace ninebox {
+
+FileSystem::Probe DiskFileSystem::probe(const std::string& path) {
+    switch (fileState(path)) {
+        case FileState::plain: return Probe::exists;
+        case FileState::missing: return Probe::missing;
+        case FileState::wrong: break;
+    }
+    return Probe::error;
+}
+
+std::unique_ptr<std::istream> DiskFileSystem::openRead(const std::string& path, std::size_t limit) {
+    auto content = readFile(path, limit);
+    if (!content) return nullptr;
+    return std::make_unique<std::istringstream>(std::move(*content));
+}
+
+bool DiskFileSystem::replace(const std::string& path, const std::string& content) {
+    return replaceFile(path, content);
+}
+
+std::shared_ptr<void> DiskFileSystem::holdFolder(const std::string& path) {
+    auto hold = std::make_shared<FolderHold>(path);
+    return hold->held() ? hold : nullptr;
+}
+
+}  // namespace ninebox

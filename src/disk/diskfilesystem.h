@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The game's files on the real disk (disk/atomicfile.h says how they are read and written).
+
+#include "game/filesystem.h"
+
+namespace ninebox {
+
+class DiskFileSystem final : public FileSystem {
+public:
+    Probe probe(const std::string& path) override;
+    std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override;
+    bool replace(const std::string& path, const std::string& content) override;
+    std::shared_ptr<void> holdFolder(const std::string& path) override;
+};
+
+}  // namespace ninebox
