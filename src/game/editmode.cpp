@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/game.h"
 #include "rules/gridtext.h"
+#include "rules/units.h"
 
 namespace ninebox {
 
@@ -14,7 +15,8 @@ void Game::editMode() {
 // What the answers file holds for the choice made in the answers dialog. A choice that
 // cannot be met gives an empty file, which loads as "no answers".
 std::string Game::answersText() const {
-    if (s_.answersChoice == AnswersChoice::workedPuzzle && s_.solved) return writeGrid(s_.board);
+    if (s_.answersChoice == AnswersChoice::workedPuzzle && allUnitsComplete(s_.board))
+        return writeGrid(s_.board);
     if (s_.answersChoice == AnswersChoice::answers && answersValid()) return writeGrid(s_.answer);
     return {};
 }

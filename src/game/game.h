@@ -114,6 +114,7 @@ private:
     // Load once the file dialog has answered: false when no game file was read.
     bool loadFile(const FileChoice& file);
     std::string answersText() const;
+    bool answersFileFree(const std::string& gamePath);
     // A puzzle from a file or the clipboard: its givens on the board, no answers, no level,
     // the clock from zero and a new history.
     void startPuzzle(const Grid& puzzle);

@@ -26,6 +26,8 @@ std::string lastCharacters(const std::string& text, std::size_t count) {
     return text.substr(at);
 }
 
+std::string fileName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
 }  // namespace
 
 void Game::titleFromPath(const std::string& path) {
@@ -56,13 +58,39 @@ void Game::save() {
         case FileSystem::Probe::missing: break;
         case FileSystem::Probe::error: return failed(error);
     }
+    if (!answersFileFree(file.path) && ui_.message("Answers file \"" + fileName(answersPath(file.path)) +
+                                                       "\" already exists, do you wish to overwrite?",
+                                                   "Sudoku", Buttons::yesNo) != Answer::yes)
+        return failed(error);
+
     const std::string puzzle = writeGrid(s_.board, [this](int x, int y) { return s_.given(x, y); });
-    if (!files_.replace(file.path, puzzle)) return failed(error);
+    bool gameWritten = false, answersWritten = false;
+    {
+        // Another program saving into the folder at the same time waits: the game file never
+        // ends up beside the other save's answers.
+        const auto hold = files_.holdFolder(file.path);
+        gameWritten = files_.replace(file.path, puzzle);
+        answersWritten = gameWritten && files_.replace(answersPath(file.path), answersText());
+    }
+    if (!gameWritten) return failed(error);
     activated();
     titleFromPath(file.path);
+    if (!answersWritten) ui_.message("problem creating answers", "problem", Buttons::ok);
+}
 
-    if (!files_.replace(answersPath(file.path), answersText()))
-        ui_.message("problem creating answers", "problem", Buttons::ok);
+// Games whose names agree up to the first dot share one answers file (a.b.sud and a.c.sud,
+// p and p.sud): only an empty one, or the answers of the very game file being replaced, may
+// go without asking.
+bool Game::answersFileFree(const std::string& gamePath) {
+    const std::string path = answersPath(gamePath);
+    if (files_.probe(path) != FileSystem::Probe::exists) return true;
+    std::optional<Grid> answers, puzzle;
+    if (auto in = files_.openRead(path, kMaxGridFile)) {
+        if (in->peek() == std::char_traits<char>::eof()) return true;
+        answers = readGrid(*in);
+    }
+    if (auto in = files_.openRead(gamePath, kMaxGridFile)) puzzle = readPuzzleText(*in);
+    return answers && puzzle && solves(*answers, *puzzle);
 }
 
 void Game::startPuzzle(const Grid& puzzle) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mount.h>
@@ -15,13 +16,33 @@
 #include <set>
 #include <thread>
 
+#include "disk/atomicfile.h"
 #include "disk/diskfilesystem.h"
 #include "rules/gridtext.h"
+#include "rules/units.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
 using namespace ninebox::testing;
 namespace stdfs = std::filesystem;
+
+// The disk library's calls that make a replacement last, in order, while `watching`.
+std::vector<std::string> calls;
+bool watching = false;
+
+extern "C" int fsync(int fd) {
+    static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
+    struct stat info {};
+    if (watching) calls.push_back(::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? "sync folder" : "sync");
+    return real(fd);
+}
+
+extern "C" int renameat(int from, const char* old, int to, const char* name) {
+    static const auto real =
+        reinterpret_cast<int (*)(int, const char*, int, const char*)>(::dlsym(RTLD_NEXT, "renameat"));
+    if (watching) calls.push_back("rename");
+    return real(from, old, to, name);
+}
 
 namespace {
 
@@ -73,7 +94,7 @@ protected:
         h.playRecordA();
         h.window.answersDialog.push_back(AnswersChoice::answers);
         h.window.files.push_back({FileChoice::Outcome::chosen, at(name)});
-        h.window.answers.push_back(reply);
+        h.window.answers = {reply, reply};
         (h.game.*command)();
         board_ = h.s().board;
         return h.window.messages;
@@ -157,17 +178,31 @@ TEST_F(filesystem, SaveWritesWholeFilesOrLeavesTheOldOnes) {
     EXPECT_EQ(run(&Game::save, "folder.sud"), Shown{kError});
     EXPECT_EQ(run(&Game::save, "nofolder/x.sud"), Shown{kError});
     EXPECT_EQ(run(&Game::save, "x.sud"), Shown{"problem|problem creating answers"});
+    put("a.b.sud", kGame);  // its answers, which a.c.sud would share
+    put("a.ans", kAnswers);
+    EXPECT_EQ(run(&Game::save, "a.c.sud"),
+              (Shown{"Sudoku|Answers file \"a.ans\" already exists, do you wish to overwrite?", kError}));
     EXPECT_TRUE(inChild(100, [&] {  // too small for a game file
         return run(&Game::save, "old.sud", Answer::yes).back() == kError &&
                run(&Game::save, "new.sud") == Shown{kError};
     }));
-    EXPECT_EQ(entries(),
-              (std::set<std::string>{"folder.sud", "x.ans", "x.sud", "ok.sud", "ok.ans", "old.sud", "old.ans",
-                                     "same.ans", longest, longest.substr(0, 252) + "ans"}));
-    EXPECT_EQ(bytes("ok.sud") + bytes("ok.ans") + bytes("x.sud"), kGame + kAnswers + kGame);
+    EXPECT_EQ(entries(), (std::set<std::string>{"folder.sud", "x.ans", "x.sud", "ok.sud", "ok.ans", "old.sud",
+                                                "old.ans", "same.ans", longest,
+                                                longest.substr(0, 252) + "ans", "a.b.sud", "a.ans"}));
+    EXPECT_EQ(bytes("ok.sud") + bytes("ok.ans") + bytes("x.sud") + bytes("a.ans"),
+              kGame + kAnswers + kGame + kAnswers);
     EXPECT_EQ(bytes("old.sud") + "|" + bytes("old.ans") + "|" + bytes("same.ans"),
               "old game|old answers|old same");
     EXPECT_TRUE(stdfs::is_empty(at("folder.sud")) && stdfs::is_empty(at("x.ans")));
+}
+
+// A replacement reported as done survives a power cut: the file is synced before it takes
+// the name, and the folder after.
+TEST_F(filesystem, ReplacedFilesAndTheirNamesReachTheDisk) {
+    watching = true;
+    for (int i = 0; i < 2; ++i) ASSERT_TRUE(replaceFile(at("s.sud"), kGame));  // a new file, then over it
+    watching = false;
+    EXPECT_EQ(calls, (std::vector<std::string>{"sync", "sync folder", "sync", "rename", "sync folder"}));
 }
 
 // A save killed at any moment leaves no temporary file once the next save into the folder
@@ -191,6 +226,31 @@ TEST_F(filesystem, KilledSavesLeaveNoTemporaryFileAfterTheNextSave) {
     ::close(held);
     EXPECT_EQ(entries(), (std::set<std::string>{"k.sud", "k.ans", ".ninebox-Held00", ".ninebox-notes"}));
     EXPECT_EQ(bytes("k.sud"), kGame);
+}
+
+// Two programs saving different games under one name at once: each pair is written whole, so
+// the game file always keeps its own answers beside it.
+TEST_F(filesystem, SavesOfOneNameAtOnceKeepEachGameWithItsAnswers) {
+    for (int round = 0; round < 30; ++round) {
+        std::vector<pid_t> savers;
+        for (const double number : {1.0, 2.0})
+            if ((savers.emplace_back(::fork())) == 0) {
+                ::alarm(10);
+                HeadlessGame h(0, &files_);
+                h.deal(number);
+                for (int i = 0; i < 4; ++i) {
+                    h.window.answersDialog.push_back(AnswersChoice::answers);
+                    h.window.files.push_back({FileChoice::Outcome::chosen, at("p.sud")});
+                    h.window.answers = {Answer::yes, Answer::yes};
+                    h.game.save();
+                }
+                ::_exit(0);
+            }
+        for (const pid_t pid : savers) ::waitpid(pid, nullptr, 0);
+        std::istringstream game(bytes("p.sud")), answers(bytes("p.ans"));
+        const auto puzzle = readGrid(game), solution = readGrid(answers);
+        ASSERT_TRUE(puzzle && solution && solves(*solution, *puzzle)) << "round " << round;
+    }
 }
 
 // On a full disk (a tmpfs of one page) the game file fits and its answers do not; a second

@@ -116,21 +116,31 @@ TEST(gridfile, ReadGridTakesEachFieldAsA16BitNumberOrFails) {
 // Each way the dialogs let a save go (the answers choice 3 made first, then the file dialog):
 // the messages, the files after it (the player's entry saved as 0), the caption and one redraw.
 // Files that cannot be written: the disk's own tests.
+// An answers file that another game of the same name before its first dot may own is replaced
+// only after asking: all but an empty one and the answers of the game file being replaced.
 TEST(saveload, SaveMessagesAndWhatIsWritten) {
-    const std::string sud = "/j.doe/hard1.sud";  // a dotted folder
-    const Files old = {{sud, "old game"}, {"/j.doe/hard1.ans", "old answers"}};
-    const Files both = {{sud, kGame}, {"/j.doe/hard1.ans", kAnswers}};
+    const std::string sud = "/j.doe/hard1.sud", ans = "/j.doe/hard1.ans";  // a dotted folder
+    const std::string other = "/j.doe/hard1.b.sud", shared =
+                                                        "Sudoku|Answers file \"hard1.ans\" already "
+                                                        "exists, do you wish to overwrite?";
+    const Files old = {{sud, "old game"}, {ans, "old answers"}}, both = {{sud, kGame}, {ans, kAnswers}};
+    const Files others = {{other, "1"}, {ans, kAnswers}},
+                othersToo = {{other, "1"}, {sud, kGame}, {ans, kAnswers}};
     const std::vector<std::tuple<FileChoice, Files, Answer, Shown, Files>> cases = {
         // chosen, files before, overwrite?, messages, files after
         {chosen(sud), {}, Answer::no, {}, both},
-        {chosen(sud), old, Answer::yes, {kQuestion}, both},
+        {chosen(sud), {{ans, ""}}, Answer::no, {}, both},
+        {chosen(sud), both, Answer::yes, {kQuestion}, both},
+        {chosen(sud), old, Answer::yes, {kQuestion, shared}, both},
         {chosen(sud), old, Answer::no, {kQuestion, kError}, old},
+        {chosen(sud), others, Answer::yes, {shared}, othersToo},
+        {chosen(sud), others, Answer::no, {shared, kError}, others},
         {kCancelled, old, Answer::no, {"Sudoku|cancel selected"}, old},
         {kFailed, old, Answer::no, {kError}, old}};
     for (const auto& [file, before, reply, messages, after] : cases) {
         Played h;
         h.files.files = before;
-        h.window.answers.push_back(reply);
+        h.window.answers = {reply, reply};
         const int paints = h.window.paints;
         h.save(AnswersChoice::answers, file);
         EXPECT_EQ(h.window.messages, messages) << file.path;
