@@ -13,7 +13,11 @@ Preferences Game::preferences() const {
     choices.showTime = s_.checked(Item::showTime);
     choices.showLevel = s_.checked(Item::showLevel);
     choices.kanji = s_.kanji;
-    choices.levelChoice = s_.levelChoice;
+    for (const auto& [item, level] : {std::pair{Item::randomLevel, Level::none},
+                                      {Item::easy, Level::easy},
+                                      {Item::medium, Level::medium},
+                                      {Item::hard, Level::hard}})
+        if (s_.checked(item)) choices.levelChoice = level;
     // The folder of the file chosen last; a folder taken from the preferences ends in "/".
     choices.lastFolder = std::filesystem::path(lastPath_).parent_path().string();
     return choices;
@@ -25,7 +29,7 @@ void Game::applyPreferences(const Preferences& choices) {
     setCheck(Item::showLevel, choices.showLevel);
     setCheck(Item::kanji, choices.kanji);
     s_.kanji = choices.kanji;
-    chooseLevel(choices.levelChoice);
+    if (choices.levelChoice) chooseLevel(*choices.levelChoice);
     if (!choices.lastFolder.empty()) lastPath_ = (std::filesystem::path(choices.lastFolder) / "").string();
 }
 

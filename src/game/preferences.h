@@ -3,6 +3,7 @@
 // The player's choices that last from one run of the program to the next. The window keeps
 // them in a settings file; the game takes them before its first game is drawn.
 
+#include <optional>
 #include <string>
 
 #include "rules/library.h"
@@ -14,8 +15,10 @@ struct Preferences {
     bool showTime = false;
     bool showLevel = true;
     bool kanji = false;
-    Level levelChoice = Level::none;  // the Level menu: the level of random games
-    std::string lastFolder;           // where the file dialogs start; empty for the working folder
+    // The Level menu's tick: the level of random games (Level::none for "Random Level"); none
+    // before the player has chosen, when no item is ticked.
+    std::optional<Level> levelChoice;
+    std::string lastFolder;  // where the file dialogs start; empty for the working folder
 };
 
 }  // namespace ninebox

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/settings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <array>
 #include <optional>
-#include <utility>
 
+#include "disk/atomicfile.h"
 #include "game/preferences.h"
 #include "window/mainwindow.h"
 
@@ -15,40 +17,64 @@ namespace ninebox {
 
 namespace {
 
-const QString kShowScore = QStringLiteral("options/showScore");
-const QString kShowTime = QStringLiteral("options/showTime");
-const QString kShowLevel = QStringLiteral("options/showLevel");
-const QString kKanji = QStringLiteral("options/kanji");
-const QString kLevel = QStringLiteral("options/level");
-const QString kLastFolder = QStringLiteral("files/lastFolder");
-const std::array<QString, 4> kGeometry = {QStringLiteral("window/x"), QStringLiteral("window/y"),
-                                          QStringLiteral("window/width"), QStringLiteral("window/height")};
+// A settings file is a few hundred bytes; anything bigger is not ours and is left alone.
+constexpr std::size_t kMaxSettings = 64 * 1024;
 
-const std::array<std::pair<Level, QString>, 4> kLevelWords = {{{Level::none, QStringLiteral("random")},
-                                                               {Level::easy, QStringLiteral("easy")},
-                                                               {Level::medium, QStringLiteral("medium")},
-                                                               {Level::hard, QStringLiteral("hard")}}};
+const std::string kShowScore = "options/showScore", kShowTime = "options/showTime",
+                  kShowLevel = "options/showLevel", kKanji = "options/kanji", kLevel = "options/level",
+                  kLastFolder = "files/lastFolder";
+const std::array<std::string, 4> kPlace = {"window/x", "window/y", "window/width", "window/height"};
 
-QString text(const QSettings& file, const QString& key) { return file.value(key).toString(); }
+const std::array<std::pair<Level, const char*>, 4> kLevelWords = {
+    {{Level::none, "random"}, {Level::easy, "easy"}, {Level::medium, "medium"}, {Level::hard, "hard"}}};
 
-// Values are read strictly: anything but the words and numbers written here is no value.
-std::optional<bool> flag(const QSettings& file, const QString& key) {
-    const QString value = text(file, key);
-    if (value == QLatin1String("true")) return true;
-    if (value == QLatin1String("false")) return false;
-    return std::nullopt;
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t\r") - first + 1));
 }
 
-std::optional<int> number(const QSettings& file, const QString& key) {
+// Quoted values take \\, \", \n, \r and \t, as the quoted ones of other INI writers do.
+std::string unquoted(const std::string& value) {
+    if (value.size() < 2 || value.front() != '"' || value.back() != '"') return value;
+    std::string text;
+    for (std::size_t i = 1; i + 1 < value.size(); ++i) {
+        char c = value[i];
+        if (c == '\\' && i + 2 < value.size()) {
+            c = value[++i];
+            c = c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+        }
+        text += c;
+    }
+    return text;
+}
+
+std::string quotedIfNeeded(const std::string& value) {
+    const bool plain = trimmed(value) == value && value.find_first_of("\"\\;\n\r\t") == std::string::npos &&
+                       (value.empty() || value.front() != '"');
+    if (plain) return value;
+    std::string text = "\"";
+    for (const char c : value) {
+        if (c == '"' || c == '\\') text += '\\';
+        text += c == '\n'   ? std::string("\\n")
+                : c == '\r' ? std::string("\\r")
+                : c == '\t' ? "\\t"
+                            : std::string(1, c);
+    }
+    return text + '"';
+}
+
+std::optional<bool> flag(const Settings::Values& values, const std::string& key) {
+    const auto found = values.find(key);
+    if (found == values.end() || (found->second != "true" && found->second != "false")) return std::nullopt;
+    return found->second == "true";
+}
+
+std::optional<int> number(const Settings::Values& values, const std::string& key) {
+    const auto found = values.find(key);
     bool ok = false;
-    const int value = text(file, key).toInt(&ok);
+    const int value = found == values.end() ? 0 : QString::fromStdString(found->second).toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-QString levelWord(Level level) {
-    for (const auto& [each, word] : kLevelWords)
-        if (each == level) return word;
-    return kLevelWords[0].second;
 }
 
 // A place is used only when a fair part of the window would be on one of today's screens:
@@ -61,68 +87,126 @@ bool onSomeScreen(const QRect& rect) {
     return false;
 }
 
-}  // namespace
-
-Settings::Settings(MainWindow& window, const QString& file)
-    : window_(window),
-      file_(file.isEmpty() ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                         QStringLiteral("ninebox"), QStringLiteral("ninebox"))
-                           : std::make_unique<QSettings>(file, QSettings::IniFormat)) {
-    file_->setFallbacksEnabled(false);  // the player's own file only, not the system's
-    restore();
-    // Queued: the command that changed a choice has finished, the last folder included.
-    connect(&window_, &MainWindow::choicesChanged, this, &Settings::storeChoices, Qt::QueuedConnection);
+std::string playerFile() {
+    return QString(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                   QStringLiteral("/ninebox/ninebox.ini"))
+        .toStdString();
 }
 
-Settings::~Settings() {
-    storeChoices();
-    storeGeometry();
+// The file's values; none when a file is there that is no settings file (too big, a folder, a
+// pipe), which is then never written either.
+std::optional<Settings::Values> readValues(const std::string& file) {
+    if (fileState(file) == FileState::missing) return Settings::Values{};
+    const auto text = readFile(file, kMaxSettings);
+    if (!text) return std::nullopt;
+    return readIni(*text);
 }
 
-void Settings::restore() {
-    Preferences choices = window_.game().preferences();
+void restore(MainWindow& window, const Settings::Values& values) {
+    Preferences choices = window.game().preferences();
     for (const auto& [key, choice] : {std::pair{&kShowScore, &choices.showScore},
                                       {&kShowTime, &choices.showTime},
                                       {&kShowLevel, &choices.showLevel},
                                       {&kKanji, &choices.kanji}})
-        if (const auto value = flag(*file_, *key)) *choice = *value;
-    for (const auto& [level, word] : kLevelWords)
-        if (text(*file_, kLevel) == word) choices.levelChoice = level;
-    const QString folder = text(*file_, kLastFolder);
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) choices.lastFolder = folder.toStdString();
-    window_.game().applyPreferences(choices);
+        if (const auto value = flag(values, *key)) *choice = *value;
+    const auto level = values.find(kLevel);
+    for (const auto& [each, word] : kLevelWords)
+        if (level != values.end() && level->second == word) choices.levelChoice = each;
+    const auto folder = values.find(kLastFolder);
+    if (folder != values.end() && QFileInfo(QString::fromStdString(folder->second)).isDir())
+        choices.lastFolder = folder->second;
+    window.game().applyPreferences(choices);
 
     std::array<std::optional<int>, 4> place;
-    for (std::size_t i = 0; i < place.size(); ++i) place[i] = number(*file_, kGeometry[i]);
+    for (std::size_t i = 0; i < place.size(); ++i) place[i] = number(values, kPlace[i]);
     const auto& [x, y, width, height] = place;
     if (!width || !height || *width < 100 || *height < 100 || *width > 16384 || *height > 16384) return;
-    window_.resize(*width, *height);
-    if (x && y && onSomeScreen(QRect(*x, *y, *width, *height))) window_.move(*x, *y);
+    window.resize(*width, *height);
+    if (x && y && onSomeScreen(QRect(*x, *y, *width, *height))) window.move(*x, *y);
 }
 
-void Settings::storeChoices() {
-    const Preferences choices = window_.game().preferences();
-    const auto word = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
-    bool changed = false;
-    for (const auto& [key, value] : {std::pair{&kShowScore, word(choices.showScore)},
-                                     {&kShowTime, word(choices.showTime)},
-                                     {&kShowLevel, word(choices.showLevel)},
-                                     {&kKanji, word(choices.kanji)},
-                                     {&kLevel, levelWord(choices.levelChoice)},
-                                     {&kLastFolder, QString::fromStdString(choices.lastFolder)}}) {
-        if (text(*file_, *key) == value) continue;
-        file_->setValue(*key, value);
-        changed = true;
+}  // namespace
+
+Settings::Values readIni(const std::string& text) {
+    Settings::Values values;
+    std::string section;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = trimmed(std::string_view(text).substr(start, end - start));
+        start = end + 1;
+        if (line.size() > 1 && line.front() == '[' && line.back() == ']') {
+            section = line.substr(1, line.size() - 2);
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (line.empty() || line.front() == ';' || line.front() == '#' || equals == std::string::npos)
+            continue;
+        const std::string key = trimmed(std::string_view(line).substr(0, equals));
+        values[section.empty() ? key : section + "/" + key] = unquoted(trimmed(line.substr(equals + 1)));
     }
-    if (changed) file_->sync();
+    return values;
 }
+
+std::string writeIni(const Settings::Values& values) {
+    std::string text, section = "\n";  // no section has that name
+    for (const auto& [key, value] : values) {
+        const std::size_t slash = key.find('/');
+        const std::string group = slash == std::string::npos ? "" : key.substr(0, slash);
+        if (group != section) {
+            if (!text.empty()) text += '\n';
+            if (!group.empty()) text += '[' + group + "]\n";
+            section = group;
+        }
+        text += key.substr(slash == std::string::npos ? 0 : slash + 1) + '=' + quotedIfNeeded(value) + '\n';
+    }
+    return text;
+}
+
+Settings::Settings(MainWindow& window, const QString& file)
+    : window_(window), file_(file.isEmpty() ? playerFile() : file.toStdString()) {
+    restore(window_, readValues(file_).value_or(Values{}));
+    kept_ = current();
+    // Queued: the command that changed a choice has finished, the last folder included.
+    connect(
+        &window_, &MainWindow::choicesChanged, this, [this] { store(false); }, Qt::QueuedConnection);
+}
+
+Settings::~Settings() { store(true); }
 
 // A maximized or full-screen window keeps the place it had before.
-void Settings::storeGeometry() {
-    if (window_.isMaximized() || window_.isFullScreen()) return;
+Settings::Values Settings::current() const {
+    const Preferences choices = window_.game().preferences();
+    const auto word = [](bool on) { return on ? std::string("true") : std::string("false"); };
+    Values values = {{kShowScore, word(choices.showScore)},
+                     {kShowTime, word(choices.showTime)},
+                     {kShowLevel, word(choices.showLevel)},
+                     {kKanji, word(choices.kanji)},
+                     {kLastFolder, choices.lastFolder}};
+    for (const auto& [level, name] : kLevelWords)
+        if (choices.levelChoice == level) values[kLevel] = name;
+    if (window_.isMaximized() || window_.isFullScreen()) return values;
     const std::array<int, 4> place = {window_.x(), window_.y(), window_.width(), window_.height()};
-    for (std::size_t i = 0; i < place.size(); ++i) file_->setValue(kGeometry[i], place[i]);
-    file_->sync();
+    for (std::size_t i = 0; i < place.size(); ++i) values[kPlace[i]] = std::to_string(place[i]);
+    return values;
+}
+
+// Only what this program changed goes into the file as it is now: a choice made meanwhile in
+// another program stays. The window's place counts at the end only.
+void Settings::store(bool withPlace) {
+    Values changed;
+    for (const auto& [key, value] : current()) {
+        const bool place = key.rfind("window/", 0) == 0;
+        if ((withPlace || !place) && kept_[key] != value) changed[key] = value;
+    }
+    if (changed.empty()) return;
+    auto values = readValues(file_);
+    if (!values) return;
+    for (const auto& [key, value] : changed) (*values)[key] = value;
+    QDir().mkpath(QFileInfo(QString::fromStdString(file_)).absolutePath());
+    if (!replaceFile(file_, writeIni(*values))) return;
+    for (const auto& [key, value] : changed) kept_[key] = value;
 }
 
 }  // namespace ninebox

@@ -3,11 +3,13 @@
 // The player's choices and the window's place, kept from one run of the program to the next
 // in an INI file in the user's configuration folder ($XDG_CONFIG_HOME/ninebox/ninebox.ini).
 // A value that is missing or cannot be read keeps its default, so a damaged file only costs
-// the choices it held.
+// the choices it held. The file is written only when this program changed something, and
+// then only with what it changed, so two programs running at once keep each other's choices.
 
 #include <QObject>
-#include <QSettings>
-#include <memory>
+#include <QString>
+#include <map>
+#include <string>
 
 namespace ninebox {
 
@@ -23,13 +25,21 @@ public:
     explicit Settings(MainWindow& window, const QString& file = QString());
     ~Settings() override;
 
+    // Keys as "section/key", values as the file writes them.
+    using Values = std::map<std::string, std::string>;
+
 private:
-    void restore();
-    void storeChoices();
-    void storeGeometry();
+    Values current() const;
+    void store(bool withPlace);
 
     MainWindow& window_;
-    std::unique_ptr<QSettings> file_;
+    std::string file_;
+    Values kept_;  // this program's values as the file last had them from it
 };
+
+// The INI text of the settings file: "[section]" lines, then "key=value" lines; a value with
+// blanks at its ends or characters that would break a line is written in quotes.
+Settings::Values readIni(const std::string& text);
+std::string writeIni(const Settings::Values& values);
 
 }  // namespace ninebox

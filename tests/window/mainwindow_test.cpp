@@ -80,49 +80,77 @@ TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
     }
 }
 
-// The choices and the window's place come back in the next run from the settings file, which
-// a change writes at once. A damaged file, a value that cannot be read and a place on no
-// screen are not used: the window starts as on a first run.
+// The choices and the window's place come back in the next run from the settings file. It is
+// written only when this program changed something, and only with that (two programs at once
+// keep each other's choices), as a new file in its place: a link there is replaced, never
+// written through. A damaged file, a value that cannot be read and a place on no screen are
+// not used: the window starts as on a first run, no Level ticked; one too big to be a
+// settings file is neither read nor ever written.
 TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
     QTemporaryDir dir;
-    const QString file = dir.filePath("ninebox.ini");
+    const QString file = dir.filePath("ninebox.ini"), other = dir.filePath("other");
     const auto marks = [](MainWindow& form) {
         std::vector<bool> on;
-        for (const Item i : {Item::showScore, Item::showTime, Item::showLevel, Item::kanji, Item::hard})
+        for (const Item i :
+             {Item::showScore, Item::showTime, Item::showLevel, Item::kanji, Item::hard, Item::randomLevel})
             on.push_back(form.action(i)->isChecked());
         return on;
     };
-    const std::vector<bool> firstRun{false, false, true, false, false};
+    const auto put = [](const QString& name, const QByteArray& bytes) {
+        QFile out(name);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    };
+    const auto bytes = [](const QString& name) {
+        QFile in(name);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+    const std::vector<bool> firstRun{false, false, true, false, false, false};
+    put(other, "precious");
+    ASSERT_TRUE(QFile::link(other, file));
     {
         MainWindow form;
         Settings settings(form, file);
         start(form);
         EXPECT_EQ(marks(form), firstRun);
+        QApplication::processEvents();
+        EXPECT_TRUE(QFileInfo(file).isSymLink()) << "written with nothing changed";
         for (const char* name : {"toggleScore", "toggleKanji", "hardLevel"}) trigger(form, name);
         QApplication::processEvents();
         EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("options/level"), "hard");
+        EXPECT_TRUE(bytes(other) == "precious" && !QFileInfo(file).isSymLink());
         form.move(40, 30), form.resize(700, 450);
+    }
+    {
+        MainWindow form, second;
+        Settings settings(form, file), secondSettings(second, file);
+        EXPECT_EQ(QRect(form.pos(), form.size()), QRect(40, 30, 700, 450));
+        start(form);
+        EXPECT_EQ(marks(form), (std::vector<bool>{true, false, true, true, true, false}));
+        trigger(form, "toggleTime");
+        trigger(second, "toggleLevelShown");
+        QApplication::processEvents();
     }
     {
         MainWindow form;
         Settings settings(form, file);
-        EXPECT_EQ(QRect(form.pos(), form.size()), QRect(40, 30, 700, 450));
         start(form);
-        EXPECT_EQ(marks(form), (std::vector<bool>{true, false, true, true, true}));
+        EXPECT_EQ(marks(form), (std::vector<bool>{true, true, false, true, true, false}));
         EXPECT_TRUE(form.game().state().kanji);
     }
-    QByteArray junk;
+    QByteArray junk, big = "[options]\nshowScore=true\n" + QByteArray(64 * 1024, ';');
     for (int i = 0; i < 4096; ++i) junk += static_cast<char>(i * 7919 % 251);
-    for (const QByteArray& damaged : {junk, QByteArray("[window]\nx=5000\ny=0\nwidth=700\nheight=450\n"
-                                                       "[options]\nshowScore=1\nlevel=7\n")}) {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(damaged) == damaged.size());
-        out.close();
+    for (const QByteArray& damaged : {junk, big,
+                                      QByteArray("[window]\nx=5000\ny=0\nwidth=700\nheight=450\n"
+                                                 "[options]\nshowScore=1\nlevel=7\n")}) {
+        put(file, damaged);
         MainWindow form;
         const QPoint at = form.pos();
         Settings settings(form, file);
         start(form);
         EXPECT_TRUE(marks(form) == firstRun && form.pos() == at);
+        trigger(form, "toggleKanji");
+        QApplication::processEvents();
+        EXPECT_EQ(bytes(file) == damaged, damaged == big);
     }
 }
 
