@@ -201,10 +201,10 @@ void Settings::store(bool withPlace) {
         if ((withPlace || !place) && kept_[key] != value) changed[key] = value;
     }
     if (changed.empty()) return;
+    QDir().mkpath(QFileInfo(QString::fromStdString(file_)).absolutePath());
     auto values = readValues(file_);
     if (!values) return;
     for (const auto& [key, value] : changed) (*values)[key] = value;
-    QDir().mkpath(QFileInfo(QString::fromStdString(file_)).absolutePath());
     if (!replaceFile(file_, writeIni(*values))) return;
     for (const auto& [key, value] : changed) kept_[key] = value;
 }
