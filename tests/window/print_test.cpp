@@ -2,6 +2,9 @@
 // "Print game" through the real board window and print dialog into a PDF file, read back
 // with poppler's pdftotext and pdftoppm.
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QCheckBox>
 #include <QPageLayout>
 #include <QPrinter>
@@ -120,13 +123,14 @@ TEST_F(Printing, CancelAndCloseKeepTheTicksAndPrintNothing) {
 }
 
 // Without a printer, "out" prints into out.pdf: that is the file asked about, and it is only
-// replaced by a whole page.
+// replaced by a whole page; a link there is replaced itself, never the file it points to.
 TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
     mainWindow.setPrinterSource([this] { return choosePdf(&mainWindow); });
     const QString out = dir.filePath("out.pdf");
-    QFile earlier(out);
+    QFile earlier(dir.filePath("earlier"));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     earlier.close();
+    ASSERT_TRUE(earlier.link(out));
     int asked = 0;
     for (const bool replace : {false, true}) {
         script.then([](QWidget* dialog) { click(dialog, "printButton"); })
@@ -138,10 +142,27 @@ TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
             });
         trigger(mainWindow, "print");
         ASSERT_EQ(asked, 1 + replace) << "not asked";
-        EXPECT_EQ(files(), QStringList{"out.pdf"}) << "no temporary file left";
+        EXPECT_EQ(files(), (QStringList{"earlier", "out.pdf"})) << "no temporary file left";
         EXPECT_EQ(contents(out).startsWith("%PDF"), replace);
     }
-    EXPECT_TRUE(contents(out).trimmed().endsWith("%%EOF"));
+    EXPECT_TRUE(contents(out).trimmed().endsWith("%%EOF") && contents(earlier.fileName()) == "earlier");
+}
+
+// A print killed at any moment leaves no temporary file once the next one into the folder ran.
+TEST_F(Printing, KilledPrintsLeaveNoTemporaryFileAfterTheNextOne) {
+    const PrintPage page = printPage(mainWindow.game().state(), true, true);
+    for (int i = 0; i < 30; ++i) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::alarm(10);
+            for (;;) printOn(*pdfPrinter(pdf), page);
+        }
+        ::usleep(static_cast<useconds_t>(i * 997 % 20000));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+    print(true, true);
+    EXPECT_EQ(files(), QStringList{"page.pdf"});
 }
 
 // A PDF that cannot be written is reported, and an earlier file stays as it was: on a full
