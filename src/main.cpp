@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QApplication>
+#include <csignal>
 
 #include "window/commandline.h"
 #include "window/mainwindow.h"
@@ -7,19 +7,19 @@
 #include "window/settings.h"
 
 int main(int argc, char** argv) {
-    if (const auto status = ninebox::answerWithoutDisplay(argc, argv)) return *status;
+    const ninebox::CommandLine line = ninebox::readCommandLine(argc, argv);
+    if (line.exitCode) return *line.exitCode;
+    // Past a file size limit a write fails and is reported as on a full disk, instead of the
+    // signal ending the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     ninebox::preloadResources();  // on the second core while Qt starts up
-    QApplication app(argc, argv);
+    const auto app = ninebox::openDisplay(argc, argv);
     // Ties the window to its desktop entry and icon on desktops that ask for it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ninebox.Ninebox"));
-    // The start-up thread's work, taken in as the window would take it, so that an end of the
-    // program from here on never finds that thread still running.
     ninebox::loadResources();
-    const ninebox::CommandLine line = ninebox::readCommandLine(QApplication::arguments());
-    if (line.exitCode) return *line.exitCode;
     ninebox::MainWindow window;
     ninebox::Settings settings(window);  // the last run's choices; kept again as they change
-    if (!line.file.isEmpty()) window.game().openAtStart(line.file.toStdString());
+    if (!line.file.empty()) window.game().openAtStart(line.file);
     window.show();
     return QApplication::exec();
 }

@@ -30,7 +30,8 @@ void Game::activated() {
     if (s_.started == Startup::notActivated) {
         s_.started = Startup::firstGameDue;
         // A game file named at start takes the first game's place; when it cannot be loaded,
-        // Load has said so and the first game is dealt after all.
+        // Load has said so (over the board, drawn first) and the first game is dealt after all.
+        if (!startFile_.empty()) redraw();
         if (!startFile_.empty() && loadFile({FileChoice::Outcome::chosen, std::exchange(startFile_, {})}))
             s_.started = Startup::done;
         else newGame();

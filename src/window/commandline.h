@@ -1,25 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line: --help, --version and a game file to open at start, read with
-// Qt's parser so the text and the errors are those of every Qt program.
+// Qt's parser so the text and the errors are those of every Qt program, and before anything
+// needs a display.
 
-#include <QString>
-#include <QStringList>
+#include <QApplication>
+#include <memory>
 #include <optional>
+#include <string>
 
 namespace ninebox {
 
 struct CommandLine {
-    QString file;                 // the game file named, as an absolute path; empty for none
+    std::string file;             // the game file named, as an absolute path in the name's own bytes
     std::optional<int> exitCode;  // set when the program ends at once with this status
 };
 
-// Before the application object: --help and --version, which need no display, are answered
-// here. Anything else, Qt's own options among them, waits for readCommandLine.
-std::optional<int> answerWithoutDisplay(int argc, char** argv);
+// --help and --version are answered; an unknown option or a second file prints one line to
+// standard error and ends with status 2. Qt's own options (-platform, -style, ...) are left
+// for the application object.
+CommandLine readCommandLine(int argc, char** argv);
 
-// After the application object has taken its own options out of the arguments. An unknown
-// option or a second file prints one line to standard error and ends with status 2.
-CommandLine readCommandLine(const QStringList& arguments);
+// The application object. Where no display can be opened, one line says so and the program
+// ends with status 1, instead of Qt's abort.
+std::unique_ptr<QApplication> openDisplay(int& argc, char** argv);
 
 }  // namespace ninebox

@@ -8,9 +8,18 @@ set -euo pipefail
 ninebox=$(realpath "$1") wmclose=$(realpath "$2")
 source "$(dirname "$0")/../support/xvfb.sh"
 
-# --help and --version answer without a display.
-[[ $(env -u DISPLAY "$ninebox" --version) =~ ^ninebox\ [0-9]+\.[0-9]+ ]] || fail "--version"
-env -u DISPLAY "$ninebox" --help | grep -q -- '--version' || fail "--help"
+# Without a display the options are read all the same; the program itself says in one line
+# that it cannot start.
+mkdir -p -m700 "$work/runtime"
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" "$ninebox" "$@"; }
+[[ $(headless --version) =~ ^ninebox\ [0-9]+\.[0-9]+ ]] || fail "--version"
+headless --help | grep -q -- '--version' || fail "--help"
+for args in --bogus "" "$work/x.sud"; do
+    status=0
+    error=$(headless $args 2>&1 >/dev/null) || status=$?
+    expected="ninebox: cannot open the display" && [[ $args == --bogus ]] && expected="ninebox: Unknown option 'bogus'."
+    ((status == (${#args} == 7 ? 2 : 1))) && [[ $error == "$expected" ]] || fail "no display, '$args': status $status, '$error'"
+done
 
 start_xvfb
 start_ninebox
@@ -152,6 +161,31 @@ opened() { running && main=$(window "^Ninebox1 --${game_file: -9}\$") && [[ -n $
 wait_for 20 opened || fail "no window captioned 'Ninebox1 --${game_file: -9}'"
 wait_for 10 gone || fail "a window stayed after opening the game file"
 wait_for 10 score_shown || fail "Show Score not kept from the last run"
+close_ninebox "$main"
+
+# A name that is no UTF-8 (Latin-1, from an old disk) opens all the same.
+latin1_file=$work/games/caf$'\xe9'.sud
+cp "$game_file" "$latin1_file"
+cp "$answers_file" "${latin1_file%.sud}.ans"
+start_ninebox "$latin1_file"
+named() { running && main=$(window '^Ninebox1 --/caf.*\.sud$') && [[ -n $main ]]; }
+wait_for 20 named || fail "no window captioned with the Latin-1 name"
+wait_for 10 gone || fail "a window stayed after opening the Latin-1 name"
+close_ninebox "$main"
+
+# Past a file size limit a save fails as on a full disk, said in a message, and play goes on.
+file_limit=0 start_ninebox
+wait_for 20 started || fail "no game under a file size limit"
+opened() { running && [[ -n $(other) ]]; }
+xdotool mousemove 770 490 click 1
+wait_for 20 bar_shown || fail "the corner click showed no menu bar"
+menu Down Down  # The Vault > Save game
+await "" "answers dialog"
+xdotool mousemove --window "$dialog" 168 168 click 1
+pick_file "Save As" "$work/games/limit.sud"
+await "^Sudoku$" "error message"
+xdotool key Return
+wait_for 10 gone || fail "the error message stayed"
 close_ninebox "$main"
 
 # An unknown option: one line on standard error, status 2.

@@ -154,6 +154,20 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
     }
 }
 
+// A game file named at start that cannot be loaded: its message shows over the board, drawn.
+TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
+    MainWindow mainWindow;
+    mainWindow.game().openAtStart("/nowhere/game.sud");
+    ModalScript script;
+    script.then([&](QWidget* box) {
+        const QImage& image = mainWindow.board().image();  // the frame's left edge
+        EXPECT_TRUE(!image.isNull() &&
+                    image.pixel(image.width() * 85 / 290, image.height() / 2) == qRgb(255, 255, 0));
+        acknowledge(box, "No file loaded, please try again");
+    });
+    start(mainWindow);
+}
+
 // Character keys give the key-down and then the character, arrows and Delete the key-down
 // only, Enter both; keys without a character leave a waiting entry alone.
 TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {
