@@ -32,7 +32,7 @@ public:
     FileChoice chooseOpenFile(const std::string&) override { return {}; }
     FileChoice chooseSaveFile(const std::string&) override { return {}; }
     void print(const PrintPage&) override {}
-    std::string clipboardText() override { return {}; }
+    std::optional<std::string> clipboardText(std::size_t) override { return {}; }
     void setClipboardText(const std::string&) override {}
 };
 

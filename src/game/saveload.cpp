@@ -160,7 +160,8 @@ void Game::copyPuzzle() {
 // A puzzle pasted starts a game of its own, as a loaded one does but in play mode; anything
 // else on the clipboard leaves the game alone.
 void Game::pastePuzzle() {
-    const auto puzzle = readPuzzleText(ui_.clipboardText());
+    const auto text = ui_.clipboardText(kMaxGridFile);  // a longer text is no puzzle either
+    const auto puzzle = text ? readPuzzleText(*text) : std::nullopt;
     if (!puzzle || !digitsOnly(*puzzle)) {
         ui_.message("The clipboard holds no puzzle.", "Sudoku", Buttons::ok);
         return;

@@ -3,6 +3,7 @@
 // The narrow interface through which the game logic reaches the screen, the dialogs and
 // the message boxes. The Qt main window implements it; tests script it.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -52,8 +53,9 @@ public:
     virtual FileChoice chooseSaveFile(const std::string& start) = 0;
     virtual void print(const PrintPage& page) = 0;
 
-    // The system clipboard's text ("" when it holds none), and text put on it.
-    virtual std::string clipboardText() = 0;
+    // The system clipboard's text ("" when it holds none), none when it is longer than limit
+    // (it is then not copied at all); and text put on it.
+    virtual std::optional<std::string> clipboardText(std::size_t limit) = 0;
     virtual void setClipboardText(const std::string& text) = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPrinter>
 #include <QShortcut>
@@ -281,7 +282,13 @@ void MainWindow::print(const PrintPage& page) {
     activateLater();
 }
 
-std::string MainWindow::clipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+std::optional<std::string> MainWindow::clipboardText(std::size_t limit) {
+    const QMimeData* held = QGuiApplication::clipboard()->mimeData();
+    if (!held || !held->hasText()) return std::string();
+    const QString text = held->text();  // shares the clipboard's own copy
+    if (static_cast<std::size_t>(text.size()) > limit) return std::nullopt;
+    return text.toStdString();
+}
 
 void MainWindow::setClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(q(text)); }
 

@@ -60,7 +60,7 @@ public:
     FileChoice chooseOpenFile(const std::string& start) override;
     FileChoice chooseSaveFile(const std::string& start) override;
     void print(const PrintPage& page) override;
-    std::string clipboardText() override;
+    std::optional<std::string> clipboardText(std::size_t limit) override;
     void setClipboardText(const std::string& text) override;
 
     void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }

@@ -74,7 +74,9 @@ public:
         return take(files, FileChoice{});
     }
     void print(const PrintPage&) override {}
-    std::string clipboardText() override { return clipboard; }
+    std::optional<std::string> clipboardText(std::size_t limit) override {
+        return clipboard.size() > limit ? std::nullopt : std::optional(clipboard);
+    }
     void setClipboardText(const std::string& text) override { clipboard = text; }
 
 private:

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real board window, offscreen: start-up, keys, dialogs, the instructions page, About.
+#include <sys/resource.h>
+
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -230,8 +233,9 @@ TEST(WindowKeys, UsAndFrenchKeysGiveTheirOwnKeyDownCodes) {
     }
 }
 
-// Undo and redo are keys of the window itself: they reach the game with the menu bar hidden.
-TEST(WindowKeys, UndoAndRedoWithTheMenuBarHidden) {
+// Undo, redo and paste are keys of the window itself: they reach the game with the menu bar
+// hidden. A clipboard text too long to be a puzzle is refused without a copy of it.
+TEST(WindowKeys, UndoRedoAndPasteWithTheMenuBarHidden) {
     MainWindow mainWindow;
     start(mainWindow);
     GameState& s = mainWindow.game().state();
@@ -247,6 +251,15 @@ TEST(WindowKeys, UndoAndRedoWithTheMenuBarHidden) {
         QTest::keySequence(&mainWindow.board(), keys);
         EXPECT_EQ(s.board[1][1], digit) << keys.toString().toStdString();
     }
+    QGuiApplication::clipboard()->setText(QString(50'000'000, QLatin1Char('7')));
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    ModalScript script;
+    script.then([](QWidget* box) { acknowledge(box, "The clipboard holds no puzzle."); });
+    QTest::keySequence(&mainWindow.board(), QKeySequence(Qt::CTRL | Qt::Key_V));
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 10 * 1024) << "KiB more at the peak";
+    QGuiApplication::clipboard()->clear();
 }
 
 // No title text, yet not an empty title: for that the window system shows the program's name.
