@@ -31,6 +31,7 @@ void Game::removeWrongAnswers() {
             for (int y = 1; y <= 9; ++y)
                 if (!s_.given(x, y) && s_.board[x][y] != s_.answer[x][y]) s_.board[x][y] = 0;
     }
+    if (s_.mode == Mode::map) buildCandidateMap();
     redraw();
 }
 

@@ -48,6 +48,7 @@ void Game::keyDown(int keyCode) {
         }
         if (s_.selectedY > 9) s_.selectedX = s_.selectedY = 1;
         s_.waitingForDigit = false;
+        if (s_.mode == Mode::map) buildCandidateMap();  // the emptied cell's digit is possible again
     }
     switch (keyCode) {
         case key::left: previousCell(s_); break;

@@ -4,6 +4,7 @@
 #include <array>
 #include <random>
 
+#include "rules/candidates.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
@@ -23,7 +24,8 @@ bool sound(const GameState& s) {
     bool ok = s.selectedX >= 1 && s.selectedX <= 9 && s.selectedY >= 1 && s.selectedY <= 9 &&
               s.checked(Item::playMode) == (s.mode == Mode::play) &&
               s.checked(Item::mapMode) == (s.mode == Mode::map) &&
-              s.checked(Item::editMode) == (s.mode == Mode::edit) && s.kanji == s.checked(Item::kanji);
+              s.checked(Item::editMode) == (s.mode == Mode::edit) && s.kanji == s.checked(Item::kanji) &&
+              (s.mode != Mode::map || s.candidates == candidateMap(s.board));  // the map shown is never stale
     for (const auto& column : s.board)  // the margins included: they hold 0
         for (const std::int16_t v : column) ok = ok && v >= 0 && v <= 9;
     for (const auto& column : s.candidates)
