@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStandardPaths>
 
 namespace ninebox {
@@ -47,6 +48,12 @@ void Instructions::showPage() {
     setSource(QUrl());
     setHtml(QStringLiteral("<h2>Instructions not found</h2><p>The page ") + kPage +
             QStringLiteral(" was looked for in:</p><ul>") + places + QStringLiteral("</ul>"));
+}
+
+// A key the page has no use for would go on to its parent, the board hidden behind it.
+void Instructions::keyPressEvent(QKeyEvent* event) {
+    QTextBrowser::keyPressEvent(event);
+    event->accept();
 }
 
 bool Instructions::eventFilter(QObject* watched, QEvent* event) {

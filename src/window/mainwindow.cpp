@@ -65,6 +65,7 @@ void MainWindow::addShortcuts() {
     const auto add = [this](const QKeySequence& keys, void (Game::*handler)()) {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WindowShortcut);
+        boardShortcuts_.push_back(shortcut);
         connect(shortcut, &QShortcut::activated, this, [this, handler] { (game_.*handler)(); });
     };
     add(QKeySequence(Qt::CTRL | Qt::Key_Z), &Game::undo);
@@ -223,7 +224,10 @@ void MainWindow::showAbout() {
     activateLater();
 }
 
+// The page shown has the keyboard: keys scroll it and copy from it, and none reaches the
+// board hidden behind it.
 void MainWindow::setInstructionsVisible(bool visible) {
+    for (QShortcut* shortcut : boardShortcuts_) shortcut->setEnabled(!visible);
     if (!visible) {
         if (instructions_) instructions_->hide();
         board_->setFocus();  // a page clicked into would keep it, hidden
@@ -231,6 +235,7 @@ void MainWindow::setInstructionsVisible(bool visible) {
     }
     if (!instructions_) instructions_ = new Instructions(board_);
     instructions_->showPage();
+    instructions_->setFocus();
 }
 
 Answer MainWindow::message(const std::string& text, const std::string& title, Buttons buttons) {

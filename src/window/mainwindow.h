@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "disk/diskfilesystem.h"
 #include "game/game.h"
@@ -18,6 +19,7 @@
 class QAction;
 class QMenu;
 class QPrinter;
+class QShortcut;
 
 namespace ninebox {
 
@@ -90,6 +92,7 @@ private:
     BoardView* board_ = nullptr;
     std::array<QMenu*, 4> menus_{};
     std::array<QAction*, static_cast<std::size_t>(Item::count)> checkable_{};
+    std::vector<QShortcut*> boardShortcuts_;  // off while the instructions page has the keyboard
     QTimer clockTimer_;
     bool shown_ = false;
 

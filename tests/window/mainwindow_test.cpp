@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -370,6 +371,32 @@ TEST(Instructions, MenuItemResizeAndCloseRequest) {
     EXPECT_FALSE(mainWindow.close());
     EXPECT_FALSE(shown());
     EXPECT_TRUE(mainWindow.close());
+}
+
+// While the page shows it has the keyboard: keys scroll it and copy its text, and none reaches
+// the board behind it; once the page hides, the board has them again.
+TEST(Instructions, ThePageShownHasTheKeyboard) {
+    MainWindow mainWindow;
+    start(mainWindow);
+    ModalScript none;
+    GameState& s = mainWindow.game().state();
+    s.board[1][1] = 0;
+    s.givens[1][1] = false;
+    QTest::keyClick(&mainWindow.board(), Qt::Key_5);  // a step to undo
+    const GameState before = s;
+    trigger(mainWindow, "toggleInstructions");
+    auto* page = mainWindow.findChild<QTextBrowser*>("instructionsPage");
+    for (const auto key : {Qt::Key_Down, Qt::Key_4}) QTest::keyClick(QApplication::focusWidget(), key);
+    for (const auto& keys : {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_V)})
+        QTest::keySequence(QApplication::focusWidget(), keys);
+    page->selectAll();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+    EXPECT_GT(page->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), page->toPlainText());
+    EXPECT_TRUE(s.board == before.board && s.selectedY == before.selectedY);
+    trigger(mainWindow, "toggleInstructions");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(s.selectedY, before.selectedY % 9 + 1);
 }
 
 }  // namespace
