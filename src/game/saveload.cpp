@@ -86,7 +86,7 @@ bool Game::answersFileFree(const std::string& gamePath) {
     if (files_.probe(path) != FileSystem::Probe::exists) return true;
     std::optional<Grid> answers, puzzle;
     if (auto in = files_.openRead(path, kMaxGridFile)) {
-        if (in->peek() == std::char_traits<char>::eof()) return true;
+        if (in->rdbuf()->sgetc() == std::char_traits<char>::eof()) return true;
         answers = readGrid(*in);
     }
     if (auto in = files_.openRead(gamePath, kMaxGridFile)) puzzle = readPuzzleText(*in);
