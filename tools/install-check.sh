@@ -26,7 +26,9 @@ for f in share/ninebox/readme.htm share/applications/$id.desktop \
   [[ -f $stage/$f ]] || fail "not installed: $f"
 done
 desktop-file-validate "$stage/share/applications/$id.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$stage/share/metainfo/$id.metainfo.xml" >/dev/null || fail "metainfo"
+# Offline, as CI has no network. The metainfo names no address (the project has no site of
+# its own yet), so the validator has nothing to fetch with the network either.
+appstreamcli validate --pedantic --no-net "$stage/share/metainfo/$id.metainfo.xml" >/dev/null || fail "metainfo"
 # The MIME type as the system's database takes it in, in a copy: *.sud files are plain text
 # of that type, and the desktop entry opens it.
 command -v update-mime-database >/dev/null ||
