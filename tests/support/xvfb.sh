@@ -26,9 +26,11 @@ wait_for() {
     done
 }
 
-# Xvfb picks a free display number and writes it once it accepts connections.
+# Xvfb picks a free display number and writes it once it accepts connections. -noreset: by
+# default the server resets whenever its last client leaves (each xdotool poll), and drops a
+# program connecting meanwhile, as a slow start under valgrind does.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     wait_for 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n1 "$work/display")"
