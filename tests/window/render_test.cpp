@@ -16,13 +16,12 @@ using namespace ninebox;
 
 namespace {
 
-constexpr int kTwips = 11610;  // the window's outer width at start
-
-QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1, int twips = kTwips) {
+// The board at a window's size, as wide outside as its drawing area (774 x 494 at start).
+QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1) {
     loadResources();
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    BoardPainter(boardPicture()).paint(image, s, twips, 96);
+    BoardPainter(boardPicture()).paint(image, s, size.width() * 15, 96);
     return image;
 }
 
@@ -84,8 +83,7 @@ TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
     s.shadedDigit = 4;
     s.candidates[2][5][3] = 1;
     s.board[2][5] = 9;
-    s.selectedX = 6;
-    s.selectedY = 2;
+    s.selectedX = 6, s.selectedY = 2;
     s.board[6][2] = 3;
     for (const auto& [mode, plane, solved, waiting, x, y, colour] : cases) {
         s.mode = mode;
@@ -153,12 +151,12 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
         BoardPainter reused(boardPicture());
         QImage image(QSize(774, 494) * ratio, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
-        reused.paint(image, busy, kTwips, 96);
+        reused.paint(image, busy, 774 * 15, 96);
         if (size.width() != 774) image = QImage(size, QImage::Format_RGB32);
         reused.paint(image, plain, twips, 96);
         for (int second = 0; second < 60; ++second)
             reused.paintClock(image, QString::asprintf("00:00:%02d", second), twips, 96);
-        QImage fresh = painted(plain, size, ratio, twips);
+        QImage fresh = painted(plain, size, ratio);
         BoardPainter(boardPicture()).paintClock(fresh, "00:00:59", twips, 96);
         EXPECT_GT(ink(fresh, {-42, 136, 25, 8}, dark).pixels, 20) << "no reading";
         ASSERT_EQ(image.size(), fresh.size());
