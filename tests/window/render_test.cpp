@@ -3,7 +3,10 @@
 // are in board units (x -70..220, y 0..220 over the image).
 #include <gtest/gtest.h>
 
+#include <QBitmap>
+#include <QRegion>
 #include <algorithm>
+#include <set>
 #include <string>
 #include <tuple>
 
@@ -134,13 +137,38 @@ TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardAndKeypad) {
     EXPECT_EQ(part(latin, {-50, 0, 50, 115}), part(kanji, {-50, 0, 50, 115})) << "button labels stay Latin";
 }
 
-// What a painter keeps between passes (the scaled picture, laid-out texts, the last clock
-// reading's ink) never shows: after another state, a resize and a minute of ticks, its image
-// is a fresh painter's, give or take the JPEG under the clock's flat wipe.
+// Kanji candidate marks keep to their places, the thirds of a cell's white each way less a
+// twentieth of that on every side, so they touch neither each other nor the grid lines,
+// whatever the window's size.
+TEST(RenderKanji, CandidateMarksKeepToTheirPlaces) {
+    GameState s;
+    s.mode = Mode::map, s.kanji = true;
+    // A pixel's third along one axis of the white; 9 where it is in none.
+    const auto third = [](double at, double length) {
+        const double a = at * 3 / length - 0.05, b = (at + 1) * 3 / length + 0.05;
+        return a >= 0 && a < 3 && b <= std::floor(a) + 1 ? static_cast<int>(a) : 9;
+    };
+    for (const auto& [size, ratio] : std::initializer_list<std::pair<QSize, int>>{
+             {{774, 494}, 1}, {{774, 494}, 2}, {{400, 300}, 1}, {{3840, 2160}, 1}, {{1500, 400}, 1}}) {
+        const QImage image = painted(s, size, ratio), cell = part(image, {100, 100, 20, 20});  // all nine
+        const QImage in = cell.copy(
+            QRegion(QBitmap::fromImage(cell.createMaskFromColor(~0u, Qt::MaskOutColor))).boundingRect());
+        std::set<int> places;  // that hold ink
+        for (int y = 0; y < in.height(); ++y)
+            for (int x = 0; x < in.width(); ++x)
+                if (in.pixel(x, y) != ~0u) places.insert(3 * third(y, in.height()) + third(x, in.width()));
+        EXPECT_EQ(places, std::set<int>({0, 1, 2, 3, 4, 5, 6, 7, 8})) << size.width() << " at " << ratio;
+    }
+}
+
+// What a painter keeps between passes (the scaled picture, laid-out texts, the size of kanji
+// marks, the last clock reading's ink) never shows: after another state, a resize and a
+// minute of ticks, its image is a fresh painter's, give or take the JPEG under the clock's
+// flat wipe.
 TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
     GameState busy, plain;
-    busy.mode = Mode::map;
-    busy.kanji = busy.showAnswerOnce = busy.waitingForDigit = true;
+    busy.mode = plain.mode = Mode::map;
+    busy.kanji = plain.kanji = busy.showAnswerOnce = busy.waitingForDigit = true;
     busy.board[7][7] = 2;
     busy.checks[static_cast<std::size_t>(Item::showScore)] = true;
     plain.board[2][3] = 5;
