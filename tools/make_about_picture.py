@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Paint resources/pictures/about.jpg, the picture shown by About.
 
-800 x 500. The window puts a small close button over roughly x 712..745,
-y 8..33, so that corner is left as plain background.
+800 x 500, but the About window shows it at its natural size in a fixed 760 x 364
+area from the top-left corner: everything is laid out inside that area, the stone frame
+around it, and the rest of the picture is plain background. The window puts a small
+close button over roughly x 712..745, y 8..33, so that corner is left plain too.
 
 Needs Debian's python3-pil and fonts-liberation, and the kanji font made by
 tools/make_kanji_font.py (the sample tile uses the same glyphs as the game).
@@ -18,6 +20,7 @@ from PIL import Image, ImageDraw, ImageFilter, ImageFont, ImageOps
 from picture_texture import fractal, modulate
 
 WIDTH, HEIGHT = 800, 500
+SHOWN_WIDTH, SHOWN_HEIGHT = 760, 364  # what the About window shows of it
 SS = 2
 HERE = os.path.dirname(os.path.abspath(__file__))
 FONTS = os.path.join(HERE, "..", "resources", "fonts")
@@ -74,8 +77,8 @@ def background(rng):
     return img
 
 
-def stone_border(canvas, rng, width):
-    size = canvas.size
+def stone_border(canvas, rng, width, size):
+    """A bevelled stone frame around the top-left area of this size."""
     stone = Image.new("RGB", size, STONE)
     stone = modulate(stone, fractal(size, [S(80), S(24), S(6)], rng, margin=3), 26)
     stone = modulate(stone, fractal(size, [S(2), 1], rng, margin=3), 12)
@@ -154,20 +157,20 @@ def title(canvas, x, y):
 def render():
     rng = random.Random(81)
     canvas = background(rng)
-    stone_border(canvas, rng, S(6))
+    stone_border(canvas, rng, S(6), (S(SHOWN_WIDTH), S(SHOWN_HEIGHT)))
 
-    sample_block(canvas, S(70), S(128), S(76))
+    sample_block(canvas, S(54), S(42), S(64))
 
-    tx = S(346)
-    title(canvas, tx, S(190))
-    shadowed_text(canvas, (tx + S(4), S(236)), "A Sudoku game", font(ITALIC_FONT, 30), LAVENDER)
+    tx = S(300)
+    title(canvas, tx, S(104))
+    shadowed_text(canvas, (tx + S(4), S(142)), "A Sudoku game", font(ITALIC_FONT, 30), LAVENDER)
     d = ImageDraw.Draw(canvas)
-    d.line((tx + S(4), S(262), S(735), S(262)), fill=GOLD, width=S(1.5))
-    shadowed_text(canvas, (tx + S(4), S(300)), "Fill every row, column and box", font(SANS_FONT, 19),
+    d.line((tx + S(4), S(162), S(725), S(162)), fill=GOLD, width=S(1.5))
+    shadowed_text(canvas, (tx + S(4), S(194)), "Fill every row, column and box", font(SANS_FONT, 19),
                   (232, 228, 244), offset=(1, 2), blur=2)
-    shadowed_text(canvas, (tx + S(4), S(326)), "with the numbers one to nine.", font(SANS_FONT, 19),
+    shadowed_text(canvas, (tx + S(4), S(218)), "with the numbers one to nine.", font(SANS_FONT, 19),
                   (232, 228, 244), offset=(1, 2), blur=2)
-    shadowed_text(canvas, (tx + S(4), S(378)), "by the Ninebox developers", font(NARROW_FONT, 22),
+    shadowed_text(canvas, (tx + S(4), S(256)), "by the Ninebox developers", font(NARROW_FONT, 22),
                   (255, 255, 255), offset=(1, 2), blur=2)
 
     small = font(SANS_FONT, 12.5)
@@ -177,7 +180,7 @@ def render():
         "Board text in Liberation Sans Narrow (Liberation Fonts licence).",
     ]
     for i, line in enumerate(lines):
-        shadowed_text(canvas, (S(40), S(430 + 18 * i)), line, small, (196, 188, 214),
+        shadowed_text(canvas, (S(40), S(302 + 18 * i)), line, small, (196, 188, 214),
                       offset=(1, 1), blur=1)
 
     return canvas.resize((WIDTH, HEIGHT), Image.LANCZOS)

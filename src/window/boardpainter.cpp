@@ -54,6 +54,18 @@ void digit(Canvas& canvas, const GameState& state, double x, double y, std::int1
     else drawKanji(canvas, k);
 }
 
+// Grid line i (0..9) in pixels: the boxes' lines are wide.
+int gridLineWidth(int i) { return i % 3 == 0 ? 3 : 1; }
+
+// A cell's pixels within its grid lines.
+QRectF cellInside(const Canvas& c, int x, int y) {
+    // What a grid line's pen covers at board units (20n, 20n).
+    const auto pen = [&](int n, int width) { return c.filled(20 * n, 20 * n, 20 * n, 20 * n, width); };
+    return QRectF(
+        QPointF(pen(x, gridLineWidth(x - 1)).right() + 1, pen(y, gridLineWidth(y - 1)).bottom() + 1),
+        QPointF(pen(x + 1, gridLineWidth(x)).left(), pen(y + 1, gridLineWidth(y)).top()));
+}
+
 // The canvas writes 32-bit pixels itself.
 void ensureFormat(QImage& image) {
     const QImage::Format format = image.format();
@@ -117,7 +129,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, int outerWidthTwips,
 
     c.setColour(kBlack);  // the grid, boxes in thick lines
     for (int i = 0; i <= 9; ++i) {
-        c.setDrawWidth(i % 3 == 0 ? 3 : 1);
+        c.setDrawWidth(gridLineWidth(i));
         c.line(20, 20 + 20 * i, 200, 20 + 20 * i);
         c.line(20 + 20 * i, 20, 20 + 20 * i, 200);
     }
@@ -150,13 +162,15 @@ void BoardPainter::paint(QImage& image, const GameState& s, int outerWidthTwips,
     if (s.mode == Mode::map) {  // every digit still possible in every empty cell
         c.setColour(kBlack);
         c.setFontSize(8, 1);
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) {
-                if (s.board[x][y] != 0) continue;
-                for (std::int16_t k = 1; k <= 9; ++k)
-                    if (s.candidates[x][y][k] != 1)
-                        digit(c, s, 20 * x + 5 * ((k - 1) % 3) + 4, 20 * y + 5 * ((k - 1) / 3) + 4, k);
-            }
+        if (s.kanji) paintKanjiMarks(c, s);
+        else
+            for (int x = 1; x <= 9; ++x)
+                for (int y = 1; y <= 9; ++y) {
+                    if (s.board[x][y] != 0) continue;
+                    for (std::int16_t k = 1; k <= 9; ++k)
+                        if (s.candidates[x][y][k] != 1)
+                            digit(c, s, 20 * x + 5 * ((k - 1) % 3) + 4, 20 * y + 5 * ((k - 1) / 3) + 4, k);
+                }
         c.setFontSize(18, 1);
     }
 
@@ -192,6 +206,49 @@ void BoardPainter::paint(QImage& image, const GameState& s, int outerWidthTwips,
     }
     c.setFontSize(18, 1);
     c.setColour(kBlack);
+}
+
+// The kanji numerals fill their em square, so at the candidate font's size they would run
+// into each other and over the grid lines. Each mark is as large as that size allows but
+// fits its place, a third of the cell's inside each way less a tenth of that (at least a
+// pixel) on every side, centred there; all take one size and offset, so the numerals keep
+// the font's placing relative to each other.
+void BoardPainter::paintKanjiMarks(Canvas& c, const GameState& s) {
+    QSizeF place(1e9, 1e9);  // the smallest of the board's, as cells differ by a pixel
+    for (int i = 1; i <= 9; ++i) place = place.boundedTo(cellInside(c, i, i).size() / 3);
+    const auto inner = [](double side) { return static_cast<int>(side - 2 * std::max(1.0, side / 10)); };
+    const MarkFit& fit = kanjiFit(c, QSize(inner(place.width()), inner(place.height())));
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            if (s.board[x][y] != 0) continue;
+            const QRectF inside = cellInside(c, x, y);
+            for (std::int16_t k = 1; k <= 9; ++k) {
+                if (s.candidates[x][y][k] == 1) continue;
+                const QPointF centre(inside.left() + inside.width() * (2 * ((k - 1) % 3) + 1) / 6,
+                                     inside.top() + inside.height() * (2 * ((k - 1) / 3) + 1) / 6);
+                drawKanji(c, k, fit.pixels, (centre - fit.centre).toPoint());
+            }
+        }
+}
+
+const BoardPainter::MarkFit& BoardPainter::kanjiFit(Canvas& c, QSize box) {
+    const int most = c.fontPixels();
+    if (marks_.box == box && marks_.most == most) return marks_;
+    marks_ = {box, most, most, {}};
+    c.setFont(Canvas::Font::kanji);
+    for (;;) {
+        QRect ink;
+        for (int k = 1; k <= 9; ++k) ink |= c.inked(QString(kanjiLetter(k)), marks_.pixels);
+        marks_.centre = QRectF(ink).center();
+        const bool fits = ink.width() <= box.width() && ink.height() <= box.height();
+        if (fits || ink.isEmpty() || marks_.pixels == 1) break;
+        // Ink grows about in proportion: go near the fit at once, then step down.
+        const double shrink = std::min(static_cast<double>(box.width()) / ink.width(),
+                                       static_cast<double>(box.height()) / ink.height());
+        marks_.pixels = std::max(1, std::min(marks_.pixels - 1, static_cast<int>(marks_.pixels * shrink)));
+    }
+    c.setFont(Canvas::Font::window);
+    return marks_;
 }
 
 void BoardPainter::paintClock(QImage& image, const QString& reading, int outerWidthTwips, int dpi) {

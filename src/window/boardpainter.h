@@ -5,6 +5,7 @@
 // the drawing state a window keeps between passes.
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 
 #include "game/gamestate.h"
@@ -30,13 +31,25 @@ public:
     void paintClock(QImage& image, const QString& reading, int outerWidthTwips, int dpi);
 
 private:
+    // The size kanji candidate marks are drawn at for a place of `box` pixels, and where
+    // their ink lies: laying out glyphs to find it is kept for the next pass.
+    struct MarkFit {
+        QSize box;
+        int most = 0;    // the candidate font's pixel size, the largest a mark may be
+        int pixels = 0;  // the size that fits
+        QPointF centre;  // of the nine numerals' ink together, from the text position
+    };
+
     const QImage& background(QSize size);
+    void paintKanjiMarks(Canvas& c, const GameState& s);
+    const MarkFit& kanjiFit(Canvas& c, QSize box);
 
     QImage picture_;
     QImage scaled_;
     QRect reading_;  // pixels of the clock reading on show, empty after a full redraw
     DrawState state_;
     TextCache text_;
+    MarkFit marks_;
 };
 
 }  // namespace ninebox

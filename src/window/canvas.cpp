@@ -153,12 +153,17 @@ void Canvas::box(double x1, double y1, double x2, double y2) {
 void Canvas::line(double x1, double y1, double x2, double y2) { fill(x1, y1, x2, y2); }
 
 QRect Canvas::inked(const QString& text) {
-    return text_.mask(state_.kanji, fontPixels(), text).bounds.translated(pixel(state_.x, state_.y));
+    return inked(text, fontPixels()).translated(pixel(state_.x, state_.y));
 }
 
-void Canvas::print(const QString& text) {
-    const TextMask& mask = text_.mask(state_.kanji, fontPixels(), text);
-    const QPoint at = pixel(state_.x, state_.y);
+QRect Canvas::inked(const QString& text, int pixelSize) {
+    return text_.mask(state_.kanji, pixelSize, text).bounds;
+}
+
+void Canvas::print(const QString& text) { print(text, fontPixels(), pixel(state_.x, state_.y)); }
+
+void Canvas::print(const QString& text, int pixelSize, QPoint at) {
+    const TextMask& mask = text_.mask(state_.kanji, pixelSize, text);
     const QRgb colour = state_.colour.rgb();
     const int width = image_.width(), height = image_.height();
     // The pixels under a text are rarely in the cache at large sizes: ask for all of its

@@ -95,8 +95,12 @@ public:
     // Text with the top-left of its first character cell at the text position, no
     // background.
     void print(const QString& text);
+    // The same in the current face at a pixel size of its own, from this pixel.
+    void print(const QString& text, int pixelSize, QPoint at);
     // The pixels print(text) would touch, at the text position in the current font.
     QRect inked(const QString& text);
+    // The pixels print(text, pixelSize, {0, 0}) would touch.
+    QRect inked(const QString& text, int pixelSize);
     // Pixels filled in the current colour, no pen.
     void fillPixels(QRect area);
 

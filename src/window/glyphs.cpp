@@ -15,4 +15,10 @@ void drawKanji(Canvas& canvas, std::int16_t digit) {
     canvas.setFont(Canvas::Font::window);
 }
 
+void drawKanji(Canvas& canvas, std::int16_t digit, int pixelSize, QPoint at) {
+    canvas.setFont(Canvas::Font::kanji);
+    canvas.print(QString(kanjiLetter(digit)), pixelSize, at);
+    canvas.setFont(Canvas::Font::window);
+}
+
 }  // namespace ninebox

@@ -4,6 +4,7 @@
 // the font we carry, whose letters Q W E R T Y U I O hold the numerals one to nine.
 
 #include <QLatin1String>
+#include <QPoint>
 #include <QString>
 #include <cstdint>
 
@@ -23,5 +24,7 @@ QChar kanjiLetter(int digit);
 // Draws digit 1..9 as a kanji at the canvas's text position, in its colour and size; the
 // canvas is left with the window font again.
 void drawKanji(Canvas& canvas, std::int16_t digit);
+// The same at a pixel size of its own, with the top-left of its character cell at this pixel.
+void drawKanji(Canvas& canvas, std::int16_t digit, int pixelSize, QPoint at);
 
 }  // namespace ninebox

@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRegion>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 
 #include "support/grids.h"
 #include "support/modals.h"
+#include "window/aboutdialog.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
 #include "window/embedded.h"
@@ -397,6 +399,22 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
     trigger(mainWindow, "toggleInstructions");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(s.selectedY, before.selectedY % 9 + 1);
+}
+
+// The window shows the picture at its natural size in its fixed area, and all the picture
+// draws (text, emblem, stone frame: everything lighter than its purple background), the
+// credits and licence lines too, lies there, clear of the "X".
+TEST(About, WindowShowsAllThePictureDraws) {
+    const QImage& picture = aboutPicture();
+    AboutDialog about(picture, nullptr);
+    QWidget* button = about.findChild<QWidget*>("closeButton");
+    button->hide();  // to see the picture under it
+    about.show();
+    EXPECT_EQ(about.grab().toImage().convertToFormat(QImage::Format_RGB32), picture.copy(0, 0, 760, 364));
+    const QRegion shown = QRegion(0, 0, 760, 364) - button->geometry();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_TRUE(qGreen(picture.pixel(x, y)) <= 120 || shown.contains({x, y})) << x << ", " << y;
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 // are in board units (x -70..220, y 0..220 over the image).
 #include <gtest/gtest.h>
 
+#include <QBitmap>
+#include <QRegion>
 #include <algorithm>
+#include <set>
 #include <string>
 #include <tuple>
 
@@ -16,13 +19,12 @@ using namespace ninebox;
 
 namespace {
 
-constexpr int kTwips = 11610;  // the window's outer width at start
-
-QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1, int twips = kTwips) {
+// The board at a window's size, as wide outside as its drawing area (774 x 494 at start).
+QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1) {
     loadResources();
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    BoardPainter(boardPicture()).paint(image, s, twips, 96);
+    BoardPainter(boardPicture()).paint(image, s, size.width() * 15, 96);
     return image;
 }
 
@@ -84,8 +86,7 @@ TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
     s.shadedDigit = 4;
     s.candidates[2][5][3] = 1;
     s.board[2][5] = 9;
-    s.selectedX = 6;
-    s.selectedY = 2;
+    s.selectedX = 6, s.selectedY = 2;
     s.board[6][2] = 3;
     for (const auto& [mode, plane, solved, waiting, x, y, colour] : cases) {
         s.mode = mode;
@@ -136,13 +137,38 @@ TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardAndKeypad) {
     EXPECT_EQ(part(latin, {-50, 0, 50, 115}), part(kanji, {-50, 0, 50, 115})) << "button labels stay Latin";
 }
 
-// What a painter keeps between passes (the scaled picture, laid-out texts, the last clock
-// reading's ink) never shows: after another state, a resize and a minute of ticks, its image
-// is a fresh painter's, give or take the JPEG under the clock's flat wipe.
+// Kanji candidate marks keep to their places, the thirds of a cell's white each way less a
+// twentieth of that on every side, so they touch neither each other nor the grid lines,
+// whatever the window's size.
+TEST(RenderKanji, CandidateMarksKeepToTheirPlaces) {
+    GameState s;
+    s.mode = Mode::map, s.kanji = true;
+    // A pixel's third along one axis of the white; 9 where it is in none.
+    const auto third = [](double at, double length) {
+        const double a = at * 3 / length - 0.05, b = (at + 1) * 3 / length + 0.05;
+        return a >= 0 && a < 3 && b <= std::floor(a) + 1 ? static_cast<int>(a) : 9;
+    };
+    for (const auto& [size, ratio] : std::initializer_list<std::pair<QSize, int>>{
+             {{774, 494}, 1}, {{774, 494}, 2}, {{400, 300}, 1}, {{3840, 2160}, 1}, {{1500, 400}, 1}}) {
+        const QImage image = painted(s, size, ratio), cell = part(image, {100, 100, 20, 20});  // all nine
+        const QImage in = cell.copy(
+            QRegion(QBitmap::fromImage(cell.createMaskFromColor(~0u, Qt::MaskOutColor))).boundingRect());
+        std::set<int> places;  // that hold ink
+        for (int y = 0; y < in.height(); ++y)
+            for (int x = 0; x < in.width(); ++x)
+                if (in.pixel(x, y) != ~0u) places.insert(3 * third(y, in.height()) + third(x, in.width()));
+        EXPECT_EQ(places, std::set<int>({0, 1, 2, 3, 4, 5, 6, 7, 8})) << size.width() << " at " << ratio;
+    }
+}
+
+// What a painter keeps between passes (the scaled picture, laid-out texts, the size of kanji
+// marks, the last clock reading's ink) never shows: after another state, a resize and a
+// minute of ticks, its image is a fresh painter's, give or take the JPEG under the clock's
+// flat wipe.
 TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
     GameState busy, plain;
-    busy.mode = Mode::map;
-    busy.kanji = busy.showAnswerOnce = busy.waitingForDigit = true;
+    busy.mode = plain.mode = Mode::map;
+    busy.kanji = plain.kanji = busy.showAnswerOnce = busy.waitingForDigit = true;
     busy.board[7][7] = 2;
     busy.checks[static_cast<std::size_t>(Item::showScore)] = true;
     plain.board[2][3] = 5;
@@ -153,12 +179,12 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
         BoardPainter reused(boardPicture());
         QImage image(QSize(774, 494) * ratio, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
-        reused.paint(image, busy, kTwips, 96);
+        reused.paint(image, busy, 774 * 15, 96);
         if (size.width() != 774) image = QImage(size, QImage::Format_RGB32);
         reused.paint(image, plain, twips, 96);
         for (int second = 0; second < 60; ++second)
             reused.paintClock(image, QString::asprintf("00:00:%02d", second), twips, 96);
-        QImage fresh = painted(plain, size, ratio, twips);
+        QImage fresh = painted(plain, size, ratio);
         BoardPainter(boardPicture()).paintClock(fresh, "00:00:59", twips, 96);
         EXPECT_GT(ink(fresh, {-42, 136, 25, 8}, dark).pixels, 20) << "no reading";
         ASSERT_EQ(image.size(), fresh.size());
