@@ -7,6 +7,9 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+#include "disk/diskfilesystem.h"
+#include "nullwindow.h"
+#include "rules/generator.h"
 #include "window/boardpainter.h"
 #include "window/resources.h"
 
@@ -16,16 +19,20 @@ using namespace ninebox;
 
 void redraw(benchmark::State& run, int width, int height, bool kanji) {
     loadResources();
-    GameState state;
-    state.mode = Mode::map;
-    state.kanji = kanji;
-    state.checks[static_cast<std::size_t>(Item::showScore)] = true;
+    NullWindow window;
+    SplitMixGenerator generator;
+    DiskFileSystem files;
+    Game game(window, generator, files, [] { return 0.0; });
+    game.mapMode();
+    game.toggleScore();
+    if (kanji) game.toggleKanji();
+    const GameState& state = game.state();
     BoardPainter painter(boardPicture());
     QImage image(width, height, QImage::Format_RGB32);
     const int twips = width * 15;
-    painter.paint(image, state, twips, 96);  // the first pass after a resize scales the picture
+    painter.paint(image, state, false, twips, 96);  // the first pass after a resize scales the picture
     for (auto _ : run) {
-        painter.paint(image, state, twips, 96);
+        painter.paint(image, state, false, twips, 96);
         benchmark::DoNotOptimize(image.constBits());
         benchmark::ClobberMemory();
     }

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     ninebox::loadResources();
     ninebox::MainWindow window;
     ninebox::Settings settings(window);  // the last run's choices; kept again as they change
-    if (!line.file.empty()) window.game().openAtStart(line.file);
+    if (!line.file.empty()) window.openAtStart(line.file);
     window.show();
     return QApplication::exec();
 }

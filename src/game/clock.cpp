@@ -14,13 +14,10 @@ std::string clockText(std::int64_t seconds) {
     return text;
 }
 
+// A solved board stops the clock.
 void Game::tick() {
-    if (!s_.solved) ++s_.seconds;
-    if (s_.checked(Item::showTime)) ui_.paintClock(clockText(s_.seconds));
+    if (!s_.puzzle.solved()) ++s_.seconds;
+    if (s_.checked(Item::showTime)) ui_.paintClock(s_.seconds);
 }
-
-// Shows or hides the clock from the next tick on; deliberately no redraw, so switching it
-// off from the menu leaves the last reading until the board is next drawn.
-void Game::toggleTime() { toggleCheck(Item::showTime); }
 
 }  // namespace ninebox

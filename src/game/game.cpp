@@ -15,28 +15,29 @@ void Game::setCheck(Item item, bool on) {
 
 void Game::toggleCheck(Item item) { setCheck(item, !s_.checked(item)); }
 
-// The state side of a full redraw; the window paints the picture from the state between
-// the judgements and the clearing of the one-shot hint.
-void Game::redraw() {
+// The whole board, drawn anew from the state, and the menus as the corner left them.
+void Game::draw(bool answerShown) {
     ui_.setMenusVisible(s_.menusShown);
-    if (s_.mode == Mode::play) countEntries();
-    checkSolved();
-    ui_.paint(s_);
-    s_.showAnswerOnce = false;
+    ui_.paint(s_, answerShown);
 }
 
+void Game::redraw() { draw(); }
+
+// The instructions page hides, though its tick stays.
 void Game::activated() {
     ui_.setInstructionsVisible(false);
-    if (s_.started == Startup::notActivated) {
-        s_.started = Startup::firstGameDue;
-        // A game file named at start takes the first game's place; when it cannot be loaded,
-        // Load has said so (over the board, drawn first) and the first game is dealt after all.
-        if (!startFile_.empty()) redraw();
-        if (!startFile_.empty() && loadFile({FileChoice::Outcome::chosen, std::exchange(startFile_, {})}))
-            s_.started = Startup::done;
-        else newGame();
+    draw();
+}
+
+void Game::start(const std::string& file) {
+    if (!file.empty()) {
+        draw();  // Load's message, if any, shows over the board
+        if (loadFile({FileChoice::Outcome::chosen, file})) return;
     }
-    redraw();
+    s_.waitingForDigit = false;
+    s_.seconds = 0;
+    playMode();
+    deal(gameNumber_, false);
 }
 
 bool Game::closeRequested() {

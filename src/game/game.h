@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game: the state and one method per command and event of the board window. It reaches
-// the screen only through Window, chance only through Generator and files only through
-// FileSystem, so every command runs headless.
+// The game: one method per command of the menus and the on-board buttons, and per kind of
+// input on the board. It reaches the screen only through Window, chance only through
+// Generator and files only through FileSystem, so every command runs headless; what it shows
+// is read through state().
 
 #include <functional>
+#include <optional>
 #include <string>
-#include <utility>
 
 #include "game/gamestate.h"
 #include "game/history.h"
+#include "game/input.h"
+#include "game/messages.h"
 #include "game/preferences.h"
 #include "game/window.h"
 
@@ -18,43 +21,41 @@ namespace ninebox {
 class Generator;
 class FileSystem;
 
-enum class MouseButton { left = 1, right = 2, other = 4 };
-
-// Key codes of keyDown.
-namespace key {
-constexpr int enter = 13;
-constexpr int left = 37;
-constexpr int up = 38;
-constexpr int right = 39;
-constexpr int down = 40;
-constexpr int del = 46;
-}  // namespace key
-
 class Game {
 public:
     // timeOfDay: seconds since local midnight, fraction included; seeds random game numbers.
     Game(Window& window, Generator& generator, FileSystem& files, std::function<double()> timeOfDay);
 
-    GameState& state() { return s_; }
     const GameState& state() const { return s_; }
-    Generator& generator() { return rng_; }
 
-    // Window life
+    // Start-up: the choices kept from the last run set the marks and the state only; then the
+    // first game comes without the game dialog, or the game file named at start is loaded
+    // (when it cannot be, Load's message shows over the board and a game is dealt).
+    void applyPreferences(const Preferences& choices);
+    Preferences preferences() const;
+    void start(const std::string& file = {});
+
+    // The window: activated (the instructions page hides), asked to close (true when the
+    // program may end), resized (drawn anew), and the clock's second.
     void activated();
-    bool closeRequested();  // true when the program should end
+    bool closeRequested();
     void redraw();
     void tick();
 
-    // Game menu and on-board buttons
+    // The Vault
+    void load();
+    void save();
+    void print();
+
+    // Game (and the on-board New, Reset, Play Mode and Map Mode)
     void newGame();
     void reset();
     void playMode();
     void mapMode();
     void editMode();
     void cheat();
-    void checkSolved();
 
-    // Options menu
+    // Options (and the on-board Score On/Off, Time On/Off and About)
     void toggleScore();
     void toggleTime();
     void toggleLevelShown();
@@ -63,90 +64,56 @@ public:
     void toggleInstructions();
     void about();
 
-    // Level menu: the level random games must have; Level::none for "Random Level".
+    // Level: the level random games must have; Level::none for "Random Level".
     void chooseLevel(Level level);
 
-    // The Vault menu
-    void load();
-    void save();
-    void print();
-
-    // Game dialog: the caption of its random button, and its two buttons.
-    std::string randomCaption() const;
-    void dealRandom();
-    void dealNumber(const std::string& text);
-
-    // Input, in board units (x -70..220, y 0..220).
-    void mousePressed(MouseButton button, double x, double y);
-    void keyDown(int keyCode);
-    void characterTyped(int charCode);
-
-    // Keyboard shortcuts, menu bar shown or not: undo and redo of the player's changes to the
-    // board, the puzzle's givens to the clipboard and a puzzle from it as a new game.
+    // Keys of the window, menu bar shown or not: undo and redo of the player's changes, the
+    // puzzle's givens to the clipboard and a puzzle from it as a new game.
     void undo();
     void redo();
     void copyPuzzle();
     void pastePuzzle();
 
-    // Procedures
-    void transform();
-    void countEntries();
-    void buildCandidateMap();
-    bool answersValid() const;
-
-    // The file dialogs start from the path chosen last in either of them.
-    const std::string& lastPath() const { return lastPath_; }
-
-    // The choices kept between runs. Taken before the first activation, they set the marks
-    // and the state only: that activation draws them.
-    Preferences preferences() const;
-    void applyPreferences(const Preferences& choices);
-    // A game file to load at the first activation instead of dealing a game, through Load's
-    // own path; when it cannot be loaded, Load's message shows and a game is dealt.
-    void openAtStart(std::string path) { startFile_ = std::move(path); }
+    // The board: a press in board units (game/layout.h), and keys by their meaning. A digit
+    // typed is 0..9, 0 for any other printable character; a blank is a space or a control
+    // character, which only empties a cell waiting for a digit.
+    void press(MouseButton button, double x, double y);
+    void key(Key key);
+    void digitTyped(std::int16_t digit);
+    void blankTyped();
 
 private:
+    class Step;  // game/undo.h
+
+    void draw(bool answerShown = false);
     void setCheck(Item item, bool on);
     void toggleCheck(Item item);
     void setMode(Mode mode);
-    void dealRecord();
-    void titleFromPath(const std::string& path);
-    // Load once the file dialog has answered: false when no game file was read.
+    void deal(double number, bool typed);
+    void forgetHistory();
     bool loadFile(const FileChoice& file);
-    std::string answersText() const;
+    void startPuzzle(const Puzzle& puzzle);
+    void warnOfClash();
+    void showPathInCaption(const std::string& path);
     bool answersFileFree(const std::string& gamePath);
-    // A puzzle from a file or the clipboard: its givens on the board, no answers, no level,
-    // the clock from zero and a new history.
-    void startPuzzle(const Grid& puzzle);
-    void warnOfClash(const Grid& puzzle);
-    void takeStep(std::optional<Step> step, Side side);
-    void clearHistory();
-
-    // Records what the board and its givens go through while it lives as one undo step. Only
-    // the outermost counts (the on-board Reset runs inside a mouse press), and none when the
-    // history was cleared meanwhile (the on-board New).
-    class StepRecorder {
-    public:
-        explicit StepRecorder(Game& game);
-        ~StepRecorder();
-        StepRecorder(const StepRecorder&) = delete;
-        StepRecorder& operator=(const StepRecorder&) = delete;
-
-    private:
-        Game& game_;
-        bool outer_;
-    };
+    std::string answersText() const;
+    void typed(std::int16_t digit, bool printable);
+    void pressButton(double y);
+    void pressKeypad(std::int16_t digit);
+    void takeBack(std::optional<Change> change, Puzzle::Side side);
 
     GameState s_;
     Window& ui_;
     Generator& rng_;
     FileSystem& files_;
     std::function<double()> timeOfDay_;
-    std::string lastPath_;
-    std::string startFile_;
+
+    double gameNumber_ = 0;  // any double the game dialog accepts
+    Level levelChoice_ = Level::none;
+    std::optional<AnswersChoice> answersChoice_;  // the answers dialog's last choice
+    std::string lastPath_;                        // the file dialogs start from it
     History history_;
-    bool recording_ = false;
-    std::optional<Snapshot> stepStart_;  // the board before the step being recorded
+    Step* step_ = nullptr;  // the undo step being recorded, if any
 };
 
 }  // namespace ninebox

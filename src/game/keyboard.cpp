@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/game.h"
+#include "game/undo.h"
 
 namespace ninebox {
 
@@ -22,77 +23,44 @@ void previousCell(GameState& s) {
     if (s.selectedY < 1) s.selectedX = s.selectedY = 9;
 }
 
-std::int16_t digitValue(int charCode) {
-    return charCode >= '0' && charCode <= '9' ? static_cast<std::int16_t>(charCode - '0') : 0;
-}
-
 }  // namespace
 
-void Game::keyDown(int keyCode) {
-    const StepRecorder step(*this);
-    if (keyCode == key::del) {
-        auto& cell = s_.board[s_.selectedX][s_.selectedY];
-        if (s_.mode != Mode::edit) {
-            if (!s_.given(s_.selectedX, s_.selectedY)) {
-                cell = 0;
-                ++s_.selectedX;
-            }
-        } else {
-            cell = 0;
-            s_.givens[s_.selectedX][s_.selectedY] = false;
-            ++s_.selectedX;
-        }
-        if (s_.selectedX > 9) {
-            s_.selectedX = 1;
-            ++s_.selectedY;
-        }
-        if (s_.selectedY > 9) s_.selectedX = s_.selectedY = 1;
-        s_.waitingForDigit = false;
-        if (s_.mode == Mode::map) buildCandidateMap();  // the emptied cell's digit is possible again
-    }
-    switch (keyCode) {
-        case key::left: previousCell(s_); break;
-        case key::up:
-            if (--s_.selectedY < 1) s_.selectedY = 9;
+// Delete empties the selected cell and moves on, except on a given in play and map mode,
+// where nothing happens; edit mode takes the given away. Enter moves on and then types a
+// blank, as its carriage return does.
+void Game::key(Key key) {
+    const Step step(*this);
+    switch (key) {
+        case Key::del:
+            if (s_.mode == Mode::edit) s_.puzzle.setGiven(s_.selectedX, s_.selectedY, 0);
+            if (s_.mode == Mode::edit || s_.puzzle.enter(s_.selectedX, s_.selectedY, 0)) nextCell(s_);
+            s_.waitingForDigit = false;
             break;
-        case key::right:
-        case key::enter: nextCell(s_); break;
-        case key::down:
-            if (++s_.selectedY > 9) s_.selectedY = 1;
-            break;
-        default: break;
+        case Key::left: previousCell(s_); break;
+        case Key::right:
+        case Key::enter: nextCell(s_); break;
+        case Key::up: s_.selectedY = s_.selectedY == 1 ? 9 : s_.selectedY - 1; break;
+        case Key::down: s_.selectedY = s_.selectedY % 9 + 1; break;
+        case Key::other: break;
     }
-    redraw();
+    draw();
+    if (key == Key::enter) blankTyped();
 }
 
-// Every character ends a pending entry. Without one, printable characters still write into
-// the selected open cell (a non-digit empties it); with one, blanks and control characters
-// empty it too.
-void Game::characterTyped(int charCode) {
-    const StepRecorder step(*this);
-    const std::int16_t v = digitValue(charCode);
-    auto& cell = s_.board[s_.selectedX][s_.selectedY];
-    auto& given = s_.givens[s_.selectedX][s_.selectedY];
-    const bool editing = s_.mode == Mode::edit;
+void Game::digitTyped(std::int16_t digit) { typed(digit, true); }
 
-    if (editing) {
-        cell = v;
-        given = v >= 1;
-    } else if (charCode > 32 && !given) {
-        cell = v;
-    }
-    s_.lastDigit = v;
-    if (s_.waitingForDigit) {
-        if (editing) {
-            cell = s_.lastDigit;
-            given = s_.lastDigit > 0;
-        } else if (!given) {
-            cell = s_.lastDigit;
-        }
-    }
+void Game::blankTyped() { typed(0, false); }
+
+// Every character ends a waiting entry. Without one, a printable character still writes into
+// the selected open cell (a non-digit empties it); with one, a blank empties it too. In edit
+// mode a digit sets a given and anything else empties the cell.
+void Game::typed(std::int16_t digit, bool printable) {
+    const Step step(*this);
+    const int x = s_.selectedX, y = s_.selectedY;
+    if (s_.mode == Mode::edit) s_.puzzle.setGiven(x, y, digit);
+    else if (printable || s_.waitingForDigit) s_.puzzle.enter(x, y, digit);
     s_.waitingForDigit = false;
-    if (s_.mode == Mode::map) buildCandidateMap();
-    redraw();
+    draw();
 }
 
 }  // namespace ninebox

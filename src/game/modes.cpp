@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/game.h"
-#include "rules/candidates.h"
 
 namespace ninebox {
 
-// Mode bookkeeping shared by the three mode commands: exactly one mode item is checked.
+// Exactly one mode item is checked. Map and edit mode show the score play mode counted last.
 void Game::setMode(Mode mode) {
+    if (s_.mode == Mode::play && mode != Mode::play) s_.countedScore = s_.puzzle.score();
     s_.mode = mode;
     s_.shadedDigit = 0;
     setCheck(Item::playMode, mode == Mode::play);
@@ -13,31 +13,23 @@ void Game::setMode(Mode mode) {
     setCheck(Item::editMode, mode == Mode::edit);
 }
 
-// A pending entry survives the switch to play mode.
+// A waiting entry survives the switch to play mode.
 void Game::playMode() {
     setMode(Mode::play);
-    redraw();
+    draw();
 }
 
 void Game::mapMode() {
     setMode(Mode::map);
     s_.waitingForDigit = false;
-    buildCandidateMap();
-    redraw();
+    draw();
 }
 
-void Game::reset() {
-    const StepRecorder step(*this);
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (!s_.given(x, y)) s_.board[x][y] = 0;
-    buildCandidateMap();
-    s_.shadedDigit = 0;
+// Edit mode keeps the board: the givens become editable and the player's digits stay as
+// open cells. No drawing: the marks change at once, the board at the next change.
+void Game::editMode() {
+    setMode(Mode::edit);
     s_.waitingForDigit = false;
-    s_.seconds = 0;
-    redraw();
 }
-
-void Game::buildCandidateMap() { s_.candidates = candidateMap(s_.board); }
 
 }  // namespace ninebox

@@ -1,123 +1,111 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <cmath>
 
 #include "game/game.h"
+#include "game/layout.h"
+#include "game/undo.h"
 
 namespace ninebox {
 
 namespace {
 
-// Rounds to the nearest whole number, ties to the even neighbour.
-double roundEven(double v) { return std::nearbyint(v); }
-
-// The digit of a keypad press with x < 0 and y > 150: 1..9 on the 3 x 3 block, 0 around it
-// (the "Delete" bar below it included).
+// The key of a keypad press left of the board and below its top: 1..9 on the 3 x 3 block, 0
+// around it ("Delete" included). Ties round to the even neighbour.
 std::int16_t keypadDigit(double x, double y) {
-    if (!(x > -64 && x < -6 && y > 150 && y < 195)) return 0;
-    int k = static_cast<int>(roundEven(x + 60)) / 19;
-    int j = static_cast<int>(roundEven(y - 150)) / 15;
-    k = k < 0 ? 0 : (k > 2 ? 2 : k);
-    j = j > 2 ? 2 : j;
-    return static_cast<std::int16_t>(3 * j + k + 1);
+    using namespace layout;
+    if (!(x > kKeys.left && x < kKeys.right && y > kKeys.top && y < kKeys.bottom)) return 0;
+    const int column =
+        static_cast<int>(std::nearbyint(x - kKeyColumnsLeft)) / static_cast<int>(kKeyColumnWidth);
+    const int row = static_cast<int>(std::nearbyint(y - kKeyRowsTop)) / static_cast<int>(kKeyRowHeight);
+    return static_cast<std::int16_t>(3 * std::min(row, 2) + std::clamp(column, 0, 2) + 1);
 }
 
 }  // namespace
 
-void Game::mousePressed(MouseButton button, double x, double y) {
-    const StepRecorder step(*this);
-    // Menu-bar corner.
-    if (x > 210 && y > 210) {
+// A press takes part in every step it qualifies for, in order: edit mode's entry, map mode's
+// shading, the answer of a right press, play and map mode's entry, the keypad, the on-board
+// buttons. The cell under it counts only when the press is on the grid; elsewhere the
+// selection stays.
+void Game::press(MouseButton button, double x, double y) {
+    const Step step(*this);
+    if (layout::inCorner(x, y)) {
         s_.menusShown = !s_.menusShown;
-        redraw();
+        draw();
         return;
     }
-
-    // The cell only once the press is known to be on the grid: a position far outside the
-    // window has no int.
-    const bool inGrid = x >= 20 && x < 200 && y >= 20 && y < 200;
-    const int c = inGrid ? static_cast<int>(std::floor(x)) / 20 : 0;
-    const int r = inGrid ? static_cast<int>(std::floor(y)) / 20 : 0;
+    using layout::kGrid;
+    const bool inGrid = x >= kGrid.left && x < kGrid.right && y >= kGrid.top && y < kGrid.bottom;
+    // Only a press on the grid is made a cell: a position far outside the window has no int.
+    const int cx = inGrid ? static_cast<int>(std::floor(x / layout::kCell)) : 0;
+    const int cy = inGrid ? static_cast<int>(std::floor(y / layout::kCell)) : 0;
     const auto select = [&] {
         if (!inGrid) return;
-        s_.selectedX = static_cast<std::int16_t>(c);
-        s_.selectedY = static_cast<std::int16_t>(r);
+        s_.selectedX = cx;
+        s_.selectedY = cy;
     };
-    const auto selectedGiven = [&] { return s_.given(s_.selectedX, s_.selectedY); };
+    const auto selectedGiven = [&] { return s_.puzzle.given(s_.selectedX, s_.selectedY); };
+    const auto startEntry = [&] {
+        s_.waitingForDigit = true;
+        draw();
+    };
+    const bool left = button == MouseButton::left, onBoard = x > 0;
 
     if (s_.mode == Mode::edit) {
         select();
-        if (x > 0 && !selectedGiven() && !s_.waitingForDigit) {
-            s_.waitingForDigit = true;
-            redraw();
-            return;
-        }
+        if (onBoard && !selectedGiven() && !s_.waitingForDigit) return startEntry();
     }
-
-    if (s_.mode == Mode::map && button == MouseButton::left && x > 0 && inGrid && s_.given(c, r) &&
-        s_.board[c][r] > 0)
-        s_.shadedDigit = s_.board[c][r];
-
-    if (s_.mode != Mode::edit && button == MouseButton::right && inGrid) {
+    if (s_.mode == Mode::map && left && onBoard && inGrid && s_.puzzle.given(cx, cy) &&
+        s_.puzzle.digit(cx, cy) > 0)
+        s_.shadedDigit = s_.puzzle.digit(cx, cy);
+    const bool answerShown = s_.mode != Mode::edit && button == MouseButton::right && inGrid;
+    if (answerShown) select();
+    if (s_.mode != Mode::edit && left) {
+        s_.countedScore = s_.puzzle.score();  // before any entry of this press
         select();
-        s_.showAnswerOnce = true;
+        if (onBoard && !selectedGiven() && !s_.waitingForDigit) return startEntry();
+        if (selectedGiven()) s_.waitingForDigit = false;
     }
+    if ((s_.waitingForDigit || s_.mode == Mode::map) && x < 0 && y > layout::kKeypadTop)
+        pressKeypad(keypadDigit(x, y));
+    if (x < 0 && y < layout::kButtonsBottom) pressButton(y);
+    draw(answerShown);
+}
 
-    if ((s_.mode == Mode::play || s_.mode == Mode::map) && button == MouseButton::left) {
-        countEntries();
-        select();
-        if (x > 0 && !selectedGiven()) {
-            if (!s_.waitingForDigit) {
-                s_.waitingForDigit = true;
-                redraw();
-                return;
-            }
-        } else if (selectedGiven()) {
+// A key of the keypad: edit mode sets or releases a given; map mode shades for the digit and
+// writes it into a waiting cell; play mode writes it into a waiting cell.
+void Game::pressKeypad(std::int16_t digit) {
+    const int x = s_.selectedX, y = s_.selectedY;
+    switch (s_.mode) {
+        case Mode::edit:
+            if (digit > 0) s_.puzzle.setGiven(x, y, digit);
+            else s_.puzzle.releaseGiven(x, y);
             s_.waitingForDigit = false;
+            break;
+        case Mode::map:
+            s_.shadedDigit = digit;
+            if (s_.waitingForDigit && s_.puzzle.enter(x, y, digit)) s_.waitingForDigit = false;
+            break;
+        case Mode::play:
+            if (s_.puzzle.enter(x, y, digit)) s_.waitingForDigit = false;
+            break;
+    }
+}
+
+// The button whose band holds y, if any: the command runs as its menu item's does.
+void Game::pressButton(double y) {
+    for (const layout::ButtonLabel& label : layout::kButtons) {
+        if (!(y > label.at.y && y < label.at.y + layout::kButtonHeight)) continue;
+        switch (label.button) {
+            case layout::Button::newGame: return newGame();
+            case layout::Button::reset: return reset();
+            case layout::Button::playMode: return playMode();
+            case layout::Button::mapMode: return mapMode();
+            case layout::Button::score: return toggleScore();
+            case layout::Button::time: return toggleTime();
+            case layout::Button::about: return about();
         }
     }
-
-    if ((s_.waitingForDigit || s_.mode == Mode::map) && x < 0 && y > 150) {
-        const std::int16_t d = keypadDigit(x, y);
-        s_.lastDigit = d;
-        auto& cell = s_.board[s_.selectedX][s_.selectedY];
-        switch (s_.mode) {
-            case Mode::edit:
-                if (d > 0) {
-                    s_.givens[s_.selectedX][s_.selectedY] = true;
-                    cell = d;
-                } else {
-                    s_.givens[s_.selectedX][s_.selectedY] = false;
-                }
-                s_.waitingForDigit = false;
-                break;
-            case Mode::map:
-                s_.shadedDigit = d;
-                if (s_.waitingForDigit && !selectedGiven()) {
-                    cell = d;
-                    buildCandidateMap();
-                    s_.waitingForDigit = false;
-                }
-                break;
-            case Mode::play:
-                if (!selectedGiven()) {
-                    cell = d;
-                    s_.waitingForDigit = false;
-                }
-                break;
-        }
-    }
-
-    if (x < 0 && y < 115) {
-        if (y > 10 && y < 20) newGame();
-        else if (y > 25 && y < 35) reset();
-        else if (y > 42 && y < 52) playMode();
-        else if (y > 57 && y < 67) mapMode();
-        else if (y > 72 && y < 82) toggleScore();
-        else if (y > 87 && y < 97) toggleTime();
-        else if (y > 103 && y < 113) about();
-    }
-
-    redraw();
 }
 
 }  // namespace ninebox

@@ -1,55 +1,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/newgame.h"
-
-#include <charconv>
 #include <cmath>
 
 #include "game/game.h"
 #include "rules/generator.h"
-#include "rules/library.h"
+#include "rules/numbers.h"
+#include "rules/transform.h"
 
 namespace ninebox {
-
-std::string numberText(double v) {
-    if (v == 0.0) v = 0.0;  // no "-0"
-    char text[400];
-    const auto format = std::fabs(v) < 1e15 ? std::chars_format::fixed : std::chars_format::general;
-    const auto end = std::to_chars(text, text + sizeof text, v, format).ptr;
-    return std::string(text, end);
-}
 
 void Game::newGame() {
     s_.waitingForDigit = false;
     s_.seconds = 0;
     playMode();
-    if (s_.started == Startup::firstGameDue)
-        s_.started = Startup::done;  // the first game after start-up comes without the dialog
-    else ui_.showGameDialog();
+    const GameChoice choice = ui_.chooseGame(levelChoice_);
+    double number = gameNumber_;
+    if (choice.kind == GameChoice::Kind::random) {
+        // The button's own draw decides on the donation request; the game that follows draws
+        // its own number from it.
+        number = rng_.draw(1000000);
+        if (std::fmod(number, 10.0) == 0.0) ui_.message(Message::donation);
+    }
+    const bool typed = choice.kind == GameChoice::Kind::number;
+    deal(typed ? typedNumber(choice.typed) : number, typed);
+}
 
+// The number seeds the generator, which picks a base record and rearranges it. A number not
+// typed is drawn afresh from the time of day, again until its record has the level asked for;
+// a typed number always gives its own record.
+void Game::deal(double number, bool typed) {
     rng_.reset();
-    rng_.mix(s_.gameNumber);
+    rng_.mix(number);
     std::size_t k = 0;
-    for (;;) {
-        if (!s_.numberTyped) {
+    do {
+        if (!typed) {
             rng_.mix(timeOfDay_());
-            s_.gameNumber = rng_.draw(1000000);
+            number = rng_.draw(1000000);
             rng_.reset();
-            rng_.mix(s_.gameNumber);
+            rng_.mix(number);
         }
         k = static_cast<std::size_t>(rng_.draw(kRecords));
-        s_.level = library()[k].level;
-        // A typed number is never filtered: it always gives its own record.
-        if (s_.levelChoice != Level::none && s_.level != s_.levelChoice && !s_.numberTyped) continue;
-        break;
-    }
+    } while (!typed && levelChoice_ != Level::none && library()[k].level != levelChoice_);
 
-    const BaseRecord& record = library()[k];
-    s_.board = record.puzzle;
-    s_.answer = record.solution;
-    clearHistory();
-    ui_.setCaption("Ninebox1 --Game# " + numberText(s_.gameNumber));
-    s_.numberTyped = false;
-    transform();
+    gameNumber_ = number;
+    s_.level = library()[k].level;
+    Grid board = library()[k].puzzle, answers = library()[k].solution;
+    forgetHistory();
+    ui_.setCaption({Caption::Kind::game, number, {}});
+    transform(board, answers, rng_);
+    s_.puzzle = Puzzle(board, answers);
+    draw();
 }
 
 }  // namespace ninebox

@@ -12,7 +12,7 @@ Preferences Game::preferences() const {
     choices.showScore = s_.checked(Item::showScore);
     choices.showTime = s_.checked(Item::showTime);
     choices.showLevel = s_.checked(Item::showLevel);
-    choices.kanji = s_.kanji;
+    choices.kanji = s_.kanji();
     for (const auto& [item, level] : {std::pair{Item::randomLevel, Level::none},
                                       {Item::easy, Level::easy},
                                       {Item::medium, Level::medium},
@@ -28,7 +28,6 @@ void Game::applyPreferences(const Preferences& choices) {
     setCheck(Item::showTime, choices.showTime);
     setCheck(Item::showLevel, choices.showLevel);
     setCheck(Item::kanji, choices.kanji);
-    s_.kanji = choices.kanji;
     if (choices.levelChoice) chooseLevel(*choices.levelChoice);
     if (!choices.lastFolder.empty()) lastPath_ = (std::filesystem::path(choices.lastFolder) / "").string();
 }

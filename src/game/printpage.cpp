@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/printpage.h"
 
-#include "game/game.h"
-
 namespace ninebox {
 
 namespace {
@@ -21,28 +19,13 @@ void addGrid(PrintPage& page, const Grid& grid, double top) {
                     {20.0 * c + 5, top - 20 + 20.0 * r + 5, " " + std::to_string(grid[c][r])});
 }
 
-bool allAnswersKnown(const Grid& answer) {
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (answer[x][y] == 0) return false;
-    return true;
-}
-
 }  // namespace
 
-PrintPage printPage(const GameState& state, bool puzzle, bool answers) {
+PrintPage printPage(const Puzzle& puzzle, bool board, bool answers) {
     PrintPage page;
-    if (puzzle) addGrid(page, state.board, 20);
-    if (answers && allAnswersKnown(state.answer)) addGrid(page, state.answer, 320);
+    if (board) addGrid(page, puzzle.board(), 20);
+    if (answers && puzzle.answersKnown()) addGrid(page, puzzle.answers(), 320);
     return page;
-}
-
-void Game::print() {
-    const PrintChoice choice = ui_.showPrintDialog();
-    if (choice.printChoice) s_.printChoice = *choice.printChoice;
-    if (s_.printChoice == PrintButton::cancel) return;
-    ui_.print(printPage(s_, choice.puzzle, choice.answers));
-    redraw();
 }
 
 }  // namespace ninebox

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/gamestate.h"
+#include "rules/puzzle.h"
 
 namespace ninebox {
 
@@ -26,8 +26,8 @@ struct PrintPage {
     std::vector<Text> texts;
 };
 
-// The puzzle grid at the top when wanted; the answers grid below it when wanted and every
-// answer is known.
-PrintPage printPage(const GameState& state, bool puzzle, bool answers);
+// The board at the top when wanted (its givens and the player's digits); the answers grid
+// below it when wanted and every answer is known.
+PrintPage printPage(const Puzzle& puzzle, bool board, bool answers);
 
 }  // namespace ninebox

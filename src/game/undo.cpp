@@ -1,39 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/game.h"
+#include "game/undo.h"
 
 namespace ninebox {
 
-Game::StepRecorder::StepRecorder(Game& game) : game_(game), outer_(!game.recording_) {
+Game::Step::Step(Game& game) : game_(game), outer_(!game.step_) {
     if (!outer_) return;
-    game_.recording_ = true;
-    game_.stepStart_ = snapshotOf(game_.s_);
+    before_ = game.s_.puzzle;
+    game_.step_ = this;
 }
 
-Game::StepRecorder::~StepRecorder() {
+Game::Step::~Step() {
     if (!outer_) return;
-    game_.recording_ = false;
-    if (game_.stepStart_) game_.history_.record(diff(*game_.stepStart_, snapshotOf(game_.s_)));
-    game_.stepStart_.reset();
+    game_.step_ = nullptr;
+    if (!forgotten_) game_.history_.record(changeBetween(before_, game_.s_.puzzle));
 }
 
-void Game::clearHistory() {
+void Game::forgetHistory() {
     history_.clear();
-    stepStart_.reset();
+    if (step_) step_->forget();
 }
 
-void Game::undo() { takeStep(history_.undo(), Side::before); }
+void Game::undo() { takeBack(history_.undo(), Puzzle::Side::before); }
 
-void Game::redo() { takeStep(history_.redo(), Side::after); }
+void Game::redo() { takeBack(history_.redo(), Puzzle::Side::after); }
 
-// The cells go back; the map and the solved state follow from the board. The clock runs on
-// and the score is left to the redraw, as after any change: undo takes back the board, not
-// the time spent.
-void Game::takeStep(std::optional<Step> step, Side side) {
-    if (!step) return;
-    apply(*step, side, s_);
+// The cells go back; the candidate map and the solved state follow from them. The clock runs
+// on: undo takes back the board, not the time spent.
+void Game::takeBack(std::optional<Change> change, Puzzle::Side side) {
+    if (!change) return;
+    s_.puzzle.apply(*change, side);
     s_.waitingForDigit = false;  // the waiting cell may hold a given again
-    if (s_.mode == Mode::map) buildCandidateMap();
-    redraw();
+    draw();
 }
 
 }  // namespace ninebox

@@ -2,6 +2,7 @@
 #include "rules/numbers.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace ninebox {
 
@@ -35,6 +36,19 @@ std::optional<double> numberValue(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
     return value;
+}
+
+double typedNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    return numberValue(text.substr(0, numberLength(text))).value_or(0.0);
+}
+
+std::string numberText(double number) {
+    if (number == 0.0) number = 0.0;  // no "-0"
+    char text[400];
+    const auto format = std::fabs(number) < 1e15 ? std::chars_format::fixed : std::chars_format::general;
+    const auto end = std::to_chars(text, text + sizeof text, number, format).ptr;
+    return std::string(text, end);
 }
 
 }  // namespace ninebox

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace ninebox {
@@ -17,5 +18,14 @@ std::size_t numberLength(std::string_view text);
 // adopts the user's, whose decimal point may be a comma); none otherwise, or when it lies
 // beyond the range of a double.
 std::optional<double> numberValue(std::string_view text);
+
+// The game number a typed text gives: the number at its start after blanks and tabs; 0 when
+// it starts with none, and for one too large for a double.
+double typedNumber(std::string_view text);
+
+// A game number as the caption shows it, so that a typed one reads as it was typed: plain
+// decimal with no fraction when it has none (10000, 12.5, -7), exponent form only past 15
+// digits (1e+308); never "-0".
+std::string numberText(double number);
 
 }  // namespace ninebox

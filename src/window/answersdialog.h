@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "game/gamestate.h"
+#include "game/messages.h"
 
 namespace ninebox {
 

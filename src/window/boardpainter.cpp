@@ -5,37 +5,19 @@
 #include <utility>
 
 #include "window/glyphs.h"
+#include "window/texts.h"
 
 namespace ninebox {
 
 namespace {
 
+using namespace layout;
+
 const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kBlue(0, 0, 255);
 
-struct Label {
-    const char* text;
-    double x, y;
-};
-
-// The on-board buttons, each label at the top of the band that mousePressed tests.
-constexpr Label kLabels[] = {
-    {"New", -47, 10},          {"Reset", -47, 25},       {"Play Mode", -47, 42}, {"Map Mode", -47, 57},
-    {"Score On/Off", -49, 72}, {"Time On/Off", -49, 87}, {"About", -45, 103},
-};
-
-const char* levelName(Level level) {
-    switch (level) {
-        case Level::easy: return "Easy";
-        case Level::medium: return "Medium";
-        case Level::hard: return "Hard";
-        case Level::none: break;
-    }
-    return "     ";
-}
-
-// A cell's shade from the current digit's plane of the candidate map, the tests in their
-// order, a later match replacing an earlier one: ruled out, possible with v digits around
-// (8: the last one left), open (the box pattern).
+// A cell's shade from the shaded digit's plane of the candidate map, the tests in their order,
+// a later match replacing an earlier one: ruled out, possible with v digits around (8: the
+// last one left), open (the box pattern).
 QColor shade(int v, int x, int y) {
     QColor colour = kWhite;
     if (v == 1) colour = QColor(250, 250, 100);
@@ -48,10 +30,17 @@ QColor shade(int v, int x, int y) {
     return colour;
 }
 
-void digit(Canvas& canvas, const GameState& state, double x, double y, std::int16_t k) {
-    canvas.moveTo(x, y);
-    if (!state.kanji) canvas.print(numberForm(k));
+void digit(Canvas& canvas, const GameState& state, Point at, std::int16_t k) {
+    canvas.moveTo(at.x, at.y);
+    if (!state.kanji()) canvas.print(numberForm(k));
     else drawKanji(canvas, k);
+}
+
+void fill(Canvas& c, Area area) { c.fill(area.left, area.top, area.right, area.bottom); }
+
+void write(Canvas& c, Point at, const QString& text) {
+    c.moveTo(at.x, at.y);
+    c.print(text);
 }
 
 // Grid line i (0..9) in pixels: the boxes' lines are wide.
@@ -59,8 +48,11 @@ int gridLineWidth(int i) { return i % 3 == 0 ? 3 : 1; }
 
 // A cell's pixels within its grid lines.
 QRectF cellInside(const Canvas& c, int x, int y) {
-    // What a grid line's pen covers at board units (20n, 20n).
-    const auto pen = [&](int n, int width) { return c.filled(20 * n, 20 * n, 20 * n, 20 * n, width); };
+    // What a grid line's pen covers at the corner of cells (n, n).
+    const auto pen = [&](int n, int width) {
+        const Area corner = cell(n, n);
+        return c.filled(corner.left, corner.top, corner.left, corner.top, width);
+    };
     return QRectF(
         QPointF(pen(x, gridLineWidth(x - 1)).right() + 1, pen(y, gridLineWidth(y - 1)).bottom() + 1),
         QPointF(pen(x + 1, gridLineWidth(x)).left(), pen(y + 1, gridLineWidth(y)).top()));
@@ -72,6 +64,108 @@ void ensureFormat(QImage& image) {
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied)
         image.convertTo(QImage::Format_RGB32);
+}
+
+void paintStatus(Canvas& c, const GameState& s) {
+    if (s.checked(Item::showLevel)) {
+        c.setColour(kWhite);
+        c.setFontSize(8, 2);
+        write(c, kLevelText, text::level(s.level));
+        c.setFontSize(18, 1);
+    }
+    c.setDrawWidth(3);  // the frame: green once every row, column and box is complete
+    c.setColour(s.puzzle.solved() ? QColor(0, 255, 0) : QColor(255, 255, 0));
+    c.box(kFrame.left, kFrame.top, kFrame.right, kFrame.bottom);
+    c.setDrawWidth(1);
+    if (s.checked(Item::showScore)) {
+        c.setColour(kBlack);
+        c.setFontSize(10, 4);
+        write(c, kScoreText, text::score(s.score()));
+        c.setFontSize(18, 1);
+    }
+}
+
+// The cells' shades, the grid with the boxes in thick lines, and the digits: the puzzle's
+// black, the player's blue. The pen stays 3 pixels wide after the grid, outlining every
+// later shape.
+void paintBoard(Canvas& c, const GameState& s) {
+    const CandidateMap& map = s.puzzle.candidates();
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            c.setColour(shade(map[x][y][s.shadedDigit], x, y));
+            fill(c, cell(x, y));
+        }
+    c.setColour(kBlack);
+    for (int i = 0; i <= 9; ++i) {
+        const double at = kGrid.top + kCell * i;
+        c.setDrawWidth(gridLineWidth(i));
+        c.line(kGrid.left, at, kGrid.right, at);
+        c.line(at, kGrid.top, at, kGrid.bottom);
+    }
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            c.setColour(s.puzzle.given(x, y) ? kBlack : kBlue);
+            if (s.puzzle.digit(x, y) > 0) digit(c, s, digitAt(x, y), s.puzzle.digit(x, y));
+        }
+}
+
+void paintKeypad(Canvas& c, const GameState& s) {
+    c.setColour(kWhite);
+    c.setFontSize(12, 1);
+    for (std::int16_t n = 1; n <= 9; ++n) digit(c, s, keyAt(n), n);
+    write(c, kDeleteKey, text::deleteKey());
+    c.setColour(kBlack);
+    c.setFontSize(18, 1);
+}
+
+// The selected cell's highlight, in the mode's colour, with its digit drawn over it.
+void paintSelection(Canvas& c, const GameState& s) {
+    const int x = s.selectedX, y = s.selectedY;
+    c.setColour(s.mode == Mode::edit ? QColor(200, 200, 255) : QColor(200, 200, 200));
+    if (s.mode == Mode::map) c.setColour(QColor(200, 200, 100));
+    const Area area = cell(x, y);
+    c.fill(area.left + 1, area.top + 1, area.right - 1, area.bottom - 1);
+    c.setColour(s.puzzle.given(x, y) ? kBlack : kBlue);
+    if (s.puzzle.digit(x, y) > 0) digit(c, s, digitAt(x, y), s.puzzle.digit(x, y));
+    c.setColour(kBlack);
+}
+
+void paintLatinMarks(Canvas& c, const GameState& s) {
+    const CandidateMap& map = s.puzzle.candidates();
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            if (s.puzzle.digit(x, y) != 0) continue;
+            for (std::int16_t k = 1; k <= 9; ++k)
+                if (map[x][y][k] != 1) digit(c, s, candidateAt(x, y, k), k);
+        }
+}
+
+// The selected cell's answer in the box above the board.
+void paintAnswer(Canvas& c, const GameState& s) {
+    c.setColour(QColor(250, 250, 200));
+    fill(c, kHintBox);
+    c.setColour(QColor(200, 200, 50));
+    c.box(kHintBox.left, kHintBox.top, kHintBox.right, kHintBox.bottom);
+    c.setColour(kBlack);
+    const std::int16_t answer = s.puzzle.answers()[s.selectedX][s.selectedY];
+    if (answer > 0) digit(c, s, kHintText, answer);
+    else write(c, kHintText, text::noAnswer());
+}
+
+void paintWaitingCell(Canvas& c, const GameState& s) {
+    c.setColour(kBlack);
+    fill(c, cell(s.selectedX, s.selectedY));
+    c.setFontSize(8, 1);
+    c.setColour(QColor(250, 250, 250));
+    write(c, digitAt(s.selectedX, s.selectedY), text::waitingCell());
+}
+
+void paintButtonLabels(Canvas& c) {
+    c.setColour(kBlack);
+    c.setFontSize(10, 4);
+    for (const ButtonLabel& label : kButtons) write(c, label.at, text::button(label.button));
+    c.setFontSize(18, 1);
+    c.setColour(kBlack);
 }
 
 }  // namespace
@@ -89,123 +183,29 @@ const QImage& BoardPainter::background(QSize size) {
     return scaled_;
 }
 
-void BoardPainter::paint(QImage& image, const GameState& s, int outerWidthTwips, int dpi) {
+// Each step paints over the ones before it.
+void BoardPainter::paint(QImage& image, const GameState& s, bool answerShown, int outerWidthTwips, int dpi) {
     if (image.isNull()) return;
     ensureFormat(image);
     Canvas c(image, state_, text_, outerWidthTwips, dpi);
     reading_ = QRect();
-
     if (picture_.isNull()) c.clear(kBlack);
-    else  // the cells' shading covers the board area whatever comes before it
-        c.picture(background(image.size()), c.filled(20, 20, 200, 200, 1));
-
-    if (s.checked(Item::showLevel)) {  // the level
-        c.setColour(kWhite);
-        c.setFontSize(8, 2);
-        c.moveTo(-45, 210);
-        c.print(QLatin1String("Level=") + QLatin1String(levelName(s.level)));
-        c.setFontSize(18, 1);
-    }
-
-    c.setDrawWidth(3);  // the frame: green once every row, column and box is complete
-    c.setColour(s.solved ? QColor(0, 255, 0) : QColor(255, 255, 0));
-    c.box(15, 15, 205, 205);
-    c.setDrawWidth(1);
-
-    if (s.checked(Item::showScore)) {  // the score
-        c.setColour(kBlack);
-        c.setFontSize(10, 4);
-        c.moveTo(-42, 118);
-        c.print(QLatin1String("R:") + QString::number(s.rightEntries) + QLatin1String(" W:") +
-                QString::number(s.wrongEntries));
-        c.setFontSize(18, 1);
-    }
-
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            c.setColour(shade(s.candidates[x][y][s.shadedDigit], x, y));
-            c.fill(20 * x, 20 * y, 20 * x + 20, 20 * y + 20);
-        }
-
-    c.setColour(kBlack);  // the grid, boxes in thick lines
-    for (int i = 0; i <= 9; ++i) {
-        c.setDrawWidth(gridLineWidth(i));
-        c.line(20, 20 + 20 * i, 200, 20 + 20 * i);
-        c.line(20 + 20 * i, 20, 20 + 20 * i, 200);
-    }
-    // The pen stays 3 pixels wide from here on, outlining every later shape.
-
-    for (int x = 1; x <= 9; ++x)  // the digits: the puzzle's black, the player's blue
-        for (int y = 1; y <= 9; ++y) {
-            c.setColour(s.given(x, y) ? kBlack : kBlue);
-            if (s.board[x][y] > 0) digit(c, s, 20 * x + 5, 20 * y + 5, s.board[x][y]);
-        }
-
-    c.setColour(kWhite);  // the keypad's labels
-    c.setFontSize(12, 1);
-    for (int r = 0; r <= 2; ++r)
-        for (int col = 0; col <= 2; ++col)
-            digit(c, s, -53 + 19 * col, 157 + 13 * r, static_cast<std::int16_t>(3 * r + col + 1));
-    c.moveTo(-40, 197);
-    c.print(QStringLiteral("Delete"));
-    c.setColour(kBlack);
-    c.setFontSize(18, 1);
-
-    const int sx = s.selectedX, sy = s.selectedY;  // the selected cell, its digit over the highlight
-    c.setColour(s.mode == Mode::edit ? QColor(200, 200, 255) : QColor(200, 200, 200));
-    if (s.mode == Mode::map) c.setColour(QColor(200, 200, 100));
-    c.fill(20 * sx + 1, 20 * sy + 1, 20 * sx + 19, 20 * sy + 19);
-    c.setColour(s.given(sx, sy) ? kBlack : kBlue);
-    if (s.board[sx][sy] > 0) digit(c, s, 20 * sx + 5, 20 * sy + 5, s.board[sx][sy]);
-    c.setColour(kBlack);
-
+    else  // the cells' shading covers the grid whatever comes before it
+        c.picture(background(image.size()), c.filled(kGrid.left, kGrid.top, kGrid.right, kGrid.bottom, 1));
+    paintStatus(c, s);
+    paintBoard(c, s);
+    paintKeypad(c, s);
+    paintSelection(c, s);
     if (s.mode == Mode::map) {  // every digit still possible in every empty cell
         c.setColour(kBlack);
         c.setFontSize(8, 1);
-        if (s.kanji) paintKanjiMarks(c, s);
-        else
-            for (int x = 1; x <= 9; ++x)
-                for (int y = 1; y <= 9; ++y) {
-                    if (s.board[x][y] != 0) continue;
-                    for (std::int16_t k = 1; k <= 9; ++k)
-                        if (s.candidates[x][y][k] != 1)
-                            digit(c, s, 20 * x + 5 * ((k - 1) % 3) + 4, 20 * y + 5 * ((k - 1) / 3) + 4, k);
-                }
+        if (s.kanji()) paintKanjiMarks(c, s);
+        else paintLatinMarks(c, s);
         c.setFontSize(18, 1);
     }
-
-    if (s.showAnswerOnce) {  // the selected cell's answer, shown once
-        c.setColour(QColor(250, 250, 200));
-        c.fill(100, 0, 120, 15);
-        c.setColour(QColor(200, 200, 50));
-        c.box(100, 0, 120, 15);
-        c.setColour(kBlack);
-        const std::int16_t answer = s.answer[sx][sy];
-        if (answer > 0) {
-            digit(c, s, 105, 2, answer);
-        } else {
-            c.moveTo(105, 2);
-            c.print(QStringLiteral("NA"));
-        }
-    }
-
-    if (s.waitingForDigit) {  // the cell waiting for a digit
-        c.setColour(kBlack);
-        c.fill(20 * sx, 20 * sy, 20 * sx + 20, 20 * sy + 20);
-        c.setFontSize(8, 1);
-        c.setColour(QColor(250, 250, 250));
-        c.moveTo(20 * sx + 5, 20 * sy + 5);
-        c.print(QStringLiteral("Enter"));
-    }
-
-    c.setColour(kBlack);
-    c.setFontSize(10, 4);
-    for (const Label& label : kLabels) {  // the on-board buttons
-        c.moveTo(label.x, label.y);
-        c.print(QLatin1String(label.text));
-    }
-    c.setFontSize(18, 1);
-    c.setColour(kBlack);
+    if (answerShown) paintAnswer(c, s);
+    if (s.waitingForDigit) paintWaitingCell(c, s);
+    paintButtonLabels(c);
 }
 
 // The kanji numerals fill their em square, so at the candidate font's size they would run
@@ -220,10 +220,10 @@ void BoardPainter::paintKanjiMarks(Canvas& c, const GameState& s) {
     const MarkFit& fit = kanjiFit(c, QSize(inner(place.width()), inner(place.height())));
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            if (s.board[x][y] != 0) continue;
+            if (s.puzzle.digit(x, y) != 0) continue;
             const QRectF inside = cellInside(c, x, y);
             for (std::int16_t k = 1; k <= 9; ++k) {
-                if (s.candidates[x][y][k] == 1) continue;
+                if (s.puzzle.candidates()[x][y][k] == 1) continue;
                 const QPointF centre(inside.left() + inside.width() * (2 * ((k - 1) % 3) + 1) / 6,
                                      inside.top() + inside.height() * (2 * ((k - 1) / 3) + 1) / 6);
                 drawKanji(c, k, fit.pixels, (centre - fit.centre).toPoint());
@@ -256,14 +256,13 @@ void BoardPainter::paintClock(QImage& image, const QString& reading, int outerWi
     ensureFormat(image);
     Canvas c(image, state_, text_, outerWidthTwips, dpi);
     c.setColour(QColor(169, 169, 175));
-    c.fill(-42, 138, -17, 143);
+    fill(c, kClockSlab);
     // The rectangle alone misses the edges of a reading at some window sizes, and the
     // seconds would smear there; the slab under the clock is flat in this colour.
     c.fillPixels(reading_);
     c.setColour(kBlack);
     c.setFontSize(10, 4);
-    c.moveTo(-42, 136);
-    c.print(reading);
+    write(c, kClockText, reading);
     reading_ = c.inked(reading);
     c.setFontSize(18, 1);
     c.setColour(kBlack);

@@ -22,10 +22,10 @@ public:
     // stretched to some size, if at hand.
     explicit BoardPainter(QImage background, QImage stretched = QImage());
 
-    // The picture part of a full redraw: background, level, frame, score, shading, grid,
-    // digits, keypad, selection, candidate marks, hint, waiting cell and button labels.
-    // Font sizes follow the window's outer width in twips; dpi turns points into pixels.
-    void paint(QImage& image, const GameState& state, int outerWidthTwips, int dpi);
+    // A full redraw: background, level, frame, score, shading, grid, digits, keypad, selection,
+    // candidate marks, the answer when shown, the waiting cell and the button labels. Font
+    // sizes follow the window's outer width in twips; dpi turns points into pixels.
+    void paint(QImage& image, const GameState& state, bool answerShown, int outerWidthTwips, int dpi);
 
     // Wipes the clock's place and the previous reading, and writes this reading there.
     void paintClock(QImage& image, const QString& reading, int outerWidthTwips, int dpi);

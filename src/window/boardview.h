@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing area of the board window. It keeps the board as a retained image: every
-// redraw paints into the image and paint events only copy it to the screen. Input is
-// passed on in board units (x -70..220, y 0..220 over the whole area).
+// redraw paints into the image and paint events only copy it to the screen. Input is passed
+// on by meaning: presses in board units (game/layout.h), keys as moves, digits and blanks.
 
 #include <QImage>
 #include <QWidget>
 #include <optional>
 
-#include "game/game.h"
+#include "game/gamestate.h"
+#include "game/input.h"
 #include "window/boardpainter.h"
 
 namespace ninebox {
@@ -23,7 +24,7 @@ public:
 
     // Paints into the retained image and shows it at once. Until the window is on the
     // screen, only the latest redraw is kept, and painted when it is first needed.
-    void render(const GameState& state, int outerWidthTwips);
+    void render(const GameState& state, bool answerShown, int outerWidthTwips);
     void renderClock(const QString& reading, int outerWidthTwips);
     const QImage& image();
 
@@ -31,8 +32,9 @@ public:
 
 Q_SIGNALS:
     void pressed(MouseButton button, double x, double y);
-    void keyDown(int keyCode);
-    void keyPress(int charCode);
+    void keyPressed(Key key);
+    void digitTyped(int digit);  // 0..9, 0 for any other printable character
+    void blankTyped();           // a space or a control character
     void resized();
 
 protected:
@@ -45,10 +47,11 @@ protected:
 private:
     struct Redraw {
         GameState state;
+        bool answerShown;
         int outerWidthTwips;
     };
     void paintPending();
-    void paint(const GameState& state, int outerWidthTwips);
+    void paint(const Redraw& redraw);
 
     QImage image_;  // at the screen's device pixel ratio
     BoardPainter painter_;

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "game/layout.h"
 #include "window/glyphs.h"
 
 namespace ninebox {
@@ -86,8 +87,9 @@ Canvas::Canvas(QImage& image, DrawState& state, TextCache& text, int outerWidthT
 }
 
 QPoint Canvas::pixel(double x, double y) const {
-    return {static_cast<int>(std::lround((x + 70.0) * image_.width() / 290.0)),
-            static_cast<int>(std::lround(y * image_.height() / 220.0))};
+    using layout::kBoard;
+    return {static_cast<int>(std::lround((x - kBoard.left) * image_.width() / (kBoard.right - kBoard.left))),
+            static_cast<int>(std::lround((y - kBoard.top) * image_.height() / (kBoard.bottom - kBoard.top)))};
 }
 
 void Canvas::setFontSize(int a, int c) {

@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QTime>
 
+#include "game/clock.h"
 #include "window/aboutdialog.h"
 #include "window/answersdialog.h"
 #include "window/boardview.h"
@@ -22,6 +23,7 @@
 #include "window/printdialog.h"
 #include "window/printer.h"
 #include "window/resources.h"
+#include "window/texts.h"
 
 namespace ninebox {
 
@@ -44,9 +46,11 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
     resize(kStartArea);
 
     connect(board_, &BoardView::pressed, this,
-            [this](MouseButton button, double x, double y) { game_.mousePressed(button, x, y); });
-    connect(board_, &BoardView::keyDown, this, [this](int code) { game_.keyDown(code); });
-    connect(board_, &BoardView::keyPress, this, [this](int code) { game_.characterTyped(code); });
+            [this](MouseButton button, double x, double y) { game_.press(button, x, y); });
+    connect(board_, &BoardView::keyPressed, this, [this](Key key) { game_.key(key); });
+    connect(board_, &BoardView::digitTyped, this,
+            [this](int digit) { game_.digitTyped(static_cast<std::int16_t>(digit)); });
+    connect(board_, &BoardView::blankTyped, this, [this] { game_.blankTyped(); });
     // The drawing area changes with the window and with the menu bar: redraw to fit.
     connect(board_, &BoardView::resized, this, [this] {
         if (shown_) game_.redraw();
@@ -113,7 +117,8 @@ void MainWindow::buildMenus() {
     checkable(addCommand(gameMenu, "editMode", QStringLiteral("Enter/edit game"), &Game::editMode),
               Item::editMode);
     addCommand(gameMenu, "cheat", QStringLiteral("Cheat"), &Game::cheat);
-    addCommand(gameMenu, "checkSolved", QStringLiteral("won?"), &Game::checkSolved)->setEnabled(false);
+    // The board is judged after every change, so the player never needs to ask.
+    gameMenu->addAction(QStringLiteral("won?"))->setEnabled(false);
 
     QMenu* optionsMenu = menuBar()->addMenu(QStringLiteral("Options"));
     checkable(addCommand(optionsMenu, "toggleScore", QStringLiteral("Show Score"), &Game::toggleScore),
@@ -152,13 +157,15 @@ int MainWindow::outerWidthTwips() const {
     return frameGeometry().width() * 1440 / std::max(1, logicalDpiX());
 }
 
-void MainWindow::paint(const GameState& state) { board_->render(state, outerWidthTwips()); }
-
-void MainWindow::paintClock(const std::string& reading) {
-    board_->renderClock(q(reading), outerWidthTwips());
+void MainWindow::paint(const GameState& state, bool answerShown) {
+    board_->render(state, answerShown, outerWidthTwips());
 }
 
-void MainWindow::setCaption(const std::string& caption) { setWindowTitle(q(caption)); }
+void MainWindow::paintClock(std::int64_t seconds) {
+    board_->renderClock(QString::fromStdString(clockText(seconds)), outerWidthTwips());
+}
+
+void MainWindow::setCaption(const Caption& caption) { setWindowTitle(text::caption(caption)); }
 
 void MainWindow::setMenusVisible(bool visible) {
     if (!menus_[0] && !visible) return;  // not built yet, and hidden at start anyway
@@ -194,38 +201,26 @@ void MainWindow::ensureMenus() {
     menuBar()->setVisible(shown);
 }
 
-void MainWindow::activateLater() {
-    QTimer::singleShot(0, this, [this] { game_.activated(); });
+GameChoice MainWindow::chooseGame(Level level) {
+    if (!newGameDialog_) newGameDialog_ = new NewGameDialog(this);
+    return newGameDialog_->choose(level);
 }
 
-void MainWindow::showGameDialog() {
-    if (!newGameDialog_) newGameDialog_ = new NewGameDialog(game_, this);
-    newGameDialog_->exec();
-    activateLater();
-}
-
-std::optional<AnswersChoice> MainWindow::showAnswersDialog() {
+std::optional<AnswersChoice> MainWindow::chooseAnswers() {
     if (!answersDialog_) answersDialog_ = new AnswersDialog(this);
-    const auto choice = answersDialog_->choose();
-    activateLater();
-    return choice;
+    return answersDialog_->choose();
 }
 
-PrintChoice MainWindow::showPrintDialog() {
+PrintChoice MainWindow::choosePrint() {
     if (!printDialog_) printDialog_ = new PrintDialog(this);
-    const PrintChoice choice = printDialog_->choose();
-    activateLater();
-    return choice;
+    return printDialog_->choose();
 }
 
 void MainWindow::showAbout() {
     if (!aboutDialog_) aboutDialog_ = new AboutDialog(aboutPicture(), this);
     aboutDialog_->exec();
-    activateLater();
 }
 
-// The page shown has the keyboard: keys scroll it and copy from it, and none reaches the
-// board hidden behind it.
 void MainWindow::setInstructionsVisible(bool visible) {
     for (QShortcut* shortcut : boardShortcuts_) shortcut->setEnabled(!visible);
     if (!visible) {
@@ -238,13 +233,13 @@ void MainWindow::setInstructionsVisible(bool visible) {
     instructions_->setFocus();
 }
 
-Answer MainWindow::message(const std::string& text, const std::string& title, Buttons buttons) {
-    const auto choice =
-        buttons == Buttons::yesNo
-            ? QMessageBox::question(this, q(title), q(text), QMessageBox::Yes | QMessageBox::No)
-            : QMessageBox::information(this, q(title), q(text), QMessageBox::Ok);
-    activateLater();
-    if (buttons == Buttons::ok) return Answer::ok;
+Answer MainWindow::message(Message message, const std::string& name) {
+    const QString title = text::title(message), body = text::message(message, q(name));
+    if (!asksYesNo(message)) {
+        QMessageBox::information(this, title, body, QMessageBox::Ok);
+        return Answer::ok;
+    }
+    const auto choice = QMessageBox::question(this, title, body, QMessageBox::Yes | QMessageBox::No);
     return choice == QMessageBox::Yes ? Answer::yes : Answer::no;
 }
 
@@ -261,7 +256,6 @@ const QString kFilter = QStringLiteral("Sudoku (*.sud)");
 
 FileChoice MainWindow::chooseOpenFile(const std::string& start) {
     const QString path = QFileDialog::getOpenFileName(this, QString(), q(start), kFilter);
-    activateLater();
     Q_EMIT choicesChanged();
     return chosen(path);
 }
@@ -269,7 +263,6 @@ FileChoice MainWindow::chooseOpenFile(const std::string& start) {
 FileChoice MainWindow::chooseSaveFile(const std::string& start) {
     const QString path = QFileDialog::getSaveFileName(this, QString(), q(start), kFilter, nullptr,
                                                       QFileDialog::DontConfirmOverwrite);
-    activateLater();
     Q_EMIT choicesChanged();
     return chosen(path);
 }
@@ -282,9 +275,6 @@ void MainWindow::print(const PrintPage& page) {
                              file.isEmpty() ? QStringLiteral("The page could not be printed.")
                                             : QStringLiteral("The PDF could not be written:\n%1").arg(file));
     }
-    // After the PDF file dialog or the message the board window is activated again; without
-    // them the activation only repeats the print dialog's.
-    activateLater();
 }
 
 std::optional<std::string> MainWindow::clipboardText(std::size_t limit) {
@@ -297,16 +287,27 @@ std::optional<std::string> MainWindow::clipboardText(std::size_t limit) {
 
 void MainWindow::setClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(q(text)); }
 
+// The first game is dealt, or the file named at start loaded, once the window is shown.
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    activateLater();
+    QTimer::singleShot(0, this, [this] {
+        game_.start(std::exchange(startFile_, {}));
+        started_ = true;
+    });
     // After the first game is drawn and the window system has it.
     QTimer::singleShot(100, this, [this] {
         ensureMenus();
         setWindowIcon(QIcon(QPixmap::fromImage(desktopIcon())));
     });
+}
+
+// Each time the board window becomes the active window again: at start, and after every
+// dialog and message box.
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && started_) game_.activated();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "disk/diskfilesystem.h"
@@ -42,23 +43,25 @@ public:
     ~MainWindow() override;
 
     Game& game() { return game_; }
+    // The game file named at start, loaded instead of a first game dealt.
+    void openAtStart(std::string path) { startFile_ = std::move(path); }
     BoardView& board() { return *board_; }
     // A menu command's action by its item or its name ("newGame", "checkSolved", ...).
     QAction* action(Item item);
     QAction* command(const char* name);
 
     // Window
-    void paint(const GameState& state) override;
-    void paintClock(const std::string& reading) override;
-    void setCaption(const std::string& caption) override;
+    void paint(const GameState& state, bool answerShown) override;
+    void paintClock(std::int64_t seconds) override;
+    void setCaption(const Caption& caption) override;
     void setMenusVisible(bool visible) override;
     void setChecked(Item item, bool on) override;
-    void showGameDialog() override;
-    std::optional<AnswersChoice> showAnswersDialog() override;
-    PrintChoice showPrintDialog() override;
+    GameChoice chooseGame(Level level) override;
+    std::optional<AnswersChoice> chooseAnswers() override;
+    PrintChoice choosePrint() override;
     void showAbout() override;
     void setInstructionsVisible(bool visible) override;
-    Answer message(const std::string& text, const std::string& title, Buttons buttons) override;
+    Answer message(Message message, const std::string& name) override;
     FileChoice chooseOpenFile(const std::string& start) override;
     FileChoice chooseSaveFile(const std::string& start) override;
     void print(const PrintPage& page) override;
@@ -74,6 +77,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -82,8 +86,6 @@ private:
     void ensureMenus();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> run);
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*handler)());
-    // Our own modal windows hand activation back to the board, as the platform would.
-    void activateLater();
     int outerWidthTwips() const;
 
     SplitMixGenerator generator_;
@@ -95,6 +97,8 @@ private:
     std::vector<QShortcut*> boardShortcuts_;  // off while the instructions page has the keyboard
     QTimer clockTimer_;
     bool shown_ = false;
+    std::string startFile_;
+    bool started_ = false;  // the first game is on the board
 
     // Dialogs are made on first use and then only hidden, so they keep their state.
     NewGameDialog* newGameDialog_ = nullptr;

@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "game/game.h"
 #include "window/dialogkit.h"
+#include "window/texts.h"
 
 namespace ninebox {
 
-NewGameDialog::NewGameDialog(Game& game, QWidget* parent) : QDialog(parent, kDialogFrame), game_(game) {
+NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
     setObjectName(QStringLiteral("NewGameDialog"));
     // No title text; with an empty title the window system would show the program's name.
     setWindowTitle(QStringLiteral(" "));
@@ -36,12 +36,23 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent) : QDialog(parent, kDia
                     "prompt", 240, 1320, 4215, 255);
     fitWidth(prompt_);
 
-    connect(randomButton_, &QPushButton::clicked, this, &NewGameDialog::randomClicked);
-    connect(numberButton_, &QPushButton::clicked, this, &NewGameDialog::numberClicked);
+    connect(randomButton_, &QPushButton::clicked, this, [this] {
+        activate();
+        choice_ = {GameChoice::Kind::random, {}};
+        hide();
+    });
+    connect(numberButton_, &QPushButton::clicked, this, &NewGameDialog::numberChosen);
+}
+
+GameChoice NewGameDialog::choose(Level level) {
+    level_ = level;
+    choice_ = {};
+    exec();
+    return choice_;
 }
 
 void NewGameDialog::activate() {
-    randomButton_->setText(QString::fromStdString(game_.randomCaption()));
+    randomButton_->setText(text::randomButton(level_));
     numberEdit_->clear();
     numberEdit_->setFocus();
 }
@@ -51,14 +62,8 @@ void NewGameDialog::showEvent(QShowEvent* event) {
     activate();
 }
 
-void NewGameDialog::randomClicked() {
-    activate();
-    game_.dealRandom();
-    hide();
-}
-
-void NewGameDialog::numberClicked() {
-    game_.dealNumber(numberEdit_->text().toStdString());
+void NewGameDialog::numberChosen() {
+    choice_ = {GameChoice::Kind::number, numberEdit_->text().toStdString()};
     hide();
 }
 
@@ -74,7 +79,7 @@ bool NewGameDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == numberEdit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            numberClicked();
+            numberChosen();
             return true;
         }
     }

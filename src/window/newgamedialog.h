@@ -5,19 +5,23 @@
 
 #include <QDialog>
 
+#include "game/messages.h"
+
 class QLabel;
 class QLineEdit;
 
 namespace ninebox {
 
-class Game;
 class WrapButton;
 
 class NewGameDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    NewGameDialog(Game& game, QWidget* parent);
+    explicit NewGameDialog(QWidget* parent);
+
+    // Shows the dialog modally, its random button naming the level: what the player chose.
+    GameChoice choose(Level level);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -26,10 +30,10 @@ protected:
 
 private:
     void activate();
-    void randomClicked();
-    void numberClicked();
+    void numberChosen();
 
-    Game& game_;
+    GameChoice choice_;
+    Level level_ = Level::none;
     WrapButton* randomButton_;
     WrapButton* numberButton_;
     QLineEdit* numberEdit_;

@@ -26,19 +26,16 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
     fitWidth(answersBox_);
 
     connect(printButton, &QPushButton::clicked, this, [this] {
-        printChoice_ = PrintButton::print;
+        print_ = true;
         hide();
     });
-    connect(cancelButton, &QPushButton::clicked, this, [this] {
-        printChoice_ = PrintButton::cancel;
-        hide();
-    });
+    connect(cancelButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 PrintChoice PrintDialog::choose() {
-    printChoice_ = PrintButton::cancel;
+    print_ = false;
     exec();
-    return {printChoice_, puzzleBox_->isChecked(), answersBox_->isChecked()};
+    return {print_, puzzleBox_->isChecked(), answersBox_->isChecked()};
 }
 
 }  // namespace ninebox

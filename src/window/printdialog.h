@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "game/window.h"
+#include "game/messages.h"
 
 class QCheckBox;
 
@@ -23,7 +23,7 @@ public:
 private:
     QCheckBox* puzzleBox_;
     QCheckBox* answersBox_;
-    PrintButton printChoice_ = PrintButton::cancel;
+    bool print_ = false;
 };
 
 }  // namespace ninebox

@@ -46,11 +46,9 @@ extern "C" int renameat(int from, const char* old, int to, const char* name) {
 
 namespace {
 
-using Shown = std::vector<std::string>;
-const std::string kError = "Sudoku|Error has occurred, name or permissions may be wrong.";
-const std::string kQuestion = "Sudoku|File already exists, do you wish to overwrite?";
-const std::string kNoFile = "Sudoku|No file loaded, please try again";
-const std::string kNoAnswers = "Sudoku|Note, No answers available for this puzzle.";
+using Shown = std::vector<Message>;
+const Message kError = Message::saveFailed, kQuestion = Message::gameFileExists;
+const Message kNoFile = Message::noFileLoaded, kNoAnswers = Message::noAnswers;
 const std::string kGame = writeGrid(gridFrom(kRecordA)), kAnswers = writeGrid(gridFrom(kRecordASolution));
 
 // Runs body in a child process that cannot hang for more than ten seconds and whose files
@@ -96,7 +94,7 @@ protected:
         h.window.files.push_back({FileChoice::Outcome::chosen, at(name)});
         h.window.answers = {reply, reply};
         (h.game.*command)();
-        board_ = h.s().board;
+        board_ = h.puzzle().board();
         return h.window.messages;
     }
 
@@ -177,11 +175,10 @@ TEST_F(filesystem, SaveWritesWholeFilesOrLeavesTheOldOnes) {
     EXPECT_EQ(run(&Game::save, "ok.sud"), Shown{});
     EXPECT_EQ(run(&Game::save, "folder.sud"), Shown{kError});
     EXPECT_EQ(run(&Game::save, "nofolder/x.sud"), Shown{kError});
-    EXPECT_EQ(run(&Game::save, "x.sud"), Shown{"problem|problem creating answers"});
+    EXPECT_EQ(run(&Game::save, "x.sud"), Shown{Message::answersNotWritten});
     put("a.b.sud", kGame);  // its answers, which a.c.sud would share
     put("a.ans", kAnswers);
-    EXPECT_EQ(run(&Game::save, "a.c.sud"),
-              (Shown{"Sudoku|Answers file \"a.ans\" already exists, do you wish to overwrite?", kError}));
+    EXPECT_EQ(run(&Game::save, "a.c.sud"), (Shown{Message::answersFileExists, kError}));
     EXPECT_TRUE(inChild(100, [&] {  // too small for a game file
         return run(&Game::save, "old.sud", Answer::yes).back() == kError &&
                run(&Game::save, "new.sud") == Shown{kError};
@@ -263,7 +260,7 @@ TEST_F(filesystem, SaveOnAFullDiskLeavesTheOldFilesAndNothingElse) {
         std::string at;
         ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
     } unmount{at("full")};
-    EXPECT_EQ(run(&Game::save, "full/a.sud"), Shown{"problem|problem creating answers"});
+    EXPECT_EQ(run(&Game::save, "full/a.sud"), Shown{Message::answersNotWritten});
     EXPECT_EQ(run(&Game::save, "full/a.sud", Answer::yes), (Shown{kQuestion, kError}));
     EXPECT_EQ(entries("full"), std::set<std::string>{"a.sud"});
     EXPECT_EQ(bytes("full/a.sud"), kGame);

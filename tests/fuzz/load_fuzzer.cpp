@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "rules/candidates.h"
 #include "rules/gridtext.h"
 #include "rules/puzzletext.h"
 #include "rules/units.h"
@@ -44,13 +45,14 @@ int run(const std::uint8_t* data, std::size_t size) {
     const auto answers = nul == std::string::npos ? std::nullopt : std::optional(bytes.substr(nul + 1));
 
     HeadlessGame h;  // a game in map mode: an entry by the player, a cell waiting, a level, time run
-    h.playRecordA();
-    h.s().board[1][1] = 7;
+    h.deal(8);
+    const std::size_t open = gridText(h.puzzle().board()).find('0');
+    h.select(static_cast<int>(open % 9 + 1), static_cast<int>(open / 9 + 1));
+    h.type("7");
     h.game.mapMode();
-    h.s().waitingForDigit = true;
-    h.s().level = Level::medium;
-    h.s().seconds = 754;
-    const GameState before = h.s();
+    h.pressCell(h.s().selectedX, h.s().selectedY);
+    for (int i = 0; i < 754; ++i) h.game.tick();
+    const auto before = kept(h.s());
     h.files.files["/home/jane.doe/puzzle.sud"] = game;
     if (answers) h.files.files["/home/jane.doe/puzzle.ans"] = *answers;
     h.window.files.push_back({FileChoice::Outcome::chosen, "/home/jane.doe/puzzle.sud"});
@@ -63,28 +65,21 @@ int run(const std::uint8_t* data, std::size_t size) {
         solves = (*puzzle)[i % 9 + 1][i / 9 + 1] == 0 ||
                  (*puzzle)[i % 9 + 1][i / 9 + 1] == (*solution)[i % 9 + 1][i / 9 + 1];
     const int outcome = !puzzle ? 0 : solves ? 2 : 1;
-    std::vector<std::string> messages;
-    if (puzzle && hasClash(*puzzle))
-        messages.push_back(
-            "Sudoku|This puzzle breaks the rules: a digit appears twice in a row, column or box.");
-    if (outcome < 2)
-        messages.push_back(puzzle ? "Sudoku|Note, No answers available for this puzzle."
-                                  : "Sudoku|No file loaded, please try again");
+    std::vector<Message> messages;
+    if (puzzle && hasClash(*puzzle)) messages.push_back(Message::puzzleBreaksRules);
+    if (outcome < 2) messages.push_back(puzzle ? Message::noAnswers : Message::noFileLoaded);
     require(h.window.messages == messages, "wrong message");
     require(s.mode == (outcome == 2 ? Mode::map : Mode::play), "wrong mode");
     if (!puzzle) {
-        require(kept(s) == kept(before), "refused load changed the game");
+        require(kept(s) == before, "refused load changed the game");
         return 0;
     }
-    HeadlessGame loaded;  // the file's puzzle and its map
-    setPuzzle(loaded.s(), gridText(*puzzle));
-    loaded.game.buildCandidateMap();
-    require(
-        s.board == loaded.s().board && s.givens == loaded.s().givens && s.candidates == loaded.s().candidates,
-        "loaded board, givens or map differ from the file");
+    require(s.puzzle.board() == *puzzle && s.puzzle.givens() == givensOf(*puzzle) &&
+                s.puzzle.candidates() == candidateMap(*puzzle),
+            "loaded board, givens or map differ from the file");
     require(s.level == Level::none && s.seconds == 0 && !s.waitingForDigit,
             "loaded game kept the old level, time or waiting cell");
-    require(s.answer == (solves ? *solution : Grid{}), "answers differ from the answers file");
+    require(s.puzzle.answers() == (solves ? *solution : Grid{}), "answers differ from the answers file");
     return outcome;
 }
 

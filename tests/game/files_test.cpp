@@ -6,8 +6,8 @@
 #include <sstream>
 #include <tuple>
 
-#include "game/levels.h"
 #include "rules/gridtext.h"
+#include "rules/numbers.h"
 #include "rules/puzzletext.h"
 #include "support/fixture.h"
 
@@ -35,22 +35,18 @@ std::optional<Grid> read(const std::string& text) {
 }
 
 using Files = std::map<std::string, std::string>;
-using Shown = std::vector<std::string>;
-const std::string kQuestion = "Sudoku|File already exists, do you wish to overwrite?";
-const std::string kError = "Sudoku|Error has occurred, name or permissions may be wrong.";
-const std::string kNoFile = "Sudoku|No file loaded, please try again";
-const std::string kNoAnswers = "Sudoku|Note, No answers available for this puzzle.";
+using Shown = std::vector<Message>;
+const Message kQuestion = Message::gameFileExists, kError = Message::saveFailed;
+const Message kNoFile = Message::noFileLoaded, kNoAnswers = Message::noAnswers;
 const FileChoice kCancelled{FileChoice::Outcome::cancelled, ""}, kFailed{FileChoice::Outcome::failed, ""};
-FileChoice chosen(const std::string& path) { return {FileChoice::Outcome::chosen, path}; }
 
-// Record A with the player's right digit in (1, 1), in map mode, at Medium after 99 s.
+// Record A with the player's right digit in (1, 1), in map mode, after 99 s.
 struct Played : HeadlessGame {
     Played() {
         playRecordA();
-        s().board[1][1] = 7;
+        type("7");
         game.mapMode();
-        s().level = Level::medium;
-        s().seconds = 99;
+        for (int i = 0; i < 99; ++i) game.tick();
     }
     void save(std::optional<AnswersChoice> choice, const FileChoice& file) {
         window.answersDialog.push_back(choice);
@@ -108,7 +104,7 @@ TEST(gridfile, ReadGridTakesEachFieldAsA16BitNumberOrFails) {
             EXPECT_EQ(grid ? std::optional<int>((*grid)[cell][cell]) : no, value) << field << " at " << cell;
         }
     for (const std::size_t cut : {0, 80, 167, 168}) EXPECT_FALSE(read(kAnswers.substr(0, cut))) << cut;
-    EXPECT_EQ(readNumber("12.5"), 12.5);
+    EXPECT_EQ(typedNumber("12.5"), 12.5);
     std::setlocale(LC_NUMERIC, "C");
     std::filesystem::remove_all(dir);
 }
@@ -120,9 +116,8 @@ TEST(gridfile, ReadGridTakesEachFieldAsA16BitNumberOrFails) {
 // only after asking: all but an empty one and the answers of the game file being replaced.
 TEST(saveload, SaveMessagesAndWhatIsWritten) {
     const std::string sud = "/j.doe/hard1.sud", ans = "/j.doe/hard1.ans";  // a dotted folder
-    const std::string other = "/j.doe/hard1.b.sud", shared =
-                                                        "Sudoku|Answers file \"hard1.ans\" already "
-                                                        "exists, do you wish to overwrite?";
+    const std::string other = "/j.doe/hard1.b.sud";
+    const Message shared = Message::answersFileExists;
     const Files old = {{sud, "old game"}, {ans, "old answers"}}, both = {{sud, kGame}, {ans, kAnswers}};
     const Files others = {{other, "1"}, {ans, kAnswers}},
                 othersToo = {{other, "1"}, {sud, kGame}, {ans, kAnswers}};
@@ -135,7 +130,7 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
         {chosen(sud), old, Answer::no, {kQuestion, kError}, old},
         {chosen(sud), others, Answer::yes, {shared}, othersToo},
         {chosen(sud), others, Answer::no, {shared, kError}, others},
-        {kCancelled, old, Answer::no, {"Sudoku|cancel selected"}, old},
+        {kCancelled, old, Answer::no, {Message::saveCancelled}, old},
         {kFailed, old, Answer::no, {kError}, old}};
     for (const auto& [file, before, reply, messages, after] : cases) {
         Played h;
@@ -146,7 +141,7 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
         EXPECT_EQ(h.window.messages, messages) << file.path;
         EXPECT_EQ(h.files.files, after) << file.path;
         EXPECT_EQ(h.window.paints, paints + 1);
-        EXPECT_EQ(h.window.caption, after.count(sud) && after != old ? "Ninebox1 --hard1.sud" : "Ninebox1");
+        EXPECT_EQ(h.window.caption.pathEnd, after.count(sud) && after != old ? "hard1.sud" : "uzzle.sud");
     }
 }
 
@@ -155,30 +150,40 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
 TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
     enum Board { givens, solved, allButOne };
     using Choice = AnswersChoice;
-    const std::vector<std::tuple<Choice, std::optional<Choice>, Board, bool, bool>> rows = {
+    const std::optional<Choice> unset;
+    const std::vector<std::tuple<std::optional<Choice>, std::optional<Choice>, Board, bool, bool>> rows = {
         // earlier choice, choice, board, answers known, answers saved
-        {Choice::unset, Choice::none, solved, true, false},
-        {Choice::unset, Choice::workedPuzzle, solved, false, true},
-        {Choice::unset, Choice::workedPuzzle, allButOne, true, false},
-        {Choice::unset, Choice::answers, givens, true, true},
-        {Choice::unset, Choice::answers, solved, false, false},
-        {Choice::unset, std::nullopt, solved, true, false},
+        {unset, Choice::none, solved, true, false},
+        {unset, Choice::workedPuzzle, solved, false, true},
+        {unset, Choice::workedPuzzle, allButOne, true, false},
+        {unset, Choice::answers, givens, true, true},
+        {unset, Choice::answers, solved, false, false},
+        {unset, std::nullopt, solved, true, false},
         {Choice::answers, std::nullopt, givens, true, true}};
     for (const auto& row : rows) {
         const auto& [earlier, choice, board, known, saved] = row;
         SCOPED_TRACE(&row - &rows[0]);
-        Played h;
-        h.s().board = board == givens ? gridFrom(kRecordA) : h.s().answer;
-        h.s().board[1][1] = board == allButOne ? 0 : h.s().board[1][1];
-        if (!known) h.s().answer = Grid{};
-        h.s().answersChoice = earlier;
-        h.save(choice, chosen("/g/rt.sud"));
+        HeadlessGame h;
+        h.play(kRecordA, known ? kRecordASolution : "");
+        if (earlier) {
+            h.window.answersDialog.push_back(earlier);
+            h.game.save();  // cancelled in its file dialog
+        }
+        for (int i = board == givens ? 81 : board == allButOne; i < 81; ++i) {  // the solution
+            h.select(i % 9 + 1, i / 9 + 1);
+            h.type(std::string(1, kRecordASolution[i]));
+        }
+        h.window.answersDialog.push_back(choice);
+        h.window.files.push_back(chosen("/g/rt.sud"));
+        h.game.save();
         h.deal(8);
-        h.load(chosen("/g/rt.sud"));
+        h.window.files.push_back(chosen("/g/rt.sud"));
+        h.window.messages.clear();
+        h.game.load();
         EXPECT_EQ(h.files.files["/g/rt.sud"], kGame);
         EXPECT_EQ(h.window.messages, saved ? Shown{} : Shown{kNoAnswers});
-        EXPECT_EQ(h.s().answer, saved ? gridFrom(kRecordASolution) : Grid{});
-        EXPECT_EQ(h.window.fileDialogStarts, (Shown{"", "/g/rt.sud"}));  // from the path chosen last
+        EXPECT_EQ(h.puzzle().answers(), saved ? gridFrom(kRecordASolution) : Grid{});
+        EXPECT_EQ(h.window.fileDialogStarts.back(), "/g/rt.sud");  // from the path chosen last
     }
 }
 
@@ -187,23 +192,23 @@ TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
 TEST(saveload, LoadFailedGameFileLeavesTheGameAsItWas) {
     for (const FileChoice& file : {kCancelled, kFailed, chosen("/g/none.sud")}) {
         Played h;
-        const GameState before = h.s();
+        const auto before = kept(h.s());
         h.load(file);
         EXPECT_EQ(h.window.messages, Shown{kNoFile}) << file.path;
-        EXPECT_TRUE(kept(h.s()) == kept(before) && h.s().mode == Mode::play) << file.path;
+        EXPECT_TRUE(kept(h.s()) == before && h.s().mode == Mode::play) << file.path;
     }
 }
 
 // Never cut inside a letter: the count is in characters.
 TEST(saveload, LoadTitleShowsTheLastNineCharactersOfPathsLongerThanTen) {
     for (const auto& [path, caption] : std::vector<std::pair<std::string, std::string>>{
-             {"/g/b123.sud", "Ninebox1 --/b123.sud"},
-             {"/\u00e4/bcd.sud", "Ninebox1"},
-             {"/tmp/\u00e4\u00f6\u00fc.sud", "Ninebox1 --p/\u00e4\u00f6\u00fc.sud"}}) {
+             {"/g/b123.sud", "/b123.sud"},
+             {"/\u00e4/bcd.sud", "uzzle.sud"},  // the caption of the game before
+             {"/tmp/\u00e4\u00f6\u00fc.sud", "p/\u00e4\u00f6\u00fc.sud"}}) {
         Played h;
         h.files.files[path] = kGame;
         h.load(chosen(path));
-        EXPECT_EQ(h.window.caption, caption) << path;
+        EXPECT_EQ(h.window.caption.pathEnd, caption) << path;
     }
 }
 
@@ -214,13 +219,11 @@ TEST(saveload, FileNamedAtStartReplacesTheFirstDeal) {
     for (const bool loadable : {true, false}) {
         HeadlessGame h;
         h.files.files = {{"/g/start.sud", kGame}, {"/g/start.ans", kAnswers}};
-        h.game.openAtStart(loadable ? "/g/start.sud" : "/g/none.sud");
-        h.game.activated();
-        h.game.activated();
+        h.game.start(loadable ? "/g/start.sud" : "/g/none.sud");
         EXPECT_EQ(h.window.messages, loadable ? Shown{} : Shown{kNoFile});
-        EXPECT_EQ(h.window.caption.rfind(loadable ? "Ninebox1 --start.sud" : "Ninebox1 --Game# ", 0), 0u);
-        EXPECT_EQ(h.s().answer == gridFrom(kRecordASolution), loadable);
-        EXPECT_TRUE(h.game.answersValid() && h.s().started == Startup::done && !h.window.gameDialogShown);
+        EXPECT_EQ(h.window.caption.kind, loadable ? Caption::Kind::file : Caption::Kind::game);
+        EXPECT_EQ(h.puzzle().answers() == gridFrom(kRecordASolution), loadable);
+        EXPECT_TRUE(h.puzzle().answersValid() && !h.window.gameDialogShown);
     }
 }
 
@@ -232,6 +235,7 @@ TEST(saveload, LastFolderRoundTripsThroughThePreferences) {
         h.game.applyPreferences(Preferences{true, true, false, true, Level::hard, folder});
         EXPECT_EQ(h.window.paints, 0);
         h.window.files = {kCancelled, chosen("/g/start.sud")};
+        h.files.files["/g/start.sud"] = kGame;
         h.game.load();
         EXPECT_EQ(h.window.fileDialogStarts.back(), folder.empty() ? "" : folder + "/");
         h.game.load();
@@ -279,19 +283,19 @@ TEST(PuzzleText, CopyAndPasteThroughTheClipboard) {
         {replaced(a, "0", "."), true}, {writeGrid(gridFrom(a)), true}, {"", false},
         {"no puzzle", false},          {a.substr(1), false},           {replaced(kGame, "9", "12"), false}};
     for (const auto& [text, puzzle] : pastes) {
-        Played h;  // map mode, Medium, 99 s, answers known, an entry in (1, 1)
+        Played h;  // map mode, 99 s, answers known, an entry in (1, 1)
         h.game.copyPuzzle();
         EXPECT_EQ(h.window.clipboard, replaced(kRecordA, "0", "."));
         h.window.clipboard = text;
-        const GameState before = h.s();
+        const auto before = kept(h.s());
         h.game.pastePuzzle();
         const GameState& s = h.s();
-        EXPECT_EQ(h.window.messages, puzzle ? Shown{} : Shown{"Sudoku|The clipboard holds no puzzle."})
-            << text;
-        EXPECT_EQ(h.window.caption, puzzle ? "Ninebox1 --Pasted" : "Ninebox1") << text;
-        EXPECT_TRUE(puzzle ? s.board == gridFrom(a) && s.givens == givensOf(s.board) && s.answer == Grid{} &&
-                                 s.level == Level::none && s.seconds == 0 && s.mode == Mode::play
-                           : kept(s) == kept(before) && s.mode == Mode::map)
+        EXPECT_EQ(h.window.messages, puzzle ? Shown{} : Shown{Message::clipboardHoldsNoPuzzle}) << text;
+        EXPECT_EQ(h.window.caption.kind, puzzle ? Caption::Kind::pasted : Caption::Kind::file) << text;
+        EXPECT_TRUE(puzzle ? s.puzzle.board() == gridFrom(a) && s.puzzle.givens() == givensOf(gridFrom(a)) &&
+                                 s.puzzle.answers() == Grid{} && s.level == Level::none && s.seconds == 0 &&
+                                 s.mode == Mode::play
+                           : kept(s) == before && s.mode == Mode::map)
             << text;
     }
 }

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <cctype>
 #include <cstdlib>
 #include <tuple>
 
-#include "game/history.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
@@ -28,22 +26,30 @@ struct Board : HeadlessGame {
     Board(void (Game::*mode)(), int xy = 11) {
         playRecordA();
         (game.*mode)();
-        s().selectedX = static_cast<std::int16_t>(xy / 10);
-        s().selectedY = static_cast<std::int16_t>(xy % 10);
+        select(xy / 10, xy % 10);
     }
-    Board& press(const std::vector<Press>& presses) {
-        for (const Press& p : presses) game.mousePressed(p.button, p.x, p.y);
+    Board& presses(const std::vector<Press>& list) {
+        for (const Press& p : list) press(p.x, p.y, p.button);
         return *this;
     }
-    // Keys as the window delivers them: a character (Enter too, '\n') as key-down then the
-    // character, Delete ('\x7f') as key-down alone.
-    void type(const std::string& keys) {
-        for (const char c : keys) {
-            game.keyDown(c == '\x7f' ? key::del : c == '\n' ? key::enter : std::toupper(c));
-            if (c != '\x7f') game.characterTyped(c == '\n' ? 13 : c);
-        }
+    // Cell xy holds value, a given when negative: typed in play mode, or in edit mode.
+    void put(int xy, int value) {
+        const Mode mode = s().mode;
+        (game.*(value < 0 ? kEdit : kPlay))();
+        select(xy / 10, xy % 10);
+        type(std::to_string(std::abs(value)));
+        (game.*(mode == Mode::play ? kPlay : mode == Mode::map ? kMap : kEdit))();
     }
-    int selected() { return s().selectedX * 10 + s().selectedY; }
+    // The selected cell waits for a digit; a given is reached from the open cell left of it.
+    void waitHere() {
+        const int x = s().selectedX, y = s().selectedY;
+        const bool given = puzzle().given(x, y);
+        pressCell(given ? x - 1 : x, y);
+        if (given) game.key(Key::right);
+    }
+    int value(int xy) const {
+        return (puzzle().given(xy / 10, xy % 10) ? -1 : 1) * puzzle().digit(xy / 10, xy % 10);
+    }
 };
 
 }  // namespace
@@ -54,7 +60,7 @@ TEST(MouseCells, ColumnAndRowBoundaries) {
         {19.9, 100, 11},   {100, 19.9, 11},        {100, 200, 11}, {205, 100, 11},       {3e9, 100, 11},
         {100, -1e300, 11}, {-1.7e308, 1.7e308, 11}};  // far beyond any window
     for (const auto& [x, y, selected] : presses)      // map mode: only the selection moves
-        EXPECT_EQ(Board(kMap).press({{x, y}}).selected(), selected) << x << "," << y;
+        EXPECT_EQ(Board(kMap).presses({{x, y}}).selected(), selected) << x << "," << y;
 }
 
 TEST(MouseKeypad, DigitUnderThePress) {
@@ -64,12 +70,12 @@ TEST(MouseKeypad, DigitUnderThePress) {
         {-50, 150.1, 1}, {-40, 197, 0},   {-50, 195, 0},   {-64, 160, 0},   {-6, 160, 0},    {-69, 151, 0}};
     for (int n = 1; n <= 9; ++n) presses.emplace_back(pad(n).x, pad(n).y, n);
     for (const auto& [x, y, digit] : presses)
-        EXPECT_EQ(Board(kPlay).press({cell(1, 1), pad(5), cell(1, 1), {x, y}}).s().board[1][1], digit)
+        EXPECT_EQ(Board(kPlay).presses({cell(1, 1), pad(5), cell(1, 1), {x, y}}).puzzle().digit(1, 1), digit)
             << x << "," << y;
 }
 
-// The first three cells (a given marked '), whether an entry waits, the current number, and
-// how often the answer was shown.
+// The first three cells (a given marked '), whether an entry waits, the shaded digit, and how
+// often the answer was shown.
 TEST(MouseEntry, WaitsForTheKeypadInEveryMode) {
     const auto right = MouseButton::right;
     const std::vector<std::tuple<void (Game::*)(), std::vector<Press>, std::string>> rows = {
@@ -78,18 +84,19 @@ TEST(MouseEntry, WaitsForTheKeypadInEveryMode) {
         {kPlay, {cell(3, 1), cell(2, 1), pad(5)}, "03'0 0 0 0"},  // a given ends the wait
         {kPlay, {cell(3, 1), cell(1, 1), pad(5)}, "53'0 0 0 0"},  // another open cell takes it over
         {kPlay, {cell(1, 1), pad(7), cell(1, 1), kDelete}, "03'0 0 0 0"},
-        {kPlay, {cell(3, 1, right), cell(1, 1)}, "03'0 1 0 1"},  // the answer, shown until the next redraw
-        {kMap, {pad(4)}, "03'0 0 4 0"},                          // nothing waits: only the current number
+        {kPlay, {cell(3, 1, right), cell(1, 1)}, "03'0 1 0 1"},  // the answer, in the next drawing only
+        {kMap, {pad(4)}, "03'0 0 4 0"},                          // nothing waits: only the shading
         {kMap, {cell(1, 1), pad(5)}, "53'0 0 5 0"},
-        {kMap, {cell(3, 1), cell(2, 1)}, "03'0 0 3 0"},  // a given's digit becomes current
+        {kMap, {cell(3, 1), cell(2, 1)}, "03'0 0 3 0"},  // a given's digit shades
         {kEdit, {cell(1, 1), pad(9)}, "9'3'0 0 0 0"},
         {kEdit, {cell(1, 1), pad(9), cell(1, 1), pad(2)}, "9'3'0 0 0 0"},
         {kEdit, {cell(3, 1, right)}, "03'0 1 0 0"}};  // edit: the right button as the left
     for (const auto& [mode, presses, expected] : rows) {
         Board b(mode);
-        const GameState& s = b.press(presses).s();
+        const GameState& s = b.presses(presses).s();
         std::string summary;
-        for (int x = 1; x <= 3; ++x) summary += std::to_string(s.board[x][1]) + (s.given(x, 1) ? "'" : "");
+        for (int x = 1; x <= 3; ++x)
+            summary += std::to_string(s.puzzle.digit(x, 1)) + (s.puzzle.given(x, 1) ? "'" : "");
         summary += " " + std::to_string(s.waitingForDigit) + " " + std::to_string(s.shadedDigit) + " " +
                    std::to_string(b.window.answerPaints);
         EXPECT_EQ(summary, expected) << static_cast<int>(s.mode) << " " << presses.size();
@@ -107,10 +114,10 @@ TEST(MouseButtons, BandsRunTheirCommandsWithinExclusiveBounds) {
     for (const MouseButton button : {MouseButton::left, MouseButton::right, MouseButton::other})
         for (const auto& [y, what] : rows) {
             Board b(kEdit);
-            b.s().board[1][1] = 4;
-            const GameState& s = b.press({{-45, y, button}}).s();
+            b.put(11, 4);
+            const GameState& s = b.presses({{-45, y, button}}).s();
             const std::string ran = b.window.gameDialogShown     ? "New"
-                                    : s.board[1][1] == 0         ? "Reset"
+                                    : s.puzzle.digit(1, 1) == 0  ? "Reset"
                                     : s.mode == Mode::play       ? "Play"
                                     : s.mode == Mode::map        ? "Map"
                                     : s.checked(Item::showScore) ? "Score"
@@ -120,53 +127,56 @@ TEST(MouseButtons, BandsRunTheirCommandsWithinExclusiveBounds) {
             EXPECT_EQ(ran, what) << y;
         }
     Board b(kPlay);
-    EXPECT_TRUE(b.press({{215, 215}}).window.menusVisible);
-    EXPECT_FALSE(b.press({{211, 219, MouseButton::right}, {210, 215}}).window.menusVisible);
+    EXPECT_TRUE(b.presses({{215, 215}}).window.menusVisible);
+    EXPECT_FALSE(b.presses({{211, 219, MouseButton::right}, {210, 215}}).window.menusVisible);
 }
 
+// Moves wrap inside the grid; a key of no meaning moves nothing.
 TEST(KeyboardMoves, WrapInsideTheGrid) {
-    const std::vector<std::tuple<int, int, int>> moves = {
-        {key::right, 99, 11}, {key::right, 94, 15}, {key::right, 33, 43}, {key::enter, 99, 11},
-        {key::left, 11, 99},  {key::left, 15, 94},  {key::left, 55, 45},  {key::up, 41, 49},
-        {key::up, 45, 44},    {key::down, 69, 61},  {key::down, 62, 63},  {'A', 55, 55}};
-    for (const auto& [code, from, to] : moves) {
+    const std::vector<std::tuple<Key, int, int>> moves = {
+        {Key::right, 99, 11}, {Key::right, 94, 15}, {Key::right, 33, 43}, {Key::enter, 99, 11},
+        {Key::left, 11, 99},  {Key::left, 15, 94},  {Key::left, 55, 45},  {Key::up, 41, 49},
+        {Key::up, 45, 44},    {Key::down, 69, 61},  {Key::down, 62, 63},  {Key::other, 55, 55}};
+    for (const auto& [key, from, to] : moves) {  // a waiting entry keeps waiting, but for Enter's
         Board b(kPlay, from);
-        b.game.keyDown(code);
-        EXPECT_EQ(b.selected(), to) << "key " << code << " from " << from;
+        const bool waits = !b.puzzle().given(from / 10, from % 10);
+        if (waits) b.waitHere();
+        b.game.key(key);
+        EXPECT_EQ(b.selected() * 10 + b.s().waitingForDigit, to * 10 + (waits && key != Key::enter)) << from;
     }
 }
 
-// From cell `at`, with or without an entry waiting, the keys leave `cell` holding `after`
-// (negative: a given) and select `to`. Every key ends the wait. In play mode a digit is written
-// even with no entry waiting, and nothing moves; a non-digit empties the cell, a blank only when
-// an entry waits. Givens take nothing, and Delete on one does not move either; elsewhere it
-// empties and moves. Enter moves, and empties the next cell when an entry waits unless it is a
-// given. In edit mode a digit sets a given, anything else clears it.
+// Cell `cell` holds `before` (negative: a given); from cell `at`, with or without an entry
+// waiting, the keys leave it holding `after` and select `to`. Every key ends the wait. In
+// play mode a digit is written even with no entry waiting, and nothing moves; a non-digit
+// empties the cell, a blank only when an entry waits. Givens take nothing, and Delete on one
+// does not move either; elsewhere it empties and moves. Enter moves, and empties the next
+// cell when an entry waits unless it is a given. In edit mode a digit sets a given, anything
+// else clears it.
 TEST(KeyboardKeys, CharactersDeleteAndEnterOnTheSelectedCell) {
     const std::vector<std::tuple<void (Game::*)(), int, int, int, int, std::string, int, int>> rows = {
-        {kPlay, 11, 0, 11, 0, "7", 7, 11},    {kPlay, 11, 0, 11, 7, "x", 0, 11},
-        {kPlay, 11, 0, 11, 4, " ", 4, 11},    {kPlay, 11, 1, 11, 4, " ", 0, 11},
-        {kPlay, 21, 0, 21, -3, "7", -3, 21},  {kMap, 21, 1, 21, -3, "z", -3, 21},
-        {kPlay, 21, 1, 21, -3, "\b", -3, 21}, {kPlay, 21, 1, 21, -3, "\x7f", -3, 21},
-        {kPlay, 89, 0, 89, 6, "\x7f", 0, 99}, {kPlay, 79, 0, 89, 5, "\n", 5, 89},
-        {kPlay, 79, 1, 89, 5, "\n", 0, 89},   {kPlay, 89, 1, 99, -2, "\n", -2, 99},
-        {kEdit, 11, 0, 11, 0, "6", -6, 11},   {kEdit, 11, 0, 11, -6, "q", 0, 11},
-        {kEdit, 21, 0, 21, -3, "9", -9, 21},  {kEdit, 99, 0, 99, -2, "\x7f", 0, 11},
-        {kEdit, 19, 0, 29, -8, "\n", 0, 29}};
-    for (const auto& [mode, at, waits, cell, before, keys, after, to] : rows) {
-        Board b(mode, at);
-        GameState& s = b.s();
-        s.waitingForDigit = waits != 0;
-        s.board[cell / 10][cell % 10] = static_cast<std::int16_t>(std::abs(before));
-        s.givens[cell / 10][cell % 10] = before < 0;
+        // mode, cell, before, at, waits, keys, after, to
+        {kPlay, 11, 0, 11, 0, "7", 7, 11},    {kPlay, 11, 7, 11, 0, "x", 0, 11},
+        {kPlay, 11, 4, 11, 0, " ", 4, 11},    {kPlay, 11, 4, 11, 1, " ", 0, 11},
+        {kPlay, 21, -3, 21, 0, "7", -3, 21},  {kMap, 21, -3, 21, 1, "z", -3, 21},
+        {kPlay, 21, -3, 21, 1, "\b", -3, 21}, {kPlay, 21, -3, 21, 1, "\x7f", -3, 21},
+        {kPlay, 81, 6, 81, 0, "\x7f", 0, 91}, {kPlay, 41, 5, 31, 0, "\n", 5, 41},
+        {kPlay, 41, 5, 31, 1, "\n", 0, 41},   {kPlay, 91, -9, 81, 1, "\n", -9, 91},
+        {kEdit, 11, 0, 11, 0, "6", -6, 11},   {kEdit, 11, -6, 11, 0, "q", 0, 11},
+        {kEdit, 21, -3, 21, 0, "9", -9, 21},  {kEdit, 99, -2, 99, 0, "\x7f", 0, 11},
+        {kEdit, 29, -8, 19, 0, "\n", 0, 29}};
+    for (const auto& [mode, cell, before, at, waits, keys, after, to] : rows) {
+        Board b(mode);
+        if (before != 0) b.put(cell, before);
+        b.select(at / 10, at % 10);
+        if (waits) b.waitHere();
         b.type(keys);
-        const int value = s.board[cell / 10][cell % 10];
-        EXPECT_EQ(s.given(cell / 10, cell % 10) ? -value : value, after) << at << " '" << keys << "'";
-        EXPECT_EQ(b.selected() * 10 + s.waitingForDigit, to * 10) << at << " '" << keys << "'";
+        EXPECT_EQ(b.value(cell), after) << at << " '" << keys << "'";
+        EXPECT_EQ(b.selected() * 10 + b.s().waitingForDigit, to * 10) << at << " '" << keys << "'";
     }
 }
 
-// Each change of the board by the player is one step, whatever it spans: undo gives back the
+// Each change of the puzzle by the player is one step, whatever it spans: undo gives back the
 // board and its givens and ends a waiting entry, redo puts the change back. Record A holds a
 // right entry in (1, 1) and a wrong one in (3, 1).
 TEST(Undo, EachChangeOfTheBoardIsOneStep) {
@@ -180,21 +190,26 @@ TEST(Undo, EachChangeOfTheBoardIsOneStep) {
         {kPlay, 11, {{-45, 30}}, "", nullptr},  // the Reset button
         {kPlay, 11, {}, "", &Game::removeWrongAnswers},
         {kPlay, 11, {}, "", &Game::cheat}};
+    const auto board = [](const Board& b) { return std::pair(b.puzzle().board(), b.puzzle().givens()); };
     for (const auto& row : changes) {
         const auto& [mode, xy, presses, keys, command] = row;
         SCOPED_TRACE(&row - &changes[0]);
         Board b(mode, xy);
-        b.s().board[1][1] = 7;
-        b.s().board[3][1] = 8;
-        const Snapshot before = snapshotOf(b.s());
-        b.press(presses).type(keys);
+        b.put(11, 7);
+        b.put(31, 8);
+        b.select(xy / 10, xy % 10);
+        const auto before = board(b);
+        b.presses(presses).type(keys);
         if (command) (b.game.*command)();
-        const Snapshot after = snapshotOf(b.s());
-        b.s().waitingForDigit = true;
+        const auto after = board(b);
+        b.waitHere();
         b.game.undo();
-        EXPECT_TRUE(snapshotOf(b.s()) == before && !b.s().waitingForDigit);
+        EXPECT_TRUE(board(b) == before && !b.s().waitingForDigit);
+        b.game.undo();  // the entries put
         b.game.undo();
-        b.game.redo();  // nothing older to undo
-        EXPECT_TRUE(snapshotOf(b.s()) == after && !(after == before));
+        b.game.redo();
+        b.game.redo();
+        b.game.redo();
+        EXPECT_TRUE(board(b) == after && after != before);
     }
 }

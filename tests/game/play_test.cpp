@@ -3,7 +3,11 @@
 #include <cmath>
 #include <random>
 
+#include "game/clock.h"
+#include "game/history.h"
+#include "rules/candidates.h"
 #include "rules/library.h"
+#include "rules/numbers.h"
 #include "rules/units.h"
 #include "support/fixture.h"
 
@@ -16,41 +20,22 @@ namespace {
 // a base record's level and given count, and comes out the same again.
 void expectSoundDeal(HeadlessGame& h, double number) {
     h.deal(number);
-    const GameState first = h.s();
-    ASSERT_TRUE(solves(first.answer, first.board) && first.givens == givensOf(first.board)) << number;
+    const Puzzle first = h.puzzle();
+    const Level level = h.s().level;
+    ASSERT_TRUE(solves(first.answers(), first.board()) && first.givens() == givensOf(first.board()))
+        << number;
     const auto givens = [](const Grid& g) {
         const std::string t = gridText(g);
         return std::count(t.begin(), t.end(), '0');
     };
     ASSERT_TRUE(std::any_of(library().begin(), library().end(), [&](const BaseRecord& r) {
-        return r.level == first.level && givens(r.puzzle) == givens(first.board);
+        return r.level == level && givens(r.puzzle) == givens(first.board());
     })) << number;
     h.deal(number);
-    ASSERT_TRUE(h.s().board == first.board && h.s().answer == first.answer) << number;
+    ASSERT_TRUE(h.puzzle().board() == first.board() && h.puzzle().answers() == first.answers()) << number;
 }
 
 }  // namespace
-
-// Remove Wrong Answers keeps every given, even one that disagrees with the answers, and
-// removes nothing while the answers are unknown; the score counts entries alike.
-TEST(RemoveWrong, LeavesTheRightEntriesAndEveryGiven) {
-    HeadlessGame h;
-    h.playRecordA();
-    h.s().board[1][1] = 7;
-    h.s().board[3][1] = 9;  // a right entry and a wrong one
-    h.game.countEntries();
-    EXPECT_EQ(h.s().rightEntries * 10 + h.s().wrongEntries, 11);
-    h.s().board[2][1] = 8;
-    h.game.removeWrongAnswers();  // a given that disagrees
-    EXPECT_EQ(gridText(h.s().board).substr(0, 3), "780");
-    h.s().board[3][1] = 9;
-    h.s().answer[5][5] = 0;
-    h.game.removeWrongAnswers();
-    EXPECT_EQ(gridText(h.s().board).substr(0, 3), "789");
-    h.s().answer = Grid{};
-    h.game.countEntries();  // unknown: every entry wrong, no given counted
-    EXPECT_EQ(h.s().rightEntries * 10 + h.s().wrongEntries, 2);
-}
 
 // Cheat fills every Easy game and returns to the mode it started in; it ends even when a
 // wrong entry puts the one solution out of reach.
@@ -59,20 +44,21 @@ TEST(Cheat, FillsEasyGamesAndEndsOnAWrongEntry) {
         HeadlessGame h;
         h.deal(number);
         // The first open cell takes a wrong digit in the first ten games.
-        const std::size_t open = gridText(h.s().board).find('0');
-        const std::size_t x = open % 9 + 1;
-        const std::size_t y = open / 9 + 1;
-        if (number < 10) h.s().board[x][y] = static_cast<std::int16_t>(h.s().answer[x][y] % 9 + 1);
+        const std::size_t open = gridText(h.puzzle().board()).find('0');
+        const int x = static_cast<int>(open % 9 + 1), y = static_cast<int>(open / 9 + 1);
+        h.select(x, y);
+        if (number < 10) h.type(std::to_string(h.puzzle().answers()[x][y] % 9 + 1));
         else if (h.s().level != Level::easy) continue;
         const Mode start = ++easy % 2 ? Mode::play : Mode::map;
         if (start == Mode::map) h.game.mapMode();
         h.game.cheat();
-        EXPECT_EQ(h.s().board == h.s().answer, number >= 10) << "game " << number;
+        EXPECT_EQ(h.puzzle().board() == h.puzzle().answers(), number >= 10) << "game " << number;
         EXPECT_EQ(h.s().mode, start) << "game " << number;
     }
 }
 
-// The level chosen filters random games only: typed numbers give their own records.
+// The level chosen filters random games only: typed numbers give their own records. A random
+// game's number, drawn from the time of day, deals it again when typed.
 TEST(NewGame, TenThousandNumbersDealSoundGames) {
     HeadlessGame h;
     std::mt19937_64 pick(2026);
@@ -86,11 +72,11 @@ TEST(NewGame, TenThousandNumbersDealSoundGames) {
         expectSoundDeal(h, std::floor(wide(pick) / 1000));
         expectSoundDeal(h, wide(pick) / 7.0);
         h.clock = i * 0.37;
-        h.game.newGame();  // a random game: its drawn number replays it
-        ASSERT_TRUE(h.s().gameNumber >= 0 && h.s().gameNumber < 1000000 &&
-                    h.s().gameNumber == std::floor(h.s().gameNumber));
+        h.game.newGame();  // the dialog closed: a random game
+        const double number = h.window.caption.gameNumber;
+        ASSERT_TRUE(number >= 0 && number < 1000000 && number == std::floor(number));
         ASSERT_TRUE(level == Level::none || h.s().level == level) << i;
-        expectSoundDeal(h, h.s().gameNumber);
+        expectSoundDeal(h, number);
     }
     EXPECT_GT(otherLevels, 0);
 }
@@ -139,13 +125,14 @@ TEST(NewGame, EachNumberDealsThePuzzleItAlwaysDealt) {
     for (const auto& [number, puzzle, level] : games) {
         HeadlessGame h;
         h.deal(number);
-        EXPECT_EQ(gridText(h.s().board), puzzle) << number;
+        EXPECT_EQ(gridText(h.puzzle().board()), puzzle) << number;
         EXPECT_EQ(h.s().level, level) << number;
     }
 }
 
 // The game dealt is the number the text starts with, 0 when there is none or it lies beyond
-// a double; the caption shows it in its shortest form.
+// a double; the caption shows it in its shortest form. "Select Random" draws a number of its
+// own first, and asks for a donation when that is a multiple of ten.
 TEST(GameDialog, AnyTypedTextDealsTheNumberItStartsWith) {
     const std::string nines(400, '9'), twenty(20, '9');
     for (const auto& [typed, caption] : std::vector<std::pair<std::string, std::string>>{
@@ -156,89 +143,79 @@ TEST(GameDialog, AnyTypedTextDealsTheNumberItStartsWith) {
              {"12.5", "12.5"},   {".5", "0.5"},     {"7.", "7"},         {"1 2", "1"},      {"1,5", "1"},
              {"-", "0"},         {"2e", "2"},       {twenty, "1e+20"}}) {
         HeadlessGame h;
-        h.window.gameDialog.push_back([&h, typed = typed] { h.game.dealNumber(typed); });
-        h.s().started = Startup::done;
+        h.window.games.push_back({GameChoice::Kind::number, typed});
         h.game.newGame();
-        EXPECT_EQ(h.window.caption, "Ninebox1 --Game# " + caption) << typed;
-        EXPECT_TRUE(allUnitsComplete(h.s().answer)) << typed;
+        EXPECT_EQ(numberText(h.window.caption.gameNumber), caption) << typed;
+        EXPECT_TRUE(allUnitsComplete(h.puzzle().answers())) << typed;
     }
+    int asked = 0;
+    for (int i = 0; i < 100; ++i) {
+        HeadlessGame h;
+        h.deal(i);
+        h.window.games.push_back({GameChoice::Kind::random, {}});
+        h.game.newGame();
+        asked += h.window.messages == std::vector{Message::donation};
+    }
+    EXPECT_TRUE(asked > 0 && asked < 30) << asked;
 }
 
-// Solved is judged by the board alone (here the answers are unknown).
-TEST(Clock, ReadingsFromOneTickSolvedBoardsFreezeItResetAndNewGamesRestartIt) {
+// The clock's reading; a solved board stops it, whatever the answers say, and Reset and a new
+// game start it from zero.
+TEST(Clock, ReadingsTicksSolvedBoardsResetAndNewGames) {
+    for (const auto& [seconds, reading] : std::vector<std::pair<int, std::string>>{
+             {59, "00:00:59"}, {60, "00:01:00"}, {3600, "01:00:00"}, {360000, "100:00:00"}})
+        EXPECT_EQ(clockText(seconds), reading);
     HeadlessGame h;
+    h.play(kRecordASolution);
     h.game.toggleTime();
-    for (const std::int64_t before : {58, 59, 3599, 359999}) {
-        h.s().seconds = before;
-        h.game.tick();
-    }
-    setPuzzle(h.s(), kRecordASolution);  // frozen while solved, running once not
-    h.game.redraw();
-    h.s().seconds = 100;
+    h.game.tick();
+    h.game.editMode();
+    h.type("\x7f");  // no longer solved
     h.game.tick();
     h.game.tick();
-    h.s().board[5][5] = 0;
-    h.game.redraw();
-    h.game.tick();
-    EXPECT_EQ(h.window.clockReadings,
-              (std::vector<std::string>{"00:00:59", "00:01:00", "01:00:00", "100:00:00", "00:01:40",
-                                        "00:01:40", "00:01:41"}));
+    EXPECT_EQ(h.window.clock, (std::vector<std::int64_t>{0, 1, 2}));
     h.game.mapMode();
     h.game.reset();  // the clock restarts, the mode stays
     EXPECT_TRUE(h.s().seconds == 0 && h.s().mode == Mode::map);
-    h.s().seconds = 7;
+    h.game.tick();
     h.deal(5);  // a new game starts from zero, in play mode
     EXPECT_TRUE(h.s().seconds == 0 && h.s().mode == Mode::play);
 }
 
-#include "game/history.h"
-
 // On its own, the history: a step that changes nothing is no step and keeps the redo history;
-// beyond its bound the oldest steps go.
-TEST(History, KeepsTheNewestStepsUpToItsBound) {
+// beyond its bound the oldest steps go. In map mode the map follows the board back; a new
+// change ends the redo history; a new, loaded or pasted game starts an empty one (a stale
+// step would refill Record A's open cells).
+TEST(Undo, BoundedHistoryAndNewGamesForgetIt) {
     History history(3);
     for (std::int16_t d = 1; d <= 5; ++d) {
         history.record({{1, 1, std::int16_t(d - 1), d, false, false}});
         history.record({});
     }
-    Snapshot now;
-    for (int d = 5; d >= 3; --d) {
-        apply(*history.undo(), Side::before, now);
-        EXPECT_EQ(now.board[1][1], d - 1);
-    }
+    for (int d = 5; d >= 3; --d) EXPECT_EQ(history.undo()->front().before, d - 1);
     history.record({});
-    EXPECT_TRUE(!history.undo() && history.canRedo());
-}
-
-#include "rules/candidates.h"
-
-// In map mode the map follows each character and the board back; a new change ends the redo
-// history; a new, loaded or pasted game starts an empty one (a stale step would refill Record
-// A's open cells).
-TEST(Undo, MapFollowsNewChangesEndRedoNewGamesForgetTheHistory) {
+    EXPECT_TRUE(!history.undo() && history.redo());
     HeadlessGame g;
     g.playRecordA();
     g.game.mapMode();
-    g.game.characterTyped('7');  // in (1, 1)
-    g.s().selectedX = 3;
-    g.game.characterTyped('8');
-    EXPECT_EQ(g.s().candidates, candidateMap(g.s().board));
+    g.type("7");  // in (1, 1)
+    g.select(3, 1);
+    g.type("8");
     g.game.undo();
-    EXPECT_EQ(g.s().candidates, candidateMap(g.s().board));
-    g.game.characterTyped('5');
+    EXPECT_EQ(g.puzzle().candidates(), candidateMap(g.puzzle().board()));
+    g.type("5");
     g.game.redo();
-    EXPECT_EQ(gridText(g.s().board).substr(0, 3), "735");
+    EXPECT_EQ(gridText(g.puzzle().board()).substr(0, 3), "735");
     for (const auto start : {&Game::newGame, &Game::load, &Game::pastePuzzle}) {
         HeadlessGame h;
         h.playRecordA();
-        h.files.files["/g/a.sud"] = kRecordA;
-        h.window.files.push_back({FileChoice::Outcome::chosen, "/g/a.sud"});
+        h.window.files.push_back(chosen("/p/puzzle.sud"));
         h.window.clipboard = kRecordA;
-        h.s().board = h.s().answer;
+        h.type("7");
         h.game.reset();
         (h.game.*start)();
-        const Snapshot started = snapshotOf(h.s());
+        const Grid started = h.puzzle().board();
         h.game.undo();
-        EXPECT_EQ(snapshotOf(h.s()), started);
+        EXPECT_EQ(h.puzzle().board(), started);
     }
 }

@@ -14,6 +14,7 @@
 #include "rules/generator.h"
 #include "rules/gridtext.h"
 #include "rules/library.h"
+#include "rules/puzzle.h"
 #include "rules/transform.h"
 #include "rules/units.h"
 #include "support/grids.h"
@@ -129,5 +130,30 @@ TEST(CheatPass, NeverWritesADigitTwiceInARowColumnOrBox) {
             for (int y = 1; y <= 9; ++y)
                 EXPECT_TRUE(givens[x][y] || !board[x][y] || !seesDigit(board, x, y, board[x][y]))
                     << puzzle << " " << x << y << " " << gridText(board);
+    }
+}
+
+// Play never writes over a given. Remove Wrong Answers keeps every given, even one that
+// disagrees with the answers, and removes nothing while the answers are no solution; the score
+// counts the player's digits alike, all wrong while the answers are unknown. The candidate
+// map is the board's after every change.
+TEST(Puzzle, GivensStayAndTheScoreAndMapFollowTheBoard) {
+    Grid answers = gridFrom(kRecordASolution);
+    Puzzle p(gridFrom(kRecordA), answers);
+    EXPECT_TRUE(!p.enter(2, 1, 5) && p.enter(1, 1, 7) && p.enter(3, 1, 9));  // a right entry, a wrong one
+    EXPECT_EQ(p.score(), (Score{1, 1}));
+    EXPECT_EQ(p.candidates(), candidateMap(p.board()));
+    p.setGiven(2, 1, 8);
+    p.clearWrongEntries();
+    EXPECT_EQ(gridText(p.board()).substr(0, 3), "780");
+    EXPECT_EQ(p.candidates(), candidateMap(p.board()));
+    answers[5][5] = 0;
+    for (const Grid& unknown : {answers, Grid{}}) {
+        Puzzle q(gridFrom(kRecordA), unknown);
+        q.enter(1, 1, 7);
+        q.enter(3, 1, 9);
+        q.clearWrongEntries();
+        EXPECT_EQ(gridText(q.board()).substr(0, 3), "739");
+        EXPECT_EQ(q.score().wrong, unknown == Grid{} ? 2 : 1);
     }
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A headless game: the logic with a scripted window, files in memory and a fixed clock.
+// A headless game: the logic with a scripted window, files in memory and a fixed clock. Tests
+// drive it by its public commands, as a player would, and read what it shows.
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <deque>
-#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
@@ -15,65 +16,67 @@
 
 #include "game/filesystem.h"
 #include "game/game.h"
+#include "game/printpage.h"
 #include "game/window.h"
 #include "rules/generator.h"
+#include "rules/gridtext.h"
 #include "support/grids.h"
 
 namespace ninebox::testing {
 
-// Puts the cells on the board, marking the non-zero ones as givens.
-inline void setPuzzle(GameState& state, std::string_view cells) {
-    state.board = gridFrom(cells);
-    state.givens = givensOf(state.board);
-}
-
 // What a refused command must leave as it was (the mode aside).
 inline auto kept(const GameState& s) {
-    return std::tie(s.board, s.givens, s.candidates, s.answer, s.level, s.seconds);
+    return std::tuple(s.puzzle.board(), s.puzzle.givens(), s.puzzle.answers(), s.level, s.seconds);
 }
 
-// A stand-in for the board window: records what the game shows and answers every dialog
-// from a script, so commands run headless.
+inline FileChoice chosen(const std::string& path) { return {FileChoice::Outcome::chosen, path}; }
+
+// A stand-in for the board window: records what the game shows and answers every dialog from
+// a script, so commands run headless. An empty script answers closed, Cancel or No.
 class ScriptedWindow : public Window {
 public:
-    // Scripted answers, front first; an empty script answers closed/Cancel/No.
-    std::deque<std::function<void()>> gameDialog;  // runs inside the game dialog
+    std::deque<GameChoice> games;
     std::deque<std::optional<AnswersChoice>> answersDialog;
-    std::deque<Answer> answers;  // of Yes/No message boxes
+    std::deque<Answer> answers;  // of the questions
     std::deque<FileChoice> files;
+    PrintChoice printChoice;
 
-    // What was shown; answerPaints: with an answer shown, messages as "title|text".
     int paints = 0, answerPaints = 0, aboutShown = 0, gameDialogShown = 0;
     bool menusVisible = false;
-    std::vector<std::string> clockReadings, fileDialogStarts, messages;
-    std::string caption = "Ninebox1", clipboard;
+    Caption caption;
+    std::vector<std::int64_t> clock;
+    std::vector<std::string> fileDialogStarts;
+    std::vector<Message> messages;
+    std::string clipboard, messageName;
+    std::vector<PrintPage> printed;
 
-    void paint(const GameState& state) override {
+    void paint(const GameState&, bool answerShown) override {
         ++paints;
-        answerPaints += state.showAnswerOnce;
+        answerPaints += answerShown;
     }
-    void paintClock(const std::string& reading) override { clockReadings.push_back(reading); }
-    void setCaption(const std::string& text) override { caption = text; }
+    void paintClock(std::int64_t seconds) override { clock.push_back(seconds); }
+    void setCaption(const Caption& shown) override { caption = shown; }
     void setMenusVisible(bool visible) override { menusVisible = visible; }
     void setChecked(Item, bool) override {}
-    void showGameDialog() override {
+    GameChoice chooseGame(Level) override {
         ++gameDialogShown;
-        if (!gameDialog.empty()) take(gameDialog, {})();
+        return take(games, GameChoice{});
     }
-    std::optional<AnswersChoice> showAnswersDialog() override { return take(answersDialog, {}); }
-    PrintChoice showPrintDialog() override { return {PrintButton::cancel, true, false}; }
+    std::optional<AnswersChoice> chooseAnswers() override { return take(answersDialog, {}); }
+    PrintChoice choosePrint() override { return printChoice; }
     void showAbout() override { ++aboutShown; }
     void setInstructionsVisible(bool) override {}
-    Answer message(const std::string& text, const std::string& title, Buttons buttons) override {
-        messages.push_back(title + "|" + text);
-        return buttons == Buttons::ok ? Answer::ok : take(answers, Answer::no);
+    Answer message(Message message, const std::string& name) override {
+        messages.push_back(message);
+        messageName = name;
+        return asksYesNo(message) ? take(answers, Answer::no) : Answer::ok;
     }
     FileChoice chooseOpenFile(const std::string& start) override { return chooseSaveFile(start); }
     FileChoice chooseSaveFile(const std::string& start) override {
         fileDialogStarts.push_back(start);
         return take(files, FileChoice{});
     }
-    void print(const PrintPage&) override {}
+    void print(const PrintPage& page) override { printed.push_back(page); }
     std::optional<std::string> clipboardText(std::size_t limit) override {
         return clipboard.size() > limit ? std::nullopt : std::optional(clipboard);
     }
@@ -109,32 +112,74 @@ public:
     std::shared_ptr<void> holdFolder(const std::string&) override { return nullptr; }
 };
 
+// The files a test starts from (under "/p/") in memory, and all others on `disk` if given.
+class StartFiles : public FileSystem {
+public:
+    StartFiles(MemoryFileSystem& memory, FileSystem* disk) : memory_(memory), disk_(disk) {}
+    Probe probe(const std::string& path) override { return at(path).probe(path); }
+    std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override {
+        return at(path).openRead(path, limit);
+    }
+    bool replace(const std::string& path, const std::string& content) override {
+        return at(path).replace(path, content);
+    }
+    std::shared_ptr<void> holdFolder(const std::string& path) override { return at(path).holdFolder(path); }
+
+private:
+    FileSystem& at(const std::string& path) { return disk_ && path.rfind("/p/", 0) != 0 ? *disk_ : memory_; }
+    MemoryFileSystem& memory_;
+    FileSystem* disk_;
+};
+
 class HeadlessGame {
 public:
-    // disk: another file system than the one in memory.
+    // disk: the file system for all but the puzzle a test starts from.
     explicit HeadlessGame(double timeOfDay = 43200.5, FileSystem* disk = nullptr)
-        : clock(timeOfDay), game(window, generator, disk ? *disk : files, [this] { return clock; }) {}
-    GameState& s() { return game.state(); }
-    // Deals game `number` through the game dialog as a player typing it, past the first game.
+        : clock(timeOfDay), routed(files, disk), game(window, generator, routed, [this] { return clock; }) {}
+    const GameState& s() const { return game.state(); }
+    const Puzzle& puzzle() const { return game.state().puzzle; }
+
+    // Game `number`, typed into the game dialog (written so that it reads back exactly).
     void deal(double number) {
-        if (s().started == Startup::notActivated) s().started = Startup::done;
-        window.gameDialog.push_back([this, number] {
-            s().gameNumber = number;
-            s().numberTyped = true;
-        });
+        char text[64];
+        window.games.push_back(
+            {GameChoice::Kind::number, std::string(text, std::to_chars(text, text + 64, number).ptr)});
         game.newGame();
     }
-    // Record A in play past the first game, its answers known.
-    void playRecordA() {
-        s().started = Startup::done;
-        setPuzzle(s(), kRecordA);
-        s().answer = gridFrom(kRecordASolution);
+    // A puzzle loaded from a file, with its answers when given (81 characters each).
+    void play(std::string_view givens, std::string_view answers = {}) {
+        files.files["/p/puzzle.sud"] = writeGrid(gridFrom(givens));
+        if (!answers.empty()) files.files["/p/puzzle.ans"] = writeGrid(gridFrom(answers));
+        window.files.push_back(chosen("/p/puzzle.sud"));
+        game.load();
+        window.messages.clear();
     }
+    void playRecordA() { play(kRecordA, kRecordASolution); }
+    // Moves the selection with the arrow keys, never wrapping.
+    void select(int x, int y) {
+        while (s().selectedY != y) game.key(s().selectedY < y ? Key::down : Key::up);
+        while (s().selectedX != x) game.key(s().selectedX < x ? Key::right : Key::left);
+    }
+    void press(double x, double y, MouseButton button = MouseButton::left) { game.press(button, x, y); }
+    void pressCell(int x, int y, MouseButton button = MouseButton::left) {
+        press(20.0 * x + 10, 20.0 * y + 10, button);
+    }
+    void pressKey(int n) { press(-50.5 + 19 * ((n - 1) % 3), 157.5 + 15 * ((n - 1) / 3)); }  // 1..9
+    // Characters typed: Enter is '\n', Delete '\x7f'.
+    void type(std::string_view keys) {
+        for (const char c : keys) {
+            if (c == '\n' || c == '\x7f') game.key(c == '\n' ? Key::enter : Key::del);
+            else if (static_cast<unsigned char>(c) <= ' ') game.blankTyped();
+            else game.digitTyped(static_cast<std::int16_t>(c >= '0' && c <= '9' ? c - '0' : 0));
+        }
+    }
+    int selected() const { return s().selectedX * 10 + s().selectedY; }
 
     double clock;
     ScriptedWindow window;
     SplitMixGenerator generator;
     MemoryFileSystem files;
+    StartFiles routed;
     Game game;
 };
 

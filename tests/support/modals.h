@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -82,8 +83,17 @@ inline void trigger(MainWindow& mainWindow, const char* name) {
 // The board window, shown, with its first game dealt.
 inline void start(MainWindow& mainWindow) {
     mainWindow.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow.game().state().started == Startup::done; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow.windowTitle() != QLatin1String("Ninebox1"); }, 5000));
     QApplication::processEvents();
+}
+
+// An empty puzzle pasted in place of the game, its cell (1, 1) selected.
+inline const GameState& emptyBoard(MainWindow& mainWindow) {
+    QGuiApplication::clipboard()->setText(QString(81, u'0'));
+    Game& game = mainWindow.game();
+    game.pastePuzzle();
+    while (game.state().selectedX * 10 + game.state().selectedY != 11) game.key(Key::left);
+    return game.state();
 }
 
 }  // namespace ninebox::testing

@@ -65,8 +65,8 @@ TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
 TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
     MainWindow mainWindow;
     mainWindow.show();  // on the screen only once its events have run
-    mainWindow.game().state().board[5][5] = 8;
-    mainWindow.game().redraw();
+    QGuiApplication::clipboard()->setText(QString(40, u'0') + u'8' + QString(40, u'0'));
+    mainWindow.game().pastePuzzle();
     const QImage& image = mainWindow.board().image();
     ASSERT_EQ(image.size(), kStartArea * mainWindow.board().devicePixelRatio());
     int ink = 0;  // in cell (5, 5), white but for its digit: board units 101..119 both ways
@@ -75,9 +75,13 @@ TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
             ink += image.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_GT(ink, 20) << "no digit";
     start(mainWindow);
-    mainWindow.game().state().showAnswerOnce = true;
+    mainWindow.game().press(MouseButton::right, 50, 50);  // the cell's answer, in the box above
+    const auto hint = [&] {
+        return mainWindow.board().image().pixel(image.width() * 188 / 290, 8) == qRgb(250, 250, 200);
+    };
+    ASSERT_TRUE(hint());
     mainWindow.repaint();
-    EXPECT_TRUE(mainWindow.game().state().showAnswerOnce);
+    EXPECT_TRUE(hint());
     for (const QSize size : {QSize(774, 494), QSize(1200, 800)}) {
         mainWindow.resize(size);
         QApplication::processEvents();
@@ -141,7 +145,7 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
         Settings settings(form, file);
         start(form);
         EXPECT_EQ(marks(form), (std::vector<bool>{true, true, false, true, true, false}));
-        EXPECT_TRUE(form.game().state().kanji);
+        EXPECT_TRUE(form.game().state().kanji());
     }
     QByteArray junk, big = "[options]\nshowScore=true\n" + QByteArray(64 * 1024, ';');
     for (int i = 0; i < 4096; ++i) junk += static_cast<char>(i * 7919 % 251);
@@ -163,7 +167,7 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
 // A game file named at start that cannot be loaded: its message shows over the board, drawn.
 TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
     MainWindow mainWindow;
-    mainWindow.game().openAtStart("/nowhere/game.sud");
+    mainWindow.openAtStart("/nowhere/game.sud");
     ModalScript script;
     script.then([&](QWidget* box) {
         const QImage& image = mainWindow.board().image();  // the frame's left edge
@@ -174,66 +178,52 @@ TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
     start(mainWindow);
 }
 
-// Character keys give the key-down and then the character, arrows and Delete the key-down
-// only, Enter both; keys without a character leave a waiting entry alone.
-TEST(WindowKeys, CharactersGiveKeyDownThenCharacterArrowsOnlyKeyDown) {
+// Keys go to the game by their meaning: the arrows, Delete and Enter (the keypad's too) by
+// their Qt key alone, so the characters % & ' ( . or a French keyboard's digit row move and
+// delete nothing; other keys by the character they type: a digit, another printable
+// character (0), or a blank; keys that type nothing are just keys. Tab is a key of the board.
+TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     MainWindow mainWindow;
     start(mainWindow);
-    // After each key: cells (1, 1) and (2, 1), the selected cell, an entry waiting.
-    const std::vector<std::tuple<Qt::Key, const char*, std::vector<int>>> cases = {
-        {Qt::Key_F1, "", {6, 4, 1, 1, 1}},           {Qt::Key_Shift, "", {6, 4, 1, 1, 1}},
-        {Qt::Key_Home, "", {6, 4, 1, 1, 1}},         {Qt::Key_Insert, "", {6, 4, 1, 1, 1}},
-        {Qt::Key_PageDown, "", {6, 4, 1, 1, 1}},     {Qt::Key_CapsLock, "", {6, 4, 1, 1, 1}},
-        {Qt::Key_7, "7", {7, 4, 1, 1, 0}},           {Qt::Key_Escape, "\x1b", {0, 4, 1, 1, 0}},
-        {Qt::Key_Eacute, "\u00e9", {0, 4, 1, 1, 0}}, {Qt::Key_Tab, "\t", {0, 4, 1, 1, 0}},
-        {Qt::Key_Right, "", {6, 4, 2, 1, 1}},        {Qt::Key_Delete, "\x7f", {0, 4, 2, 1, 0}},
-        {Qt::Key_Return, "\r", {6, 0, 2, 1, 0}},
-    };
-    GameState& s = mainWindow.game().state();
-    for (const auto& [key, text, after] : cases) {
-        s.board = gridFrom("64");
-        s.givens = Givens{};
-        s.selectedX = s.selectedY = 1;
-        s.waitingForDigit = true;
-        QTest::sendKeyEvent(QTest::Click, &mainWindow.board(), key, QString::fromUtf8(text), Qt::NoModifier);
-        const std::vector<int> got{s.board[1][1], s.board[2][1], s.selectedX, s.selectedY, s.waitingForDigit};
-        EXPECT_EQ(got, after) << key;
-    }
-    EXPECT_EQ(QApplication::focusWidget(), &mainWindow.board()) << "Tab is a key of the board";
-}
-
-// Each key gives its own key-down code (0 where it has none) and then its character: on a
-// US and a French layout only the arrows, Delete and Enter, the keypad's too, give the codes
-// of a move or of Delete (Qt's values for % & ' ( . are those codes).
-TEST(WindowKeys, UsAndFrenchKeysGiveTheirOwnKeyDownCodes) {
-    MainWindow mainWindow;
-    start(mainWindow);
-    std::vector<int> got;  // key-down codes, characters as 1000 + their code
-    QObject::connect(&mainWindow.board(), &BoardView::keyDown, [&](int code) { got.push_back(code); });
-    QObject::connect(&mainWindow.board(), &BoardView::keyPress,
-                     [&](int code) { got.push_back(1000 + code); });
+    std::vector<int> got;  // digits as 0..9, a blank as -1, keys as 100 + their value
+    QObject::connect(&mainWindow.board(), &BoardView::keyPressed,
+                     [&](Key key) { got.push_back(100 + int(key)); });
+    QObject::connect(&mainWindow.board(), &BoardView::digitTyped, [&](int digit) { got.push_back(digit); });
+    QObject::connect(&mainWindow.board(), &BoardView::blankTyped, [&] { got.push_back(-1); });
     const auto shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
-    // key, modifiers, text, key-down code, character (-1: none)
-    const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int, int>> cases = {
-        {Qt::Key_A, {}, "a", 65, 'a'},           {Qt::Key_5, {}, "5", 53, '5'},
-        {Qt::Key_Percent, shift, "%", 0, '%'},   {Qt::Key_Ampersand, shift, "&", 0, '&'},
-        {Qt::Key_Apostrophe, {}, "'", 0, '\''},  {Qt::Key_ParenLeft, shift, "(", 0, '('},
-        {Qt::Key_Period, {}, ".", 190, '.'},     {Qt::Key_5, keypad, "5", 101, '5'},
-        {Qt::Key_Period, keypad, ".", 110, '.'}, {Qt::Key_Eacute, {}, "\u00e9", 0, 0xe9},  // French
-        {Qt::Key_Ampersand, {}, "&", 0, '&'},    {Qt::Key_Minus, {}, "-", 189, '-'},
-        {Qt::Key_QuoteDbl, {}, "\"", 0, '"'},    {Qt::Key_Agrave, {}, "\u00e0", 0, 0xe0},
-        {Qt::Key_Left, {}, "", 37, -1},          {Qt::Key_Down, keypad, "", 40, -1},
-        {Qt::Key_Delete, {}, "\x7f", 46, -1},    {Qt::Key_Delete, keypad, "\x7f", 46, -1},
-        {Qt::Key_Return, {}, "\r", 13, 13},      {Qt::Key_Enter, keypad, "\r", 13, 13},
-    };
-    for (const auto& [key, modifiers, text, keyDown, character] : cases) {
+    const int left = 100 + int(Key::left), down = 100 + int(Key::down), del = 100 + int(Key::del),
+              enter = 100 + int(Key::enter), other = 100 + int(Key::other);
+    const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int>> cases = {
+        {Qt::Key_A, {}, "a", 0},
+        {Qt::Key_5, {}, "5", 5},
+        {Qt::Key_Percent, shift, "%", 0},
+        {Qt::Key_Ampersand, shift, "&", 0},
+        {Qt::Key_Apostrophe, {}, "'", 0},
+        {Qt::Key_ParenLeft, shift, "(", 0},
+        {Qt::Key_Period, {}, ".", 0},
+        {Qt::Key_5, keypad, "5", 5},
+        {Qt::Key_Eacute, {}, "\u00e9", 0},
+        {Qt::Key_QuoteDbl, {}, "\"", 0},
+        {Qt::Key_Agrave, {}, "\u00e0", 0},
+        {Qt::Key_Left, {}, "", left},
+        {Qt::Key_Down, keypad, "", down},
+        {Qt::Key_Delete, {}, "\x7f", del},
+        {Qt::Key_Delete, keypad, "\x7f", del},
+        {Qt::Key_Return, {}, "\r", enter},
+        {Qt::Key_Enter, keypad, "\r", enter},
+        {Qt::Key_Escape, {}, "\x1b", -1},
+        {Qt::Key_Space, {}, " ", -1},
+        {Qt::Key_Tab, {}, "\t", -1},
+        {Qt::Key_F1, {}, "", other},
+        {Qt::Key_Shift, shift, "", other},
+        {Qt::Key_PageDown, {}, "", other}};
+    for (const auto& [key, modifiers, text, meaning] : cases) {
         got.clear();
         QKeyEvent press(QEvent::KeyPress, key, modifiers, QString::fromUtf8(text));
         QApplication::sendEvent(&mainWindow.board(), &press);
-        std::vector<int> expected{keyDown};
-        if (character >= 0) expected.push_back(1000 + character);
-        EXPECT_EQ(got, expected) << text << " " << key;
+        EXPECT_EQ(got, std::vector{meaning}) << text << " " << key;
     }
+    EXPECT_EQ(QApplication::focusWidget(), &mainWindow.board()) << "Tab is a key of the board";
 }
 
 // Undo, redo and paste are keys of the window itself: they reach the game with the menu bar
@@ -241,10 +231,7 @@ TEST(WindowKeys, UsAndFrenchKeysGiveTheirOwnKeyDownCodes) {
 TEST(WindowKeys, UndoRedoAndPasteWithTheMenuBarHidden) {
     MainWindow mainWindow;
     start(mainWindow);
-    GameState& s = mainWindow.game().state();
-    s.board[1][1] = 0;
-    s.givens[1][1] = false;
-    s.selectedX = s.selectedY = 1;
+    const GameState& s = emptyBoard(mainWindow);
     QTest::keyClick(&mainWindow.board(), Qt::Key_5);
     ASSERT_FALSE(mainWindow.menuBar()->isVisible());
     const QKeySequence undo(Qt::CTRL | Qt::Key_Z), redo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
@@ -252,7 +239,7 @@ TEST(WindowKeys, UndoRedoAndPasteWithTheMenuBarHidden) {
     for (const auto& [keys, digit] :
          std::vector<std::pair<QKeySequence, int>>{{undo, 0}, {redo, 5}, {undo, 0}, {y, 5}}) {
         QTest::keySequence(&mainWindow.board(), keys);
-        EXPECT_EQ(s.board[1][1], digit) << keys.toString().toStdString();
+        EXPECT_EQ(s.puzzle.digit(1, 1), digit) << keys.toString().toStdString();
     }
     QGuiApplication::clipboard()->setText(QString(50'000'000, QLatin1Char('7')));
     rusage before{}, after{};
@@ -311,34 +298,31 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
     MainWindow mainWindow;
     start(mainWindow);
     ModalScript script;
+    const GameState& s = emptyBoard(mainWindow);  // so the givens typed cannot clash with dealt ones
     trigger(mainWindow, "editMode");
-    GameState& s = mainWindow.game().state();
-    s.board = Grid{};
-    s.givens = Givens{};  // so the givens typed cannot clash with the dealt ones
     for (const auto key : {Qt::Key_7, Qt::Key_Right, Qt::Key_8, Qt::Key_Down, Qt::Key_9})
         QTest::keyClick(&mainWindow.board(), key);
-    const GameState typed = s;
-    EXPECT_EQ(typed.board[1][1] * 100 + typed.board[2][1] * 10 + typed.board[2][2], 789);
+    const Puzzle typed = s.puzzle;
+    EXPECT_EQ(typed.digit(1, 1) * 100 + typed.digit(2, 1) * 10 + typed.digit(2, 2), 789);
     script.then([](QWidget* dialog) { click(dialog, "workedPuzzleButton"); })
         .then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
         .then([](QWidget* box) { acknowledge(box, "cancel selected"); })
         .then([](QWidget* dialog) { click(dialog, "noAnswersButton"); })
         .then([&](QWidget* dialog) { pickFile(dialog, file); });
     trigger(mainWindow, "save");
-    EXPECT_EQ(s.answersChoice, AnswersChoice::workedPuzzle) << "chosen before the file dialog";
     expectNoTitleText(mainWindow, "AnswersDialog");
     trigger(mainWindow, "save");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"mygame001", "mygame001.ans"}));
     EXPECT_EQ(QFileInfo(file + ".ans").size(), 0);
     script.then([](QWidget* dialog) { dialog->close(); });
-    EXPECT_EQ(mainWindow.showAnswersDialog(), std::nullopt) << "closed, Save goes on with the last choice";
-    s.board = Grid{};
+    EXPECT_EQ(mainWindow.chooseAnswers(), std::nullopt) << "closed, Save goes on with the last choice";
+    emptyBoard(mainWindow);
     script.then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
         .then([](QWidget* box) { acknowledge(box, "No file loaded, please try again"); })
         .then([&](QWidget* dialog) { pickFile(dialog, file); })
         .then([](QWidget* box) { acknowledge(box, "Note, No answers available for this puzzle."); });
     for (int i = 0; i < 2; ++i) trigger(mainWindow, "load");  // cancelled, then the file
-    EXPECT_TRUE(s.board == typed.board && s.givens == typed.givens);
+    EXPECT_TRUE(s.puzzle.board() == typed.board() && s.puzzle.givens() == typed.givens());
     EXPECT_EQ(mainWindow.windowTitle().toStdString(), "Ninebox1 --mygame001");
 }
 
@@ -381,9 +365,7 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
     MainWindow mainWindow;
     start(mainWindow);
     ModalScript none;
-    GameState& s = mainWindow.game().state();
-    s.board[1][1] = 0;
-    s.givens[1][1] = false;
+    const GameState& s = emptyBoard(mainWindow);
     QTest::keyClick(&mainWindow.board(), Qt::Key_5);  // a step to undo
     const GameState before = s;
     trigger(mainWindow, "toggleInstructions");
@@ -395,7 +377,7 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
     EXPECT_GT(page->verticalScrollBar()->value(), 0);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), page->toPlainText());
-    EXPECT_TRUE(s.board == before.board && s.selectedY == before.selectedY);
+    EXPECT_TRUE(s.puzzle.board() == before.puzzle.board() && s.selectedY == before.selectedY);
     trigger(mainWindow, "toggleInstructions");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(s.selectedY, before.selectedY % 9 + 1);

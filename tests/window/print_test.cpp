@@ -98,11 +98,13 @@ protected:
 };
 
 TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
-    GameState& s = mainWindow.game().state();
-    s.board[3][4] = 7;  // a digit prints after a blank, an empty cell nothing
-    s.board[5][5] = 0;
-    s.givens[5][5] = false;
-    const std::string puzzle = gridText(s.board), answers = gridText(s.answer), none(81, '0');
+    Game& game = mainWindow.game();
+    const GameState& s = game.state();
+    // A player's digit prints after a blank as the givens do, an empty cell nothing.
+    while (s.puzzle.digit(s.selectedX, s.selectedY) != 0) game.key(Key::right);
+    game.digitTyped(7);
+    const std::string puzzle = gridText(s.puzzle.board()), answers = gridText(s.puzzle.answers()),
+                      none(81, '0');
     ASSERT_EQ(answers.find('0'), std::string::npos) << "a dealt game's answers are known";
     for (const bool above : {true, false})  // each tick gives its grid of ten lines
         for (const bool below : {true, false}) {
@@ -110,8 +112,9 @@ TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
             EXPECT_EQ(print(above, below), (std::array{above ? puzzle : none, below ? answers : none}));
             EXPECT_EQ(gridLines(), 10 * above + 10 * below);
         }
-    s.answer = Grid{};  // as after loading a game without answers
-    EXPECT_EQ(print(true, true), (std::array{puzzle, none}));
+    game.copyPuzzle();
+    game.pastePuzzle();  // the same givens, with no answers known
+    EXPECT_EQ(print(true, true), (std::array{gridText(s.puzzle.board()), none}));
 }
 
 // Cancel, and closing the dialog, print nothing and keep the ticks for the next time.
@@ -150,7 +153,7 @@ TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
 
 // A print killed at any moment leaves no temporary file once the next one into the folder ran.
 TEST_F(Printing, KilledPrintsLeaveNoTemporaryFileAfterTheNextOne) {
-    const PrintPage page = printPage(mainWindow.game().state(), true, true);
+    const PrintPage page = printPage(mainWindow.game().state().puzzle, true, true);
     for (int i = 0; i < 30; ++i) {
         const pid_t pid = ::fork();
         if (pid == 0) {

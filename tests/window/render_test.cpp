@@ -4,29 +4,48 @@
 #include <gtest/gtest.h>
 
 #include <QBitmap>
+#include <QClipboard>
 #include <QRegion>
 #include <algorithm>
 #include <set>
 #include <string>
 #include <tuple>
 
+#include "support/fixture.h"
 #include "support/modals.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
 #include "window/resources.h"
 
 using namespace ninebox;
+using namespace ninebox::testing;
 
 namespace {
 
 // The board at a window's size, as wide outside as its drawing area (774 x 494 at start).
-QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1) {
+QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1, bool answerShown = false) {
     loadResources();
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    BoardPainter(boardPicture()).paint(image, s, size.width() * 15, 96);
+    BoardPainter(boardPicture()).paint(image, s, answerShown, size.width() * 15, 96);
     return image;
 }
+
+// A game of these givens (pasted), with the player's digits typed at cells xy (column * 10 +
+// row) in play mode, then in a mode, with the selected cell waiting for a digit if asked.
+struct Shown : HeadlessGame {
+    Shown(const std::string& givens, std::vector<std::pair<int, char>> digits = {},
+          void (Game::*mode)() = nullptr, bool waiting = false) {
+        window.clipboard = givens.empty() ? std::string(81, '0') : givens;
+        game.pastePuzzle();
+        for (const auto& [xy, digit] : digits) {
+            select(xy / 10, xy % 10);
+            type(std::string(1, digit));
+        }
+        if (mode) (game.*mode)();
+        if (waiting) pressCell(s().selectedX, s().selectedY);
+    }
+};
 
 QPoint at(const QImage& image, double x, double y) {
     return {static_cast<int>(std::lround((x + 70) * image.width() / 290.0)),
@@ -67,55 +86,52 @@ Ink ink(const QImage& image, QRectF r, bool (*test)(QColor)) {
 
 }  // namespace
 
-// Digit 4 is shaded; its plane marks cell (2, 5) (another digit's plane does not count, and
-// the cell's own digit keeps candidate marks off the pixel). The selection is (6, 2), holding
-// a player's 3. Rows (mode, digit 4's plane at (2, 5), solved, waiting, x, y, colour): the
-// frame open and solved; the shading where 4 is ruled out, possible with six digits around,
-// the last digit left, and open; the box pattern at a corner and an edge's middle; the selection in play, map
-// and edit mode; the waiting cell.
+// The frame open and solved; with 4 shaded, cell (2, 5) where 4 is ruled out, possible with
+// six digits around, the last digit left, and open; the box pattern at a corner and an edge's
+// middle; the selection (a player's 3 at (6, 2)) in play, map and edit mode; the waiting cell.
 TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
-    const Mode play = Mode::play, map = Mode::map;
-    const std::vector<std::tuple<Mode, std::int16_t, bool, bool, double, double, const char*>> cases = {
-        {play, 0, 0, 0, 15, 110, "255,255,0"},         {play, 0, 1, 0, 205, 110, "0,255,0"},
-        {map, 1, 0, 0, 57, 117, "250,250,100"},        {map, 6, 0, 0, 57, 117, "135,135,255"},
-        {map, 8, 0, 0, 57, 117, "255,100,100"},        {map, 0, 0, 0, 57, 117, "255,255,200"},
-        {play, 0, 0, 0, 37, 37, "255,255,255"},        {play, 0, 0, 0, 97, 37, "255,255,200"},
-        {play, 0, 0, 0, 137, 57, "200,200,200"},       {map, 0, 0, 0, 137, 57, "200,200,100"},
-        {Mode::edit, 0, 0, 0, 137, 57, "200,200,255"}, {play, 0, 0, 1, 121.5, 58.5, "0,0,0"}};
-    GameState s;
-    s.shadedDigit = 4;
-    s.candidates[2][5][3] = 1;
-    s.board[2][5] = 9;
-    s.selectedX = 6, s.selectedY = 2;
-    s.board[6][2] = 3;
-    for (const auto& [mode, plane, solved, waiting, x, y, colour] : cases) {
-        s.mode = mode;
-        s.candidates[2][5][4] = plane;
-        s.solved = solved;
-        s.waitingForDigit = waiting;
-        EXPECT_EQ(rgb(painted(s), x, y), colour) << x << "," << y << " in mode " << static_cast<int>(mode);
+    const auto play = &Game::playMode, edit = &Game::editMode;
+    const std::string row5 = std::string(36, '0'), rest = std::string(36, '0');
+    const std::vector<std::tuple<std::string, void (Game::*)(), bool, double, double, const char*>> cases = {
+        {"", play, 0, 15, 110, "255,255,0"},
+        {kRecordASolution, play, 0, 205, 110, "0,255,0"},
+        {row5 + "400000000" + rest, &Game::mapMode, 0, 42, 102, "250,250,100"},
+        {row5 + "102356700" + rest, &Game::mapMode, 0, 42, 102, "135,135,255"},
+        {row5 + "102356789" + rest, &Game::mapMode, 0, 42, 102, "255,100,100"},
+        {"", &Game::mapMode, 0, 42, 102, "255,255,200"},
+        {"", play, 0, 37, 37, "255,255,255"},
+        {"", play, 0, 97, 37, "255,255,200"},
+        {"", play, 0, 137, 57, "200,200,200"},
+        {"", &Game::mapMode, 0, 137, 57, "200,200,100"},
+        {"", edit, 0, 137, 57, "200,200,255"},
+        {"", play, 1, 121.5, 58.5, "0,0,0"}};
+    for (const auto& [givens, mode, waiting, x, y, colour] : cases) {
+        Shown h(givens,
+                givens == kRecordASolution ? std::vector<std::pair<int, char>>{}
+                                           : std::vector{std::pair{62, '3'}},
+                mode, waiting);
+        if (mode == &Game::mapMode) h.pressKey(4);  // shades the 4s
+        EXPECT_EQ(rgb(painted(h.s()), x, y), colour) << x << "," << y << " " << givens;
     }
-    s.waitingForDigit = true;
-    const QImage waiting = painted(s);
+    const QImage waiting = painted(Shown("", {{62, '3'}}, play, true).s());
     EXPECT_GT(ink(waiting, {125, 45, 14, 8}, whitish).pixels, 10) << "no Enter";
     EXPECT_EQ(ink(waiting, {121, 41, 18, 18}, blue).pixels, 0) << "the digit shows through";
 }
 
+// Cell (5, 5) sees 2, 3, 4, 6 and 8: 1, 5, 7 and 9 are open there. A filled cell shows no marks.
 TEST(RenderCandidates, OnlyInMapModeAndOnlyForPossibleDigits) {
-    GameState s;
-    s.selectedX = s.selectedY = 9;
-    const std::int16_t plane[9] = {0, 1, 1, 1, 6, 1, 7, 1, 8};  // of cell (5, 5): 1, 5, 7 and 9 open
-    for (int k = 1; k <= 9; ++k) s.candidates[5][5][k] = plane[k - 1];
-    s.board[8][8] = 4;  // a filled cell shows no marks: it looks as in play mode
-    const QImage play = painted(s);
-    for (const Mode mode : {Mode::play, Mode::edit, Mode::map}) {
-        s.mode = mode;
-        const QImage image = painted(s);
-        EXPECT_EQ(part(image, {160, 160, 20, 20}), part(play, {160, 160, 20, 20})) << static_cast<int>(mode);
+    const std::string givens =
+        "000060000000080000000000000000000000234000000000000000000000000000000040000000000";
+    const QImage play = painted(Shown(givens).s());
+    for (const auto mode : {&Game::playMode, &Game::editMode, &Game::mapMode}) {
+        Shown h(givens, {}, mode);
+        h.select(9, 9);
+        const QImage image = painted(h.s());
+        const bool map = mode == &Game::mapMode;
+        EXPECT_EQ(part(image, {160, 160, 20, 20}), part(play, {160, 160, 20, 20})) << map;
         for (int k = 1; k <= 9; ++k) {  // ink at digit k's place in the cell
             const QRectF place(104 + 5 * ((k - 1) % 3), 104 + 5 * ((k - 1) / 3), 5, 5);
-            EXPECT_EQ(ink(image, place, dark).pixels > 3, mode == Mode::map && plane[k - 1] != 1)
-                << static_cast<int>(mode) << k;
+            EXPECT_EQ(ink(image, place, dark).pixels > 3, map && k % 2 == 1 && k != 3) << map << k;
         }
     }
 }
@@ -123,12 +139,11 @@ TEST(RenderCandidates, OnlyInMapModeAndOnlyForPossibleDigits) {
 // Kanji one, two and three are that many strokes; Latin digits, or a fallback face showing
 // the letters Q W E, are one run of rows each.
 TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardAndKeypad) {
-    GameState s;
-    s.selectedX = s.selectedY = 9;
-    for (std::int16_t d = 1; d <= 3; ++d) s.board[d][1] = d;
-    const QImage latin = painted(s);
-    s.kanji = true;
-    const QImage kanji = painted(s);
+    Shown h("", {{11, '1'}, {21, '2'}, {31, '3'}});
+    h.select(9, 9);
+    const QImage latin = painted(h.s());
+    h.game.toggleKanji();
+    const QImage kanji = painted(h.s());
     for (int d = 1; d <= 3; ++d) {
         EXPECT_EQ(ink(kanji, {20.0 * d + 1, 21, 18, 18}, blue).runs, d);
         EXPECT_EQ(ink(latin, {20.0 * d + 1, 21, 18, 18}, blue).runs, 1);
@@ -141,8 +156,8 @@ TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardAndKeypad) {
 // twentieth of that on every side, so they touch neither each other nor the grid lines,
 // whatever the window's size.
 TEST(RenderKanji, CandidateMarksKeepToTheirPlaces) {
-    GameState s;
-    s.mode = Mode::map, s.kanji = true;
+    Shown h("", {}, &Game::mapMode);
+    h.game.toggleKanji();
     // A pixel's third along one axis of the white; 9 where it is in none.
     const auto third = [](double at, double length) {
         const double a = at * 3 / length - 0.05, b = (at + 1) * 3 / length + 0.05;
@@ -150,7 +165,7 @@ TEST(RenderKanji, CandidateMarksKeepToTheirPlaces) {
     };
     for (const auto& [size, ratio] : std::initializer_list<std::pair<QSize, int>>{
              {{774, 494}, 1}, {{774, 494}, 2}, {{400, 300}, 1}, {{3840, 2160}, 1}, {{1500, 400}, 1}}) {
-        const QImage image = painted(s, size, ratio), cell = part(image, {100, 100, 20, 20});  // all nine
+        const QImage image = painted(h.s(), size, ratio), cell = part(image, {100, 100, 20, 20});  // all nine
         const QImage in = cell.copy(
             QRegion(QBitmap::fromImage(cell.createMaskFromColor(~0u, Qt::MaskOutColor))).boundingRect());
         std::set<int> places;  // that hold ink
@@ -166,12 +181,9 @@ TEST(RenderKanji, CandidateMarksKeepToTheirPlaces) {
 // minute of ticks, its image is a fresh painter's, give or take the JPEG under the clock's
 // flat wipe.
 TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
-    GameState busy, plain;
-    busy.mode = plain.mode = Mode::map;
-    busy.kanji = plain.kanji = busy.showAnswerOnce = busy.waitingForDigit = true;
-    busy.board[7][7] = 2;
-    busy.checks[static_cast<std::size_t>(Item::showScore)] = true;
-    plain.board[2][3] = 5;
+    Shown busy("", {{77, '2'}}, &Game::mapMode, true), plain("", {{23, '5'}}, &Game::mapMode);
+    for (Shown* h : {&busy, &plain}) h->game.toggleKanji();
+    busy.game.toggleScore();
     loadResources();
     for (const auto& [size, ratio] : std::initializer_list<std::pair<QSize, int>>{
              {{774, 494}, 1}, {{774, 494}, 2}, {{1920, 1080}, 1}, {{400, 300}, 1}}) {
@@ -179,12 +191,12 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
         BoardPainter reused(boardPicture());
         QImage image(QSize(774, 494) * ratio, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
-        reused.paint(image, busy, 774 * 15, 96);
+        reused.paint(image, busy.s(), true, 774 * 15, 96);
         if (size.width() != 774) image = QImage(size, QImage::Format_RGB32);
-        reused.paint(image, plain, twips, 96);
+        reused.paint(image, plain.s(), false, twips, 96);
         for (int second = 0; second < 60; ++second)
             reused.paintClock(image, QString::asprintf("00:00:%02d", second), twips, 96);
-        QImage fresh = painted(plain, size, ratio);
+        QImage fresh = painted(plain.s(), size, ratio);
         BoardPainter(boardPicture()).paintClock(fresh, "00:00:59", twips, 96);
         EXPECT_GT(ink(fresh, {-42, 136, 25, 8}, dark).pixels, 20) << "no reading";
         ASSERT_EQ(image.size(), fresh.size());
@@ -200,8 +212,9 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
 TEST(RenderHint, RightClickShowsNaUntilTheNextRedraw) {
     MainWindow mainWindow;
     ninebox::testing::start(mainWindow);
-    GameState& s = mainWindow.game().state();
-    s.answer = Grid{};
+    QGuiApplication::clipboard()->setText(kRecordA);  // no answers
+    mainWindow.game().pastePuzzle();
+    const GameState& s = mainWindow.game().state();
     const QImage& image = mainWindow.board().image();
     QTest::mouseClick(&mainWindow.board(), Qt::RightButton, {},
                       at(image, 90, 130) / image.devicePixelRatio());

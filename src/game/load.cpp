@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/filesystem.h"
+#include "game/game.h"
+#include "rules/gridtext.h"
+#include "rules/puzzletext.h"
+#include "rules/units.h"
+
+namespace ninebox {
+
+// The new puzzle is read aside and taken only when the game file was read completely, so a
+// cancelled or failed load leaves the game as it was. The file holds grid text or the
+// compact form.
+void Game::load() { loadFile(ui_.chooseOpenFile(lastPath_)); }
+
+bool Game::loadFile(const FileChoice& file) {
+    const auto failed = [this](Message message) {
+        ui_.message(message);
+        activated();
+        playMode();
+    };
+    if (file.outcome != FileChoice::Outcome::chosen) {
+        failed(Message::noFileLoaded);
+        return false;
+    }
+    lastPath_ = file.path;
+    std::optional<Grid> puzzle, answers;
+    if (auto in = files_.openRead(file.path, kMaxGridFile)) puzzle = readPuzzleText(*in);
+    if (!puzzle || !digitsOnly(*puzzle)) {
+        failed(Message::noFileLoaded);
+        return false;
+    }
+    if (auto in = files_.openRead(answersPath(file.path), kMaxGridFile)) answers = readGrid(*in);
+    // Only answers that solve this very puzzle: an answers file left from another game would
+    // give wrong hints and make Remove Wrong Answers erase right digits.
+    const bool solved = answers && solves(*answers, *puzzle);
+    startPuzzle(Puzzle(*puzzle, solved ? *answers : Grid{}));
+    activated();
+    showPathInCaption(file.path);
+    warnOfClash();
+    if (!solved) failed(Message::noAnswers);
+    return true;
+}
+
+// A puzzle from a file or the clipboard: no player's digit, no level, the clock from zero and
+// nothing to undo.
+void Game::startPuzzle(const Puzzle& puzzle) {
+    s_.puzzle = puzzle;
+    s_.level = Level::none;
+    s_.seconds = 0;
+    s_.waitingForDigit = false;  // the waiting cell belonged to the old puzzle
+    forgetHistory();
+}
+
+// Loaded all the same, so the player can mend it in edit mode.
+void Game::warnOfClash() {
+    if (hasClash(s_.puzzle.board())) ui_.message(Message::puzzleBreaksRules);
+}
+
+namespace {
+
+// Counted in characters, not bytes, so a UTF-8 name is never cut inside a letter.
+std::size_t characters(const std::string& text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string lastCharacters(const std::string& text, std::size_t count) {
+    std::size_t at = text.size();
+    while (at > 0 && count > 0)
+        if ((static_cast<unsigned char>(text[--at]) & 0xC0) != 0x80) --count;
+    return text.substr(at);
+}
+
+}  // namespace
+
+// A path of more than ten characters shows its last nine; a shorter one leaves the caption.
+void Game::showPathInCaption(const std::string& path) {
+    if (characters(path) > 10) ui_.setCaption({Caption::Kind::file, 0, lastCharacters(path, 9)});
+}
+
+}  // namespace ninebox

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the game says and asks, by meaning: the window turns each into text of the player's
+// language, and hands back what the player chose.
+
+#include <optional>
+#include <string>
+
+#include "rules/library.h"
+
+namespace ninebox {
+
+// The message boxes. Those that ask a question take Yes or No; the others an OK.
+enum class Message {
+    saveCancelled,           // the save's file dialog was cancelled
+    saveFailed,              // the name or the permissions were wrong, or the disk full
+    gameFileExists,          // overwrite it?
+    answersFileExists,       // of the file named: overwrite it?
+    answersNotWritten,       // the game file was saved, its answers file not
+    noFileLoaded,            // Load was cancelled, or the file is no game file
+    noAnswers,               // the game loaded has no answers file that solves it
+    puzzleBreaksRules,       // a digit appears twice in a row, column or box
+    clipboardHoldsNoPuzzle,  // Ctrl+V
+    donation,                // now and then after "Select Random"
+};
+bool asksYesNo(Message message);
+enum class Answer { ok, yes, no };
+
+// The window's caption: the program's name, the game number, the end of a file's path, or a
+// pasted puzzle.
+struct Caption {
+    enum class Kind { program, game, file, pasted };
+    Kind kind = Kind::program;
+    double gameNumber = 0;
+    std::string pathEnd;  // the path's last nine characters
+};
+
+// The game dialog: a random game, the text typed for a game number, or closed.
+struct GameChoice {
+    enum class Kind { closed, random, number };
+    Kind kind = Kind::closed;
+    std::string typed;
+};
+
+// Where the answers file of a save comes from, as chosen in the answers dialog.
+enum class AnswersChoice { none, workedPuzzle, answers };
+
+// The print dialog's answer; closing it is Cancel.
+struct PrintChoice {
+    bool print = false;
+    bool puzzle = true;    // "Print Puzzle" ticked
+    bool answers = false;  // "Print Answers if available" ticked
+};
+
+struct FileChoice {
+    enum class Outcome { chosen, cancelled, failed };
+    Outcome outcome = Outcome::cancelled;
+    std::string path;  // full path when chosen
+};
+
+}  // namespace ninebox

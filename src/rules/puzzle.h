@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A puzzle in play: its givens, the player's digits and the answers, and what follows from
+// them (the candidate map, the score, whether it is solved). Its changes keep it whole: play
+// never writes over a given, and the candidate map always belongs to the board as it stands.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "rules/cheat.h"
+#include "rules/grid.h"
+
+namespace ninebox {
+
+// Player's digits that match the answers, and those that do not (all of them while the
+// answers are unknown).
+struct Score {
+    int right = 0, wrong = 0;
+    bool operator==(const Score& other) const { return right == other.right && wrong == other.wrong; }
+};
+
+// One cell's change: its digit and given flag before and after. A player's notes, when they
+// come, belong here too, so that undo takes them back with the digit.
+struct CellChange {
+    std::int16_t x = 0, y = 0;
+    std::int16_t before = 0, after = 0;  // digit, 0 = empty
+    bool givenBefore = false, givenAfter = false;
+};
+using Change = std::vector<CellChange>;  // cells in no particular order, each at most once
+
+class Puzzle {
+public:
+    Puzzle() = default;
+    // The filled cells of puzzle are its givens; answers all 0 are unknown.
+    explicit Puzzle(const Grid& puzzle, const Grid& answers = Grid{});
+
+    std::int16_t digit(int x, int y) const { return board_[x][y]; }
+    bool given(int x, int y) const { return givens_[x][y]; }
+    const Grid& board() const { return board_; }
+    const Givens& givens() const { return givens_; }
+    const Grid& answers() const { return answers_; }
+    // The givens' digits alone, every other cell 0: what a game file keeps.
+    Grid puzzle() const;
+
+    // Of the board as it stands (rules/candidates.h), built when first asked for after a change.
+    const CandidateMap& candidates() const;
+    bool solved() const;  // every row, column and box complete, whatever the answers say
+    Score score() const;
+    bool answersValid() const;  // every row, column and box of the answers complete
+    bool answersKnown() const;  // no answer 0
+
+    // A player's digit, 0 to empty the cell; a given stays as it is. True when the cell is open.
+    bool enter(int x, int y, std::int16_t digit);
+    // Edit mode: the cell becomes a given of the digit, or an empty open cell for 0.
+    void setGiven(int x, int y, std::int16_t digit);
+    // Edit mode: the given becomes an open cell that keeps its digit.
+    void releaseGiven(int x, int y);
+    void clearEntries();       // every open cell empty
+    void clearWrongEntries();  // the open cells that differ from the answers, when they are valid
+    // One pass of Cheat's rules (rules/cheat.h) over the board, from the map as it is now.
+    PassOutcome cheatPass();
+
+    // What changed from before to after, and each side of it put back.
+    friend Change changeBetween(const Puzzle& before, const Puzzle& after);
+    enum class Side { before, after };
+    void apply(const Change& change, Side side);
+
+private:
+    void changed() { candidates_.reset(); }
+
+    Grid board_{};
+    Givens givens_{};
+    Grid answers_{};
+    mutable std::optional<CandidateMap> candidates_;
+};
+
+Change changeBetween(const Puzzle& before, const Puzzle& after);
+
+}  // namespace ninebox

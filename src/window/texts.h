@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The texts of what the game names by meaning: its messages and their titles, the window's
+// caption, and the words on the board and its dialogs. Each goes through the translator; the
+// caption stays as it is in every language, as it names the game and its file.
+
+#include <QString>
+
+#include "game/gamestate.h"
+#include "game/layout.h"
+#include "game/messages.h"
+
+namespace ninebox::text {
+
+QString message(Message message, const QString& name);
+QString title(Message message);
+QString caption(const Caption& caption);
+
+QString button(layout::Button button);  // the on-board buttons' labels
+QString level(Level level);             // "Level=" and the puzzle's level
+QString score(Score score);
+QString deleteKey();
+QString waitingCell();
+QString noAnswer();                 // in the hint box, when the answers are unknown
+QString randomButton(Level level);  // the game dialog's "Select Random", "Select Easy", ...
+
+}  // namespace ninebox::text
