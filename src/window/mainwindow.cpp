@@ -19,6 +19,7 @@
 #include "window/answersdialog.h"
 #include "window/boardview.h"
 #include "window/instructions.h"
+#include "window/menus.h"
 #include "window/newgamedialog.h"
 #include "window/printdialog.h"
 #include "window/printer.h"
@@ -81,76 +82,27 @@ void MainWindow::addShortcuts() {
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
-                                std::function<void()> run) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    connect(action, &QAction::triggered, this, std::move(run));
-    return action;
-}
-
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
-                                void (Game::*handler)()) {
-    return addCommand(menu, name, caption, [this, handler] { (game_.*handler)(); });
-}
-
+// Each item runs its command; one with a check mark shows the game's mark, which the command
+// sets: a click that the game refuses leaves the mark as it was.
 void MainWindow::buildMenus() {
-    const auto checkable = [this](QAction* action, Item item) {
-        action->setCheckable(true);
-        // The game owns the mark: a click runs the command, which sets the mark back.
-        action->setChecked(game_.state().checked(item));
-        connect(action, &QAction::triggered, this,
-                [this, action, item] { action->setChecked(game_.state().checked(item)); });
-        checkable_[static_cast<std::size_t>(item)] = action;
-    };
-
-    QMenu* vaultMenu = menuBar()->addMenu(QStringLiteral("The Vault"));
-    addCommand(vaultMenu, "load", QStringLiteral("Load game"), &Game::load);
-    addCommand(vaultMenu, "save", QStringLiteral("Save game"), &Game::save);
-    addCommand(vaultMenu, "print", QStringLiteral("Print game"), &Game::print);
-
-    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("Game"));
-    addCommand(gameMenu, "newGame", QStringLiteral("New game"), &Game::newGame);
-    addCommand(gameMenu, "reset", QStringLiteral("reset"), &Game::reset);
-    checkable(addCommand(gameMenu, "playMode", QStringLiteral("play game"), &Game::playMode), Item::playMode);
-    checkable(addCommand(gameMenu, "mapMode", QStringLiteral("map game"), &Game::mapMode), Item::mapMode);
-    checkable(addCommand(gameMenu, "editMode", QStringLiteral("Enter/edit game"), &Game::editMode),
-              Item::editMode);
-    addCommand(gameMenu, "cheat", QStringLiteral("Cheat"), &Game::cheat);
-    // The board is judged after every change, so the player never needs to ask.
-    gameMenu->addAction(QStringLiteral("won?"))->setEnabled(false);
-
-    QMenu* optionsMenu = menuBar()->addMenu(QStringLiteral("Options"));
-    checkable(addCommand(optionsMenu, "toggleScore", QStringLiteral("Show Score"), &Game::toggleScore),
-              Item::showScore);
-    checkable(addCommand(optionsMenu, "toggleTime", QStringLiteral("Show Time"), &Game::toggleTime),
-              Item::showTime);
-    checkable(addCommand(optionsMenu, "toggleLevelShown", QStringLiteral("Show Difficulty  Level"),
-                         &Game::toggleLevelShown),
-              Item::showLevel);
-    addCommand(optionsMenu, "removeWrongAnswers", QStringLiteral("Remove Wrong Answers"),
-               &Game::removeWrongAnswers);
-    checkable(addCommand(optionsMenu, "toggleKanji", QStringLiteral("Kanji Numbers"), &Game::toggleKanji),
-              Item::kanji);
-    checkable(addCommand(optionsMenu, "toggleInstructions", QStringLiteral("Instructions"),
-                         &Game::toggleInstructions),
-              Item::instructions);
-    addCommand(optionsMenu, "about", QStringLiteral("About"), &Game::about);
-
-    QMenu* levelMenu = menuBar()->addMenu(QStringLiteral("Level"));
-    const auto level = [this, levelMenu](const char* name, const QString& caption, Level chosen) {
-        return addCommand(levelMenu, name, caption, [this, chosen] { game_.chooseLevel(chosen); });
-    };
-    checkable(level("randomLevel", QStringLiteral("Random Level"), Level::none), Item::randomLevel);
-    checkable(level("easyLevel", QStringLiteral("Easy"), Level::easy), Item::easy);
-    checkable(level("mediumLevel", QStringLiteral("Medium"), Level::medium), Item::medium);
-    checkable(level("hardLevel", QStringLiteral("Hard"), Level::hard), Item::hard);
-
-    vaultMenu->menuAction()->setObjectName(QStringLiteral("vaultMenu"));
-    gameMenu->menuAction()->setObjectName(QStringLiteral("gameMenu"));
-    optionsMenu->menuAction()->setObjectName(QStringLiteral("optionsMenu"));
-    levelMenu->menuAction()->setObjectName(QStringLiteral("levelMenu"));
-    menus_ = {vaultMenu, gameMenu, optionsMenu, levelMenu};
+    for (std::size_t m = 0; m < menus_.size(); ++m) {
+        const Menu& table = menuTable()[m];
+        menus_[m] = menuBar()->addMenu(QString::fromUtf8(table.caption));
+        menus_[m]->menuAction()->setObjectName(QLatin1String(table.name));
+        for (const MenuItem& item : table.items) {
+            QAction* action = menus_[m]->addAction(QString::fromUtf8(item.caption));
+            action->setObjectName(QLatin1String(item.name));
+            action->setEnabled(item.run != nullptr);
+            if (item.run) connect(action, &QAction::triggered, this, [this, run = item.run] { run(game_); });
+            if (!item.check) continue;
+            const Item mark = *item.check;
+            action->setCheckable(true);
+            action->setChecked(game_.state().checked(mark));
+            connect(action, &QAction::triggered, this,
+                    [this, action, mark] { action->setChecked(game_.state().checked(mark)); });
+            checkable_[static_cast<std::size_t>(mark)] = action;
+        }
+    }
 }
 
 int MainWindow::outerWidthTwips() const {
@@ -201,24 +153,32 @@ void MainWindow::ensureMenus() {
     menuBar()->setVisible(shown);
 }
 
+// After a modal window the board window asks for the activation back, as a window manager
+// gives it back; its activation (changeEvent) then runs the game's.
+template <typename Result>
+Result MainWindow::backFromModal(Result result) {
+    activateWindow();
+    return result;
+}
+
 GameChoice MainWindow::chooseGame(Level level) {
     if (!newGameDialog_) newGameDialog_ = new NewGameDialog(this);
-    return newGameDialog_->choose(level);
+    return backFromModal(newGameDialog_->choose(level));
 }
 
 std::optional<AnswersChoice> MainWindow::chooseAnswers() {
     if (!answersDialog_) answersDialog_ = new AnswersDialog(this);
-    return answersDialog_->choose();
+    return backFromModal(answersDialog_->choose());
 }
 
 PrintChoice MainWindow::choosePrint() {
     if (!printDialog_) printDialog_ = new PrintDialog(this);
-    return printDialog_->choose();
+    return backFromModal(printDialog_->choose());
 }
 
 void MainWindow::showAbout() {
     if (!aboutDialog_) aboutDialog_ = new AboutDialog(aboutPicture(), this);
-    aboutDialog_->exec();
+    backFromModal(aboutDialog_->exec());
 }
 
 void MainWindow::setInstructionsVisible(bool visible) {
@@ -236,10 +196,11 @@ void MainWindow::setInstructionsVisible(bool visible) {
 Answer MainWindow::message(Message message, const std::string& name) {
     const QString title = text::title(message), body = text::message(message, q(name));
     if (!asksYesNo(message)) {
-        QMessageBox::information(this, title, body, QMessageBox::Ok);
+        backFromModal(QMessageBox::information(this, title, body, QMessageBox::Ok));
         return Answer::ok;
     }
-    const auto choice = QMessageBox::question(this, title, body, QMessageBox::Yes | QMessageBox::No);
+    const auto choice =
+        backFromModal(QMessageBox::question(this, title, body, QMessageBox::Yes | QMessageBox::No));
     return choice == QMessageBox::Yes ? Answer::yes : Answer::no;
 }
 
@@ -255,14 +216,14 @@ const QString kFilter = QStringLiteral("Sudoku (*.sud)");
 }  // namespace
 
 FileChoice MainWindow::chooseOpenFile(const std::string& start) {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), q(start), kFilter);
+    const QString path = backFromModal(QFileDialog::getOpenFileName(this, QString(), q(start), kFilter));
     Q_EMIT choicesChanged();
     return chosen(path);
 }
 
 FileChoice MainWindow::chooseSaveFile(const std::string& start) {
-    const QString path = QFileDialog::getSaveFileName(this, QString(), q(start), kFilter, nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString path = backFromModal(QFileDialog::getSaveFileName(
+        this, QString(), q(start), kFilter, nullptr, QFileDialog::DontConfirmOverwrite));
     Q_EMIT choicesChanged();
     return chosen(path);
 }
@@ -275,6 +236,7 @@ void MainWindow::print(const PrintPage& page) {
                              file.isEmpty() ? QStringLiteral("The page could not be printed.")
                                             : QStringLiteral("The PDF could not be written:\n%1").arg(file));
     }
+    activateWindow();  // after the PDF's file dialog or the message, as after any modal window
 }
 
 std::optional<std::string> MainWindow::clipboardText(std::size_t limit) {

@@ -84,9 +84,9 @@ private:
     void buildMenus();
     void addShortcuts();
     void ensureMenus();
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> run);
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (Game::*handler)());
     int outerWidthTwips() const;
+    template <typename Result>
+    Result backFromModal(Result result);
 
     SplitMixGenerator generator_;
     DiskFileSystem files_;
