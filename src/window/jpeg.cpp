@@ -6,6 +6,8 @@
 
 #include <jpeglib.h>
 
+#include <QSysInfo>
+
 #include "window/pagedimage.h"
 
 namespace ninebox {
@@ -31,8 +33,9 @@ bool start(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view 
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    // Straight into Qt's 32-bit layout: blue, green, red and an opaque alpha in memory.
-    info.out_color_space = JCS_EXT_BGRA;
+    // Straight into Qt's 32-bit pixels, 0xffRRGGBB as a native word: blue, green, red, alpha in
+    // memory on a little-endian machine, alpha, red, green, blue on a big-endian one.
+    info.out_color_space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&info);
     return true;
 }
