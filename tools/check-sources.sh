@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what every committed source keeps: the licence line near its top, and the
-# committed .clang-format for the C++ sources.
+# committed .clang-format for the C++ sources of the program and its tools.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 missing=()
@@ -13,5 +13,5 @@ if ((${#missing[@]})); then
   printf 'no SPDX-License-Identifier line near the top of: %s\n' "${missing[@]}" >&2
   exit 1
 fi
-clang-format --dry-run --Werror $(git ls-files 'src/*.cpp' 'src/*.h')
+clang-format --dry-run --Werror $(git ls-files 'src/*.cpp' 'src/*.h' 'tools/*.cpp')
 echo "sources: licence lines and formatting in place"
