@@ -7,10 +7,13 @@
 # the resident memory 500 ms later. The first frame is the figure that counts: a window
 # is shown once it has drawn, and a title alone says nothing of that.
 #
-# usage: bench/startup.sh [RUNS]        (apt-get install gnome-sudoku to compare with it)
+# usage: bench/startup.sh [RUNS] [NAME=PROGRAM ...]
+#   (apt-get install gnome-sudoku to compare with it; each NAME=PROGRAM is another build of
+#   Ninebox measured in the same run, as when a part of it is weighed by leaving it out)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
+shift $(($# > 0))
 build=build-bench
 
 need=()
@@ -47,6 +50,11 @@ mkdir -p "$XDG_RUNTIME_DIR/home/.local/share"
 names=(ninebox "bare Qt window")
 titles=("Ninebox1 --Game#" "Bare Qt window")
 commands=("$build/src/ninebox" "$build/bench/bare_window")
+for other in "$@"; do
+  names+=("${other%%=*}")
+  titles+=("Ninebox1 --Game#")
+  commands+=("${other#*=}")
+done
 if command -v gnome-sudoku >/dev/null; then
   names+=(gnome-sudoku)
   titles+=("Select Difficulty")
@@ -78,7 +86,11 @@ for p in "${!names[@]}"; do
   memory[$p]=$(median "$p" 3 | awk '{ printf "%.1f", $1 / 1024 }')
   row "${names[$p]}" "${mapped[$p]}" "${drawn[$p]}" "${memory[$p]}"
 done
-echo "ninebox / bare Qt window: drawn $(ratio "${drawn[0]}" "${drawn[1]}"), mapped $(ratio "${mapped[0]}" "${mapped[1]}")"
-if ((${#names[@]} > 2)); then
-  echo "ninebox / gnome-sudoku: drawn $(ratio "${drawn[0]}" "${drawn[2]}"), memory $(ratio "${memory[0]}" "${memory[2]}")"
+for p in "${!names[@]}"; do
+  ((p == 1)) && continue
+  echo "${names[$p]} / bare Qt window: drawn $(ratio "${drawn[$p]}" "${drawn[1]}"), mapped $(ratio "${mapped[$p]}" "${mapped[1]}")"
+done
+last=$((${#names[@]} - 1))
+if [[ ${names[$last]} == gnome-sudoku ]]; then
+  echo "ninebox / gnome-sudoku: drawn $(ratio "${drawn[0]}" "${drawn[$last]}"), memory $(ratio "${memory[0]}" "${memory[$last]}")"
 fi
