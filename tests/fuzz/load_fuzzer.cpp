@@ -45,12 +45,10 @@ int run(const std::uint8_t* data, std::size_t size) {
     const auto answers = nul == std::string::npos ? std::nullopt : std::optional(bytes.substr(nul + 1));
 
     HeadlessGame h;  // a game in map mode: an entry by the player, a cell waiting, a level, time run
-    h.deal(8);
-    const std::size_t open = gridText(h.puzzle().board()).find('0');
-    h.select(static_cast<int>(open % 9 + 1), static_cast<int>(open / 9 + 1));
+    h.deal(7);       // (1, 1) open
     h.type("7");
     h.game.mapMode();
-    h.pressCell(h.s().selectedX, h.s().selectedY);
+    h.presses({cell(1, 1)});
     for (int i = 0; i < 754; ++i) h.game.tick();
     const auto before = kept(h.s());
     h.files.files["/home/jane.doe/puzzle.sud"] = game;

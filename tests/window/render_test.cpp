@@ -43,7 +43,7 @@ struct Shown : HeadlessGame {
             type(std::string(1, digit));
         }
         if (mode) (game.*mode)();
-        if (waiting) pressCell(s().selectedX, s().selectedY);
+        if (waiting) presses({cell(s().selectedX, s().selectedY)});
     }
 };
 
@@ -106,11 +106,8 @@ TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
         {"", edit, 0, 137, 57, "200,200,255"},
         {"", play, 1, 121.5, 58.5, "0,0,0"}};
     for (const auto& [givens, mode, waiting, x, y, colour] : cases) {
-        Shown h(givens,
-                givens == kRecordASolution ? std::vector<std::pair<int, char>>{}
-                                           : std::vector{std::pair{62, '3'}},
-                mode, waiting);
-        if (mode == &Game::mapMode) h.pressKey(4);  // shades the 4s
+        Shown h(givens, {{62, '3'}}, mode, waiting);      // nothing typed over a given
+        if (mode == &Game::mapMode) h.presses({pad(4)});  // shades the 4s
         EXPECT_EQ(rgb(painted(h.s()), x, y), colour) << x << "," << y << " " << givens;
     }
     const QImage waiting = painted(Shown("", {{62, '3'}}, play, true).s());
