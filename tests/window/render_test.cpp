@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QBitmap>
-#include <QClipboard>
 #include <QRegion>
 #include <algorithm>
 #include <set>
@@ -12,7 +11,6 @@
 #include <tuple>
 
 #include "support/fixture.h"
-#include "support/modals.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
 #include "window/resources.h"
@@ -23,11 +21,11 @@ using namespace ninebox::testing;
 namespace {
 
 // The board at a window's size, as wide outside as its drawing area (774 x 494 at start).
-QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1, bool answerShown = false) {
+QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1) {
     loadResources();
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    BoardPainter(boardPicture()).paint(image, s, answerShown, size.width() * 15, 96);
+    BoardPainter(boardPicture()).paint(image, s, false, size.width() * 15, 96);
     return image;
 }
 
@@ -202,22 +200,4 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
             worst = std::max(worst, std::abs(image.constBits()[i] - fresh.constBits()[i]));
         EXPECT_LE(worst, 6) << size.width() << " at " << ratio;
     }
-}
-
-// Through the real window: a right click asks for the cell's answer; with none known the box
-// says "NA", and the next redraw takes it away.
-TEST(RenderHint, RightClickShowsNaUntilTheNextRedraw) {
-    MainWindow mainWindow;
-    ninebox::testing::start(mainWindow);
-    QGuiApplication::clipboard()->setText(kRecordA);  // no answers
-    mainWindow.game().pastePuzzle();
-    const GameState& s = mainWindow.game().state();
-    const QImage& image = mainWindow.board().image();
-    QTest::mouseClick(&mainWindow.board(), Qt::RightButton, {},
-                      at(image, 90, 130) / image.devicePixelRatio());
-    EXPECT_EQ(s.selectedX * 10 + s.selectedY, 46);
-    EXPECT_EQ(rgb(image, 118.5, 8), "250,250,200");
-    EXPECT_GT(ink(image, {101, 1.5, 18, 12}, dark).pixels, 20) << "no NA";
-    mainWindow.game().redraw();
-    EXPECT_NE(rgb(image, 118.5, 8), "250,250,200");
 }
