@@ -26,10 +26,12 @@ void require(bool ok, const char* what) {
 }
 
 // What Load may take from a file: a complete grid of digits 0..9 in at most 64 KiB, the game
-// file's also in the compact form, or nothing.
+// file's also in the compact form, or nothing. (Grid text is read as the grid reader reads it,
+// and the compact form only where that refuses it: adding the form changed no game file.)
 std::optional<Grid> loadable(const std::optional<std::string>& text, bool gameFile) {
     std::istringstream in(text.value_or(""));
-    const auto grid = gameFile ? readPuzzleText(text.value_or("")) : readGrid(in);
+    auto grid = readGrid(in);
+    if (!grid && gameFile) grid = readCompactGrid(text.value_or(""));
     if (!text || text->size() > kMaxGridFile || !grid) return std::nullopt;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)

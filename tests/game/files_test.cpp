@@ -2,7 +2,6 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <tuple>
 
@@ -36,8 +35,7 @@ std::optional<Grid> read(const std::string& text) {
 
 using Files = std::map<std::string, std::string>;
 using Shown = std::vector<Message>;
-const Message kQuestion = Message::gameFileExists, kError = Message::saveFailed;
-const Message kNoFile = Message::noFileLoaded, kNoAnswers = Message::noAnswers;
+const Message kError = Message::saveFailed, kNoFile = Message::noFileLoaded;
 const FileChoice kCancelled{FileChoice::Outcome::cancelled, ""}, kFailed{FileChoice::Outcome::failed, ""};
 
 // Record A with the player's right digit in (1, 1), in map mode, after 99 s.
@@ -108,7 +106,7 @@ TEST(gridfile, ReadGridTakesEachFieldAsA16BitNumberOrFails) {
 TEST(saveload, SaveMessagesAndWhatIsWritten) {
     const std::string sud = "/j.doe/hard1.sud", ans = "/j.doe/hard1.ans";  // a dotted folder
     const std::string other = "/j.doe/hard1.b.sud";
-    const Message shared = Message::answersFileExists;
+    const Message question = Message::gameFileExists, shared = Message::answersFileExists;
     const Files old = {{sud, "old game"}, {ans, "old answers"}}, both = {{sud, kGame}, {ans, kAnswers}};
     const Files others = {{other, "1"}, {ans, kAnswers}},
                 othersToo = {{other, "1"}, {sud, kGame}, {ans, kAnswers}};
@@ -116,9 +114,9 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
         // chosen, files before, overwrite?, messages, files after
         {chosen(sud), {}, Answer::no, {}, both},
         {chosen(sud), {{ans, ""}}, Answer::no, {}, both},
-        {chosen(sud), both, Answer::yes, {kQuestion}, both},
-        {chosen(sud), old, Answer::yes, {kQuestion, shared}, both},
-        {chosen(sud), old, Answer::no, {kQuestion, kError}, old},
+        {chosen(sud), both, Answer::yes, {question}, both},
+        {chosen(sud), old, Answer::yes, {question, shared}, both},
+        {chosen(sud), old, Answer::no, {question, kError}, old},
         {chosen(sud), others, Answer::yes, {shared}, othersToo},
         {chosen(sud), others, Answer::no, {shared, kError}, others},
         {kCancelled, old, Answer::no, {Message::saveCancelled}, old},
@@ -158,20 +156,18 @@ TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
         SCOPED_TRACE(&row - &rows[0]);
         HeadlessGame h;
         h.play(kRecordA, known ? kRecordASolution : "");
-        if (earlier) {
-            h.window.answersDialog.push_back(earlier);
-            h.game.save();  // cancelled in its file dialog
-        }
+        if (earlier) h.window.answersDialog.push_back(earlier);
+        h.window.answersDialog.push_back(choice);
+        if (earlier) h.game.save();              // cancelled in its file dialog
         if (board != givens) h.game.cheat();     // it solves Record A
         if (board == allButOne) h.type("\x7f");  // in (1, 1)
-        h.window.answersDialog.push_back(choice);
         h.window.files = {chosen("/g/rt.sud"), chosen("/g/rt.sud")};
         h.game.save();
         h.deal(8);
         h.window.messages.clear();
         h.game.load();
         EXPECT_EQ(h.files.files["/g/rt.sud"], kGame);
-        EXPECT_EQ(h.window.messages, saved ? Shown{} : Shown{kNoAnswers});
+        EXPECT_EQ(h.window.messages, saved ? Shown{} : Shown{Message::noAnswers});
         EXPECT_EQ(h.puzzle().answers(), saved ? gridFrom(kRecordASolution) : Grid{});
         EXPECT_EQ(h.window.fileDialogStarts.back(), "/g/rt.sud");  // from the path chosen last
     }
@@ -235,8 +231,8 @@ TEST(saveload, LastFolderRoundTripsThroughThePreferences) {
     }
 }
 
-// Pasted or loaded puzzles: the compact form in each layout it may take, its near misses, and
-// every Load seed reading as before (grid text as the grid reader reads it, else compact).
+// Pasted or loaded puzzles: the compact form in each layout it may take, and its near misses,
+// which stay grid text as before. (Every Load seed reads as before: the Load fuzzer's check.)
 TEST(PuzzleText, ReadsTheCompactFormAndGridTextsAsBefore) {
     const std::string a = kRecordA, dots = replaced(a, "0", ".");
     std::string nine;
@@ -253,17 +249,9 @@ TEST(PuzzleText, ReadsTheCompactFormAndGridTextsAsBefore) {
     for (const std::string& text :
          {a.substr(1), a + "0", a + "\n" + a, replaced(a, "3", "x"), a.substr(0, 40) + "," + a.substr(40),
           a.substr(0, 40) + " " + a.substr(40),
-          nine.substr(0, 8) + "\n" + nine.substr(8, 1) + nine.substr(10)})
-        check(text, std::nullopt);
-    int grids = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(NINEBOX_FUZZ_CORPUS)) {
-        std::ifstream file(entry.path(), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-        const std::string game = bytes.substr(0, bytes.find('\0'));
-        grids += read(game).has_value();
-        check(game, read(game) ? read(game) : readCompactGrid(game));
-    }
-    EXPECT_GE(grids, 5);
+          nine.substr(0, 8) + "\n" + nine.substr(8, 1) + nine.substr(10), kAnswers,
+          replaced(kAnswers, ",", " ")})
+        check(text, read(text));
 }
 
 // Copy puts the givens on the clipboard, '.' for every other cell. A paste in either form

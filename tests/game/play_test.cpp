@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <algorithm>
 #include <cmath>
 #include <random>
 
 #include "game/clock.h"
 #include "game/history.h"
-#include "rules/library.h"
 #include "rules/numbers.h"
 #include "rules/units.h"
 #include "support/fixture.h"
@@ -15,45 +13,32 @@ using namespace ninebox::testing;
 
 namespace {
 
-// Whatever its number, a dealt game has a valid solution, flagged givens that agree with it,
-// a base record's level and given count, and comes out the same again.
+// Whatever its number, a dealt game has a valid solution and flagged givens that agree with
+// it, and comes out the same again.
 void expectSoundDeal(HeadlessGame& h, double number) {
     h.deal(number);
     const Puzzle first = h.puzzle();
-    const Level level = h.s().level;
     ASSERT_TRUE(solves(first.answers(), first.board()) && first.givens() == givensOf(first.board()))
         << number;
-    const auto givens = [](const Grid& g) {
-        const std::string t = gridText(g);
-        return std::count(t.begin(), t.end(), '0');
-    };
-    ASSERT_TRUE(std::any_of(library().begin(), library().end(), [&](const BaseRecord& r) {
-        return r.level == level && givens(r.puzzle) == givens(first.board());
-    })) << number;
     h.deal(number);
     ASSERT_TRUE(h.puzzle().board() == first.board() && h.puzzle().answers() == first.answers()) << number;
 }
 
 }  // namespace
 
-// Cheat fills every Easy game and returns to the mode it started in; it ends even when a
-// wrong entry puts the one solution out of reach.
+// Cheat fills an Easy game and returns to the mode it started in; it ends even when a wrong
+// entry puts the one solution out of reach. (Which records Cheat fills: the library's test.)
 TEST(Cheat, FillsEasyGamesAndEndsOnAWrongEntry) {
-    for (int number = 0, easy = 0; easy < 40; ++number) {
-        HeadlessGame h;
-        h.deal(number);
-        // The first open cell takes a wrong digit in the first ten games.
-        const std::size_t open = gridText(h.puzzle().board()).find('0');
-        const int x = static_cast<int>(open % 9 + 1), y = static_cast<int>(open / 9 + 1);
-        h.select(x, y);
-        if (number < 10) h.type(std::to_string(h.puzzle().answers()[x][y] % 9 + 1));
-        else if (h.s().level != Level::easy) continue;
-        const Mode start = ++easy % 2 ? Mode::play : Mode::map;
-        if (start == Mode::map) h.game.mapMode();
-        h.game.cheat();
-        EXPECT_EQ(h.puzzle().board() == h.puzzle().answers(), number >= 10) << "game " << number;
-        EXPECT_EQ(h.s().mode, start) << "game " << number;
-    }
+    for (const Mode start : {Mode::play, Mode::map})
+        for (const bool wrong : {false, true}) {
+            HeadlessGame h;
+            h.deal(7);  // Easy, (1, 1) open
+            if (wrong) h.type(std::to_string(h.puzzle().answers()[1][1] % 9 + 1));
+            if (start == Mode::map) h.game.mapMode();
+            h.game.cheat();
+            EXPECT_EQ(h.puzzle().board() == h.puzzle().answers(), !wrong) << wrong;
+            EXPECT_EQ(h.s().mode, start) << wrong;
+        }
 }
 
 // The level chosen filters random games only: typed numbers give their own records. A random
@@ -147,15 +132,15 @@ TEST(GameDialog, AnyTypedTextDealsTheNumberItStartsWith) {
         EXPECT_EQ(numberText(h.window.caption.gameNumber), caption) << typed;
         EXPECT_TRUE(allUnitsComplete(h.puzzle().answers())) << typed;
     }
-    int asked = 0;
+    HeadlessGame h;
     for (int i = 0; i < 100; ++i) {
-        HeadlessGame h;
         h.deal(i);
         h.window.games.push_back({GameChoice::Kind::random, {}});
         h.game.newGame();
-        asked += h.window.messages == std::vector{Message::donation};
     }
-    EXPECT_TRUE(asked > 0 && asked < 30) << asked;
+    const std::vector<Message>& asked = h.window.messages;
+    EXPECT_TRUE(asked.size() > 0 && asked.size() < 30 &&
+                asked == std::vector(asked.size(), Message::donation));
 }
 
 // The clock's reading; a solved board stops it, whatever the answers say, and Reset and a new
