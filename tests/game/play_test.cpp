@@ -115,10 +115,12 @@ TEST(NewGame, EachNumberDealsThePuzzleItAlwaysDealt) {
 }
 
 // The game dealt is the number the text starts with, 0 when there is none or it lies beyond
-// a double; the caption shows it in its shortest form. "Select Random" draws a number of its
+// a double; the caption shows it in its shortest form, and texts of one number deal one game
+// (-0 as 0). "Select Random" draws a number of its
 // own first, and asks for a donation when that is a multiple of ten.
 TEST(GameDialog, AnyTypedTextDealsTheNumberItStartsWith) {
     const std::string nines(400, '9'), twenty(20, '9');
+    std::map<std::string, Grid> dealt;  // by caption
     for (const auto& [typed, caption] : std::vector<std::pair<std::string, std::string>>{
              {"10000", "10000"}, {"  42abc", "42"}, {"\t9", "9"},        {"", "0"},         {"   ", "0"},
              {"abc", "0"},       {"0x1A", "0"},     {"inf", "0"},        {"nan", "0"},      {"1e999", "0"},
@@ -131,6 +133,7 @@ TEST(GameDialog, AnyTypedTextDealsTheNumberItStartsWith) {
         h.game.newGame();
         EXPECT_EQ(numberText(h.window.caption.gameNumber), caption) << typed;
         EXPECT_TRUE(allUnitsComplete(h.puzzle().answers())) << typed;
+        EXPECT_EQ(dealt.emplace(caption, h.puzzle().board()).first->second, h.puzzle().board()) << typed;
     }
     HeadlessGame h;
     for (int i = 0; i < 100; ++i) {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules on bare grids: complete units, the candidate map, Cheat's passes, and the puzzles
-// a game number gives (the generator's draws, the transformation, the library).
+// The rules on bare grids: complete units, the candidate map, Cheat's passes, the library of
+// base puzzles, and a puzzle in play.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -11,7 +10,6 @@
 
 #include "rules/candidates.h"
 #include "rules/cheat.h"
-#include "rules/generator.h"
 #include "rules/gridtext.h"
 #include "rules/library.h"
 #include "rules/puzzle.h"
@@ -20,28 +18,6 @@
 
 using namespace ninebox;
 using namespace ninebox::testing;
-
-// A seed counts by its value alone: 0 and -0 draw alike, and so does every NaN; other values
-// draw apart. (What the draws deal is pinned by NewGame.EachNumberDealsThePuzzleItAlwaysDealt.)
-TEST(Generator, SeedsFoldByValue) {
-    const auto draws = [](double seed) {
-        static SplitMixGenerator g;  // the same object every time: reset must forget its earlier use
-        g.reset();
-        g.mix(seed);
-        std::vector<std::int32_t> out(8);
-        for (auto& d : out) d = g.draw(1000000);
-        return out;
-    };
-    const double nan = std::numeric_limits<double>::quiet_NaN(),
-                 inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(draws(0.0), draws(-0.0));
-    EXPECT_EQ(draws(nan), draws(-nan));
-    EXPECT_EQ(draws(nan), draws(std::numeric_limits<double>::signaling_NaN()));
-    const std::vector<double> distinct = {0.0, 1.0, -1.0, 12.5, 12.25, 1e300, -1e-300, inf, -inf, nan};
-    for (std::size_t i = 0; i < distinct.size(); ++i)
-        for (std::size_t j = i + 1; j < distinct.size(); ++j)
-            EXPECT_NE(draws(distinct[i]), draws(distinct[j])) << distinct[i] << " vs " << distinct[j];
-}
 
 // The texts, byte for byte, are the records laid out as game files are, each under its label.
 // Every answer solves its puzzle; Easy means Cheat finishes it, Hard (but record A) that it

@@ -17,6 +17,7 @@
 
 #include "support/grids.h"
 #include "support/modals.h"
+#include "support/pixels.h"
 #include "window/aboutdialog.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
@@ -69,28 +70,16 @@ TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
     QGuiApplication::clipboard()->setText(QString(40, u'0') + u'8' + QString(40, u'0'));
     mainWindow.game().pastePuzzle();
     ASSERT_EQ(mainWindow.board().image().size(), kStartArea * mainWindow.board().devicePixelRatio());
-    const auto ink = [&](QRectF r, QRgb ground) {  // pixels not of the ground in board units r
-        const QImage& image = mainWindow.board().image();
-        const auto x = [&](double at) { return qRound((at + 70) * image.width() / 290); };
-        const auto y = [&](double at) { return qRound(at * image.height() / 220); };
-        int pixels = 0;
-        for (int py = y(r.top()); py < y(r.bottom()); ++py)
-            for (int px = x(r.left()); px < x(r.right()); ++px) pixels += image.pixel(px, py) != ground;
-        return pixels;
-    };
-    EXPECT_GT(ink({101, 101, 18, 18}, qRgb(255, 255, 255)), 20) << "no digit in (5, 5)";
+    EXPECT_GT(ink(mainWindow.board().image(), {101, 101, 18, 18}, dark).pixels, 20) << "no digit in (5, 5)";
     start(mainWindow);
-    const QSize area = mainWindow.board().size();  // a right click on (4, 6)
+    const QImage& image = mainWindow.board().image();  // a right click on (4, 6)
     QTest::mouseClick(&mainWindow.board(), Qt::RightButton, {},
-                      {area.width() * 160 / 290, area.height() * 130 / 220});
+                      at(image, 90, 130) / image.devicePixelRatio());
     const GameState& s = mainWindow.game().state();
     EXPECT_EQ(s.selectedX * 10 + s.selectedY, 46);
-    const auto answerShown = [&] {  // the box's colour right of its text
-        const QImage& image = mainWindow.board().image();
-        return image.pixel(image.width() * 188 / 290, 8) == qRgb(250, 250, 200);
-    };
+    const auto answerShown = [&] { return rgb(mainWindow.board().image(), 118.5, 8) == "250,250,200"; };
     ASSERT_TRUE(answerShown());
-    EXPECT_GT(ink({101, 1.5, 18, 12}, qRgb(250, 250, 200)), 20) << "no NA";
+    EXPECT_GT(ink(mainWindow.board().image(), {101, 1.5, 18, 12}, dark).pixels, 20) << "no NA";
     mainWindow.repaint();
     EXPECT_TRUE(answerShown());
     mainWindow.game().redraw();
@@ -175,9 +164,7 @@ TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
     mainWindow.openAtStart("/nowhere/game.sud");
     ModalScript script;
     script.then([&](QWidget* box) {
-        const QImage& image = mainWindow.board().image();  // the frame's left edge
-        EXPECT_TRUE(!image.isNull() &&
-                    image.pixel(image.width() * 85 / 290, image.height() / 2) == qRgb(255, 255, 0));
+        EXPECT_EQ(rgb(mainWindow.board().image(), 15, 110), "255,255,0");  // the frame's left edge
         acknowledge(box, "No file loaded, please try again");
     });
     start(mainWindow);
