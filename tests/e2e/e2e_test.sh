@@ -15,7 +15,7 @@ mkdir -p -m700 "$work/runtime"
 headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" "$ninebox" "$@"; }
 [[ $(headless --version) =~ ^ninebox\ [0-9]+\.[0-9]+ ]] || fail "--version"
 headless --help | grep -q -- '--version' || fail "--help"
-refused() {  # command, expected status, expected line
+refused() {  # expected status, expected line, command
     local status=0 error
     error=$("${@:3}" 2>&1 >/dev/null) || status=$?
     ((status == $1)) && [[ $error == "$2" ]] || fail "'${*:3}': status $status, '$error'"
@@ -37,8 +37,7 @@ other() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -vx "
 gone() { running && [[ -z $(other) ]]; }
 # One of the program's dialogs has the keyboard (a menu never takes it), its caption matching.
 has_focus() {
-    running
-    dialog=$(xdotool getwindowfocus 2>/dev/null) && [[ $dialog != "$main" ]] &&
+    running && dialog=$(xdotool getwindowfocus 2>/dev/null) && [[ $dialog != "$main" ]] &&
         xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -qx "$dialog" &&
         [[ $(xdotool getwindowname "$dialog" 2>/dev/null) =~ $1 ]]
 }
@@ -80,10 +79,7 @@ wait_for 10 entered || fail "no blue digit in cell (1, 1)"
 # The corner click shows the menu bar over the board's top-left corner; the menus then open
 # with a click on the first and are driven by keys.
 bar_shown() { shot && [[ $(pixel 3 3) != "$top_left" ]]; }
-show_menus() {
-    xdotool mousemove 770 490 click 1
-    wait_for 20 bar_shown || fail "the corner click showed no menu bar"
-}
+show_menus() { xdotool mousemove 770 490 click 1 && wait_for 20 bar_shown || fail "the corner click showed no menu bar"; }
 opened() { running && [[ -n $(other) ]]; }
 menu() {
     xdotool mousemove 30 9 click 1
