@@ -57,20 +57,9 @@ TEST(gridfile, AnswersPathTakesTheFirstDotOfTheFileNameNotOfItsFolder) {
     for (const auto& [path, ans] : names) EXPECT_EQ(answersPath(path), ans) << path;
 }
 
-TEST(gridfile, ReadGridAcceptsAnyLayoutThatKeepsTheOrder) {
-    for (const auto& text :
-         {kAnswers, replaced(kAnswers, "\r\n", "\n"), replaced(kAnswers, "\r\n", "\r"),
-          replaced(kAnswers, ",", "\r\n"), replaced(kAnswers, "\r\n", ","),
-          replaced(replaced(kAnswers, ",", " ,\t "), "\r\n", " \r\n  "),
-          replaced(kAnswers, "\r\n", "\r\n\r\n"), kAnswers.substr(0, 169),
-          kAnswers + "1,2,3,x,y\r\nmore text\r\n", kAnswers.substr(0, 169) + ",not a number"}) {
-        const auto grid = read(text);
-        EXPECT_EQ(grid ? gridText(*grid) : "", kRecordASolution) << text;
-    }
-}
-
 // A field is a number rounded half to even, first or last; no number, one beyond 16 bits or
-// over 64 characters fails the read, and so does a short text. The decimal point is a point in
+// over 64 characters fails the read, and so does a short text. Blanks and line ends only
+// separate the fields. The decimal point is a point in
 // every locale (the window adopts the user's), in files and typed game numbers alike, so this
 // runs under a locale with a decimal comma, built when none is installed (else under "C").
 TEST(gridfile, ReadGridTakesEachFieldAsA16BitNumberOrFails) {
@@ -93,6 +82,12 @@ TEST(gridfile, ReadGridTakesEachFieldAsA16BitNumberOrFails) {
             EXPECT_EQ(grid ? std::optional<int>((*grid)[cell][cell]) : no, value) << field << " at " << cell;
         }
     for (const std::size_t cut : {0, 80, 167, 168}) EXPECT_FALSE(read(kAnswers.substr(0, cut))) << cut;
+    for (const auto& text :  // any layout that keeps the order; nothing after the 81st field
+         {replaced(kAnswers, "\r\n", "\n"), replaced(kAnswers, "\r\n", "\r"), replaced(kAnswers, ",", "\r\n"),
+          replaced(kAnswers, "\r\n", ","), replaced(replaced(kAnswers, ",", " ,\t "), "\r\n", " \r\n  "),
+          replaced(kAnswers, "\r\n", "\r\n\r\n"), kAnswers.substr(0, 169),
+          kAnswers + "1,2,3,x,y\r\nmore text\r\n", kAnswers.substr(0, 169) + ",not a number"})
+        EXPECT_EQ(read(text), gridFrom(kRecordASolution)) << text;
     EXPECT_EQ(typedNumber("12.5"), 12.5);
     std::setlocale(LC_NUMERIC, "C");
     std::filesystem::remove_all(dir);
@@ -173,30 +168,27 @@ TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
     }
 }
 
-// A cancelled or failed dialog or a file that is not there leaves the game exactly as it was.
-// (What a game file may hold: the Load fuzzer's seeds; one over 64 KiB: the disk's tests.)
-TEST(saveload, LoadFailedGameFileLeavesTheGameAsItWas) {
-    for (const FileChoice& file : {kCancelled, kFailed, chosen("/g/none.sud")}) {
+// Load shows the last nine characters of a path longer than ten in the caption, never cut
+// inside a letter (the count is in characters). A cancelled or failed dialog or a file that
+// is not there leaves the game exactly as it was. (What a game file may hold: the Load
+// fuzzer's seeds; one over 64 KiB: the disk's tests.)
+TEST(saveload, LoadCaptionsTheFileOrLeavesTheGameAsItWas) {
+    const std::string shown = "uzzle.sud";  // the caption of the game before
+    for (const auto& [file, caption] : std::vector<std::pair<FileChoice, std::string>>{
+             {chosen("/g/b123.sud"), "/b123.sud"},
+             {chosen("/\u00e4/bcd.sud"), shown},
+             {chosen("/tmp/\u00e4\u00f6\u00fc.sud"), "p/\u00e4\u00f6\u00fc.sud"},
+             {kCancelled, ""},
+             {kFailed, ""},
+             {chosen("/g/none.sud"), ""}}) {
         Played h;
         const auto before = kept(h.s());
+        if (!caption.empty()) h.files.files[file.path] = kGame;
         h.window.files.push_back(file);
         h.game.load();
-        EXPECT_EQ(h.window.messages, Shown{kNoFile}) << file.path;
-        EXPECT_TRUE(kept(h.s()) == before && h.s().mode == Mode::play) << file.path;
-    }
-}
-
-// Never cut inside a letter: the count is in characters.
-TEST(saveload, LoadTitleShowsTheLastNineCharactersOfPathsLongerThanTen) {
-    for (const auto& [path, caption] : std::vector<std::pair<std::string, std::string>>{
-             {"/g/b123.sud", "/b123.sud"},
-             {"/\u00e4/bcd.sud", "uzzle.sud"},  // the caption of the game before
-             {"/tmp/\u00e4\u00f6\u00fc.sud", "p/\u00e4\u00f6\u00fc.sud"}}) {
-        Played h;
-        h.files.files[path] = kGame;
-        h.window.files.push_back(chosen(path));
-        h.game.load();
-        EXPECT_EQ(h.window.caption.pathEnd, caption) << path;
+        EXPECT_EQ(h.window.messages, Shown{caption.empty() ? kNoFile : Message::noAnswers}) << file.path;
+        EXPECT_EQ(h.window.caption.pathEnd, caption.empty() ? shown : caption) << file.path;
+        EXPECT_TRUE(!caption.empty() || (kept(h.s()) == before && h.s().mode == Mode::play)) << file.path;
     }
 }
 

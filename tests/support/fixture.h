@@ -96,8 +96,7 @@ public:
     std::map<std::string, std::string> files;
 
     Probe probe(const std::string& path) override {
-        if (files.count(path)) return Probe::exists;
-        return disk_ ? disk_->probe(path) : Probe::missing;
+        return files.count(path) ? Probe::exists : disk_ ? disk_->probe(path) : Probe::missing;
     }
     std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override {
         const auto found = files.find(path);
@@ -122,8 +121,8 @@ struct Press {
     double x, y;
     MouseButton button = MouseButton::left;
 };
-inline Press cell(int x, int y, MouseButton button = MouseButton::left) {
-    return {20.0 * x + 10, 20.0 * y + 10, button};
+inline Press cell(int x, int y, MouseButton b = MouseButton::left) {
+    return {20.0 * x + 10, 20.0 * y + 10, b};
 }
 inline Press pad(int n) { return {-50.5 + 19 * ((n - 1) % 3), 157.5 + 15 * ((n - 1) / 3)}; }
 
