@@ -20,10 +20,7 @@ fail() {
 wait_for() {
     local deadline=$((SECONDS + $1))
     shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.02
-    done
+    until "$@"; do ((SECONDS < deadline)) || return 1; sleep 0.02; done
 }
 
 # Xvfb picks a free display number and writes it once it accepts connections. -noreset: by

@@ -49,8 +49,7 @@ TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
     // share the pixels they change.
     for (const QSize size : {QSize(774, 494), QSize(1001, 777), QSize(3840, 2160), QSize(20, 10)}) {
         QImage image = pagedImage(size, QImage::Format_RGB32);
-        ASSERT_EQ(image.size(), size);
-        ASSERT_GE(image.bytesPerLine(), size.width() * 4);
+        ASSERT_TRUE(image.size() == size && image.bytesPerLine() >= size.width() * 4);
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qRgb(x, y, 7));
         const QImage copy = image;
