@@ -3,16 +3,11 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <atomic>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <set>
 #include <thread>
 
@@ -21,6 +16,7 @@
 #include "rules/gridtext.h"
 #include "rules/units.h"
 #include "support/fixture.h"
+#include "support/processes.h"
 
 using namespace ninebox;
 using namespace ninebox::testing;
@@ -48,22 +44,7 @@ namespace {
 
 using Shown = std::vector<Message>;
 const Message kError = Message::saveFailed, kQuestion = Message::gameFileExists;
-const Message kNoFile = Message::noFileLoaded, kNoAnswers = Message::noAnswers;
 const std::string kGame = writeGrid(gridFrom(kRecordA)), kAnswers = writeGrid(gridFrom(kRecordASolution));
-
-// Runs body in a child process that cannot hang for more than ten seconds and whose files
-// cannot grow past limit bytes (as root, permission bits stop no write).
-bool inChild(rlim_t limit, const std::function<bool()>& body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const rlimit cap{limit, limit};
-        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
-        ::alarm(10);
-        ::_exit(::setrlimit(RLIMIT_FSIZE, &cap) == 0 && body() ? 0 : 1);
-    }
-    int status = -1;
-    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 // A fresh folder of the test's own under /tmp, removed afterwards, and the game on the real
 // disk with record A and its answers.
@@ -91,7 +72,7 @@ protected:
         HeadlessGame h(0, &files_);
         h.playRecordA();
         h.window.answersDialog.push_back(AnswersChoice::answers);
-        h.window.files.push_back({FileChoice::Outcome::chosen, at(name)});
+        h.window.files.push_back(chosen(at(name)));
         h.window.answers = {reply, reply};
         (h.game.*command)();
         board_ = h.puzzle().board();
@@ -142,10 +123,9 @@ TEST_F(filesystem, OnlyPlainFilesInExistingFoldersAreGameFiles) {
 // Only a grid in a plain file of at most 64 KiB is taken: a bigger game file is refused and
 // a bigger answers file gives no answers, both unread (the 16 GB file is sparse).
 TEST_F(filesystem, LoadTakesAGridFromAnyFileAndNothingElse) {
-    const std::map<std::string, std::uintmax_t> sizes = {{"huge.sud", 16ull << 30},
-                                                         {"over.sud", kMaxGridFile + 1},
-                                                         {"fit.sud", kMaxGridFile},
-                                                         {"fit.ans", kMaxGridFile + 1}};
+    const std::uintmax_t most = kMaxGridFile;
+    const std::map<std::string, std::uintmax_t> sizes = {
+        {"huge.sud", 16ull << 30}, {"over.sud", most + 1}, {"fit.sud", most}, {"fit.ans", most + 1}};
     for (const auto& [name, size] : sizes) {
         put(name, kAnswers);
         stdfs::resize_file(at(name), size);
@@ -153,35 +133,34 @@ TEST_F(filesystem, LoadTakesAGridFromAnyFileAndNothingElse) {
     stdfs::create_directory(at("folder.sud"));
     for (const std::string name : {"huge.sud", "over.sud", "folder.sud", "nofolder/x.sud", "fit.sud"}) {
         const bool loads = name == "fit.sud";
-        EXPECT_EQ(run(&Game::load, name), Shown{loads ? kNoAnswers : kNoFile}) << name;
+        EXPECT_EQ(run(&Game::load, name), Shown{loads ? Message::noAnswers : Message::noFileLoaded}) << name;
         EXPECT_EQ(gridText(board_), loads ? kRecordASolution : kRecordA) << name;
     }
 }
 
 // Save writes each file whole through a temporary file and a rename: after a failure the old
 // bytes stay, a folder in the way stays empty, and no temporary file is left. A game file
-// that would be its own answers file is refused; a name as long as a name may be saves.
+// that would be its own answers file is refused; a name as long as a name may be saves; an
+// answers file another game may own (a.b.sud's, which a.c.sud would share) is asked about.
 TEST_F(filesystem, SaveWritesWholeFilesOrLeavesTheOldOnes) {
     stdfs::create_directory(at("folder.sud"));
     stdfs::create_directory(at("x.ans"));
     put("old.sud", "old game");
     put("old.ans", "old answers");
     put("same.ans", "old same");
-    const std::string longest = std::string(251, 'n') + ".sud";
-    EXPECT_EQ(run(&Game::save, "same.ans", Answer::yes), Shown{kError});
-    EXPECT_EQ(run(&Game::save, "new.ans"), Shown{kError});
-    EXPECT_EQ(run(&Game::save, longest), Shown{});
-    EXPECT_EQ(run(&Game::load, longest), Shown{});
-    EXPECT_EQ(run(&Game::save, "ok.sud"), Shown{});
-    EXPECT_EQ(run(&Game::save, "folder.sud"), Shown{kError});
-    EXPECT_EQ(run(&Game::save, "nofolder/x.sud"), Shown{kError});
-    EXPECT_EQ(run(&Game::save, "x.sud"), Shown{Message::answersNotWritten});
-    put("a.b.sud", kGame);  // its answers, which a.c.sud would share
+    put("a.b.sud", kGame);
     put("a.ans", kAnswers);
-    EXPECT_EQ(run(&Game::save, "a.c.sud"), (Shown{Message::answersFileExists, kError}));
+    const std::string longest = std::string(251, 'n') + ".sud";
+    const auto save = &Game::save;
+    EXPECT_EQ(run(save, "same.ans", Answer::yes), Shown{kError});
+    for (const char* name : {"new.ans", "folder.sud", "nofolder/x.sud"})
+        EXPECT_EQ(run(save, name), Shown{kError});
+    for (const auto command : {save, &Game::load}) EXPECT_EQ(run(command, longest), Shown{});
+    EXPECT_EQ(run(save, "ok.sud"), Shown{});
+    EXPECT_EQ(run(save, "x.sud"), Shown{Message::answersNotWritten});
+    EXPECT_EQ(run(save, "a.c.sud"), (Shown{Message::answersFileExists, kError}));
     EXPECT_TRUE(inChild(100, [&] {  // too small for a game file
-        return run(&Game::save, "old.sud", Answer::yes).back() == kError &&
-               run(&Game::save, "new.sud") == Shown{kError};
+        return run(save, "old.sud", Answer::yes).back() == kError && run(save, "new.sud") == Shown{kError};
     }));
     EXPECT_EQ(entries(), (std::set<std::string>{"folder.sud", "x.ans", "x.sud", "ok.sud", "ok.ans", "old.sud",
                                                 "old.ans", "same.ans", longest,
@@ -206,16 +185,7 @@ TEST_F(filesystem, ReplacedFilesAndTheirNamesReachTheDisk) {
 // has run; one that a running save holds, and names not of our pattern, stay.
 TEST_F(filesystem, KilledSavesLeaveNoTemporaryFileAfterTheNextSave) {
     put("k.sud", "old game");
-    for (int i = 0; i < 60; ++i) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::alarm(10);
-            for (;;) files_.replace(at("k.sud"), kGame);
-        }
-        ::usleep(static_cast<useconds_t>(i * 37 % 1000));
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-    }
+    killRepeatedly(60, 1000, [&] { files_.replace(at("k.sud"), kGame); });
     for (const char* name : {".ninebox-Ab12Cd", ".ninebox-Held00", ".ninebox-notes"}) put(name, "x");
     const int held = ::open(at(".ninebox-Held00").c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
@@ -237,7 +207,7 @@ TEST_F(filesystem, SavesOfOneNameAtOnceKeepEachGameWithItsAnswers) {
                 h.deal(number);
                 for (int i = 0; i < 4; ++i) {
                     h.window.answersDialog.push_back(AnswersChoice::answers);
-                    h.window.files.push_back({FileChoice::Outcome::chosen, at("p.sud")});
+                    h.window.files.push_back(chosen(at("p.sud")));
                     h.window.answers = {Answer::yes, Answer::yes};
                     h.game.save();
                 }

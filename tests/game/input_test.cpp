@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "rules/candidates.h"
 #include "support/fixture.h"
 
 using namespace ninebox;
@@ -9,47 +10,35 @@ using namespace ninebox::testing;
 
 namespace {
 
-struct Press {
-    double x, y;
-    MouseButton button = MouseButton::left;
-};
-Press cell(int c, int r, MouseButton button = MouseButton::left) {
-    return {20.0 * c + 10, 20.0 * r + 10, button};
-}
-Press pad(int n) { return {-50.5 + 19 * ((n - 1) % 3), 157.5 + 15 * ((n - 1) / 3)}; }
 const Press kDelete{-40, 197};
 const auto kPlay = &Game::playMode, kMap = &Game::mapMode, kEdit = &Game::editMode;
 
 // Record A in a mode with cell xy (column * 10 + row) selected: (1, 1), (3, 1) and (8, 9) are
 // open, (2, 1) holds the given 3 and (9, 9) the given 2.
 struct Board : HeadlessGame {
-    Board(void (Game::*mode)(), int xy = 11) {
+    Board(void (Game::*inMode)(), int xy = 11) : mode(inMode) {
         playRecordA();
         (game.*mode)();
         select(xy / 10, xy % 10);
     }
-    Board& presses(const std::vector<Press>& list) {
-        for (const Press& p : list) press(p.x, p.y, p.button);
-        return *this;
-    }
     // Cell xy holds value, a given when negative: typed in play mode, or in edit mode.
     void put(int xy, int value) {
-        const Mode mode = s().mode;
         (game.*(value < 0 ? kEdit : kPlay))();
         select(xy / 10, xy % 10);
         type(std::to_string(std::abs(value)));
-        (game.*(mode == Mode::play ? kPlay : mode == Mode::map ? kMap : kEdit))();
+        (game.*mode)();
     }
     // The selected cell waits for a digit; a given is reached from the open cell left of it.
     void waitHere() {
         const int x = s().selectedX, y = s().selectedY;
         const bool given = puzzle().given(x, y);
-        pressCell(given ? x - 1 : x, y);
+        presses({cell(given ? x - 1 : x, y)});
         if (given) game.key(Key::right);
     }
     int value(int xy) const {
         return (puzzle().given(xy / 10, xy % 10) ? -1 : 1) * puzzle().digit(xy / 10, xy % 10);
     }
+    void (Game::*mode)();
 };
 
 }  // namespace
@@ -177,20 +166,24 @@ TEST(KeyboardKeys, CharactersDeleteAndEnterOnTheSelectedCell) {
 }
 
 // Each change of the puzzle by the player is one step, whatever it spans: undo gives back the
-// board and its givens and ends a waiting entry, redo puts the change back. Record A holds a
-// right entry in (1, 1) and a wrong one in (3, 1).
+// board and its givens and ends a waiting entry, redo puts the change back, and the map
+// follows the board every way. Record A holds a right entry in (1, 1) and a wrong one in (3, 1).
 TEST(Undo, EachChangeOfTheBoardIsOneStep) {
     using Command = void (Game::*)();
     const std::vector<std::tuple<Command, int, std::vector<Press>, std::string, Command>> changes = {
         // mode, cell selected, presses, keys, command
         {kPlay, 11, {cell(1, 1), pad(5)}, "", nullptr},  // a keypad digit
         {kPlay, 11, {}, "\x7f", nullptr},
+        {kMap, 81, {}, "7", nullptr},
         {kEdit, 41, {}, "4", nullptr},          // a given typed
-        {kEdit, 21, {}, "\x7f", nullptr},       // a given deleted
+        {kEdit, 99, {}, "\x7f", nullptr},       // a given deleted, in the last cell
         {kPlay, 11, {{-45, 30}}, "", nullptr},  // the Reset button
         {kPlay, 11, {}, "", &Game::removeWrongAnswers},
-        {kPlay, 11, {}, "", &Game::cheat}};
-    const auto board = [](const Board& b) { return std::pair(b.puzzle().board(), b.puzzle().givens()); };
+        {kMap, 11, {}, "", &Game::cheat}};
+    const auto board = [](const Board& b) {
+        EXPECT_EQ(b.puzzle().candidates(), candidateMap(b.puzzle().board())) << "a stale map";
+        return std::pair(b.puzzle().board(), b.puzzle().givens());
+    };
     for (const auto& row : changes) {
         const auto& [mode, xy, presses, keys, command] = row;
         SCOPED_TRACE(&row - &changes[0]);
@@ -205,11 +198,8 @@ TEST(Undo, EachChangeOfTheBoardIsOneStep) {
         b.waitHere();
         b.game.undo();
         EXPECT_TRUE(board(b) == before && !b.s().waitingForDigit);
-        b.game.undo();  // the entries put
-        b.game.undo();
-        b.game.redo();
-        b.game.redo();
-        b.game.redo();
+        for (int i = 0; i < 2; ++i) b.game.undo();  // the entries put
+        for (int i = 0; i < 3; ++i) b.game.redo();
         EXPECT_TRUE(board(b) == after && after != before);
     }
 }

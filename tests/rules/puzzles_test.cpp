@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules on bare grids: complete units, the candidate map, Cheat's passes, and the puzzles
-// a game number gives (the generator's draws, the transformation, the library).
+// The rules on bare grids: complete units, the candidate map, Cheat's passes, the library of
+// base puzzles, and a puzzle in play.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -11,58 +10,14 @@
 
 #include "rules/candidates.h"
 #include "rules/cheat.h"
-#include "rules/generator.h"
 #include "rules/gridtext.h"
 #include "rules/library.h"
 #include "rules/puzzle.h"
-#include "rules/transform.h"
 #include "rules/units.h"
 #include "support/grids.h"
 
 using namespace ninebox;
 using namespace ninebox::testing;
-
-namespace {
-
-// The generator as a game number seeds it, the same object every time: reset must forget
-// its earlier use.
-SplitMixGenerator& seeded(double seed) {
-    static SplitMixGenerator g;
-    g.reset();
-    g.mix(seed);
-    return g;
-}
-
-std::vector<std::int32_t> draws(double seed) {
-    std::vector<std::int32_t> out(8);
-    SplitMixGenerator& g = seeded(seed);
-    for (auto& d : out) d = g.draw(1000000);
-    return out;
-}
-
-}  // namespace
-
-// Game numbers must give the same puzzles on every build: these draws, and record A as they
-// transform it, are the contract. A seed counts by its value alone (0 and -0, every NaN alike).
-TEST(Generator, DrawsAndTheTransformArePinnedAndSeedsFoldByValue) {
-    EXPECT_EQ(draws(123.0),
-              (std::vector<std::int32_t>{424517, 986306, 45177, 431799, 77933, 685854, 408140, 584239}));
-    Grid board = library()[0].puzzle, answer = library()[0].solution;
-    transform(board, answer, seeded(123.0));
-    EXPECT_EQ(gridText(board),
-              "560038000470000810003400007004080200900170508200006070009060700080007060040810905");
-    EXPECT_EQ(gridText(answer),
-              "561738492472659813893421657714985236936172548258346179329564781185297364647813925");
-    const double nan = std::numeric_limits<double>::quiet_NaN(),
-                 inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(draws(0.0), draws(-0.0));
-    EXPECT_EQ(draws(nan), draws(-nan));
-    EXPECT_EQ(draws(nan), draws(std::numeric_limits<double>::signaling_NaN()));
-    const std::vector<double> distinct = {0.0, 1.0, -1.0, 12.5, 12.25, 1e300, -1e-300, inf, -inf, nan};
-    for (std::size_t i = 0; i < distinct.size(); ++i)
-        for (std::size_t j = i + 1; j < distinct.size(); ++j)
-            EXPECT_NE(draws(distinct[i]), draws(distinct[j])) << distinct[i] << " vs " << distinct[j];
-}
 
 // The texts, byte for byte, are the records laid out as game files are, each under its label.
 // Every answer solves its puzzle; Easy means Cheat finishes it, Hard (but record A) that it
@@ -140,6 +95,7 @@ TEST(CheatPass, NeverWritesADigitTwiceInARowColumnOrBox) {
 TEST(Puzzle, GivensStayAndTheScoreAndMapFollowTheBoard) {
     Grid answers = gridFrom(kRecordASolution);
     Puzzle p(gridFrom(kRecordA), answers);
+    EXPECT_EQ(p.candidates(), candidateMap(p.board()));                      // built before the entries
     EXPECT_TRUE(!p.enter(2, 1, 5) && p.enter(1, 1, 7) && p.enter(3, 1, 9));  // a right entry, a wrong one
     EXPECT_EQ(p.score(), (Score{1, 1}));
     EXPECT_EQ(p.candidates(), candidateMap(p.board()));

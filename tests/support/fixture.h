@@ -16,7 +16,6 @@
 
 #include "game/filesystem.h"
 #include "game/game.h"
-#include "game/printpage.h"
 #include "game/window.h"
 #include "rules/generator.h"
 #include "rules/gridtext.h"
@@ -39,7 +38,6 @@ public:
     std::deque<std::optional<AnswersChoice>> answersDialog;
     std::deque<Answer> answers;  // of the questions
     std::deque<FileChoice> files;
-    PrintChoice printChoice;
 
     int paints = 0, answerPaints = 0, aboutShown = 0, gameDialogShown = 0;
     bool menusVisible = false;
@@ -47,8 +45,7 @@ public:
     std::vector<std::int64_t> clock;
     std::vector<std::string> fileDialogStarts;
     std::vector<Message> messages;
-    std::string clipboard, messageName;
-    std::vector<PrintPage> printed;
+    std::string clipboard;
 
     void paint(const GameState&, bool answerShown) override {
         ++paints;
@@ -63,12 +60,12 @@ public:
         return take(games, GameChoice{});
     }
     std::optional<AnswersChoice> chooseAnswers() override { return take(answersDialog, {}); }
-    PrintChoice choosePrint() override { return printChoice; }
+    PrintChoice choosePrint() override { return {}; }  // the window's tests print
+    void print(const PrintPage&) override {}
     void showAbout() override { ++aboutShown; }
     void setInstructionsVisible(bool) override {}
-    Answer message(Message message, const std::string& name) override {
+    Answer message(Message message, const std::string&) override {
         messages.push_back(message);
-        messageName = name;
         return asksYesNo(message) ? take(answers, Answer::no) : Answer::ok;
     }
     FileChoice chooseOpenFile(const std::string& start) override { return chooseSaveFile(start); }
@@ -76,7 +73,6 @@ public:
         fileDialogStarts.push_back(start);
         return take(files, FileChoice{});
     }
-    void print(const PrintPage& page) override { printed.push_back(page); }
     std::optional<std::string> clipboardText(std::size_t limit) override {
         return clipboard.size() > limit ? std::nullopt : std::optional(clipboard);
     }
@@ -92,50 +88,49 @@ private:
     }
 };
 
-// Files held in memory.
+// Files held in memory; with a disk, the files not held in memory are read from it and every
+// file is written to it.
 class MemoryFileSystem : public FileSystem {
 public:
+    explicit MemoryFileSystem(FileSystem* disk) : disk_(disk) {}
     std::map<std::string, std::string> files;
 
     Probe probe(const std::string& path) override {
-        return files.count(path) ? Probe::exists : Probe::missing;
+        return files.count(path) ? Probe::exists : disk_ ? disk_->probe(path) : Probe::missing;
     }
     std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override {
         const auto found = files.find(path);
-        if (found == files.end() || found->second.size() > limit) return nullptr;
-        return std::make_unique<std::istringstream>(found->second);
+        if (found == files.end()) return disk_ ? disk_->openRead(path, limit) : nullptr;
+        return found->second.size() > limit ? nullptr : std::make_unique<std::istringstream>(found->second);
     }
     bool replace(const std::string& path, const std::string& content) override {
+        if (disk_) return disk_->replace(path, content);
         files[path] = content;
         return true;
     }
-    std::shared_ptr<void> holdFolder(const std::string&) override { return nullptr; }
-};
-
-// The files a test starts from (under "/p/") in memory, and all others on `disk` if given.
-class StartFiles : public FileSystem {
-public:
-    StartFiles(MemoryFileSystem& memory, FileSystem* disk) : memory_(memory), disk_(disk) {}
-    Probe probe(const std::string& path) override { return at(path).probe(path); }
-    std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override {
-        return at(path).openRead(path, limit);
+    std::shared_ptr<void> holdFolder(const std::string& path) override {
+        return disk_ ? disk_->holdFolder(path) : nullptr;
     }
-    bool replace(const std::string& path, const std::string& content) override {
-        return at(path).replace(path, content);
-    }
-    std::shared_ptr<void> holdFolder(const std::string& path) override { return at(path).holdFolder(path); }
 
 private:
-    FileSystem& at(const std::string& path) { return disk_ && path.rfind("/p/", 0) != 0 ? *disk_ : memory_; }
-    MemoryFileSystem& memory_;
     FileSystem* disk_;
 };
 
+// A press in board units: on cell (x, y), or on key n 1..9 of the keypad.
+struct Press {
+    double x, y;
+    MouseButton button = MouseButton::left;
+};
+inline Press cell(int x, int y, MouseButton b = MouseButton::left) {
+    return {20.0 * x + 10, 20.0 * y + 10, b};
+}
+inline Press pad(int n) { return {-50.5 + 19 * ((n - 1) % 3), 157.5 + 15 * ((n - 1) / 3)}; }
+
 class HeadlessGame {
 public:
-    // disk: the file system for all but the puzzle a test starts from.
+    // disk: where every file but the puzzle a test starts from is.
     explicit HeadlessGame(double timeOfDay = 43200.5, FileSystem* disk = nullptr)
-        : clock(timeOfDay), routed(files, disk), game(window, generator, routed, [this] { return clock; }) {}
+        : clock(timeOfDay), files(disk), game(window, generator, files, [this] { return clock; }) {}
     const GameState& s() const { return game.state(); }
     const Puzzle& puzzle() const { return game.state().puzzle; }
 
@@ -160,18 +155,18 @@ public:
         while (s().selectedY != y) game.key(s().selectedY < y ? Key::down : Key::up);
         while (s().selectedX != x) game.key(s().selectedX < x ? Key::right : Key::left);
     }
-    void press(double x, double y, MouseButton button = MouseButton::left) { game.press(button, x, y); }
-    void pressCell(int x, int y, MouseButton button = MouseButton::left) {
-        press(20.0 * x + 10, 20.0 * y + 10, button);
+    HeadlessGame& presses(const std::vector<Press>& list) {
+        for (const Press& p : list) game.press(p.button, p.x, p.y);
+        return *this;
     }
-    void pressKey(int n) { press(-50.5 + 19 * ((n - 1) % 3), 157.5 + 15 * ((n - 1) / 3)); }  // 1..9
     // Characters typed: Enter is '\n', Delete '\x7f'.
-    void type(std::string_view keys) {
+    HeadlessGame& type(std::string_view keys) {
         for (const char c : keys) {
             if (c == '\n' || c == '\x7f') game.key(c == '\n' ? Key::enter : Key::del);
             else if (static_cast<unsigned char>(c) <= ' ') game.blankTyped();
             else game.digitTyped(static_cast<std::int16_t>(c >= '0' && c <= '9' ? c - '0' : 0));
         }
+        return *this;
     }
     int selected() const { return s().selectedX * 10 + s().selectedY; }
 
@@ -179,7 +174,6 @@ public:
     ScriptedWindow window;
     SplitMixGenerator generator;
     MemoryFileSystem files;
-    StartFiles routed;
     Game game;
 };
 

@@ -80,6 +80,16 @@ inline void trigger(MainWindow& mainWindow, const char* name) {
     action->trigger();
 }
 
+// A file's bytes (none when it cannot be read), and a file written whole.
+inline QByteArray fileBytes(const QString& name) {
+    QFile in(name);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+inline void writeFile(const QString& name, const QByteArray& bytes) {
+    QFile out(name);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+}
+
 // The board window, shown, with its first game dealt.
 inline void start(MainWindow& mainWindow) {
     mainWindow.show();

@@ -20,10 +20,7 @@ fail() {
 wait_for() {
     local deadline=$((SECONDS + $1))
     shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.02
-    done
+    until "$@"; do ((SECONDS < deadline)) || return 1; sleep 0.02; done
 }
 
 # Xvfb picks a free display number and writes it once it accepts connections. -noreset: by
@@ -80,11 +77,10 @@ close_ninebox() {
     timeout 10 "$wmclose" "$1" || fail "could not send the close request"
     ended() { ! kill -0 "$app_pid" 2>/dev/null; }
     wait_for 20 ended || fail "still running after the close request"
-    local status=0
+    local status=0 added
     wait "$app_pid" || status=$?
     app_pid=''
     ((status == 0)) || fail "exit status $status"
-    local added=''
     added=$(comm -13 <(echo "$listed_before") <(listing))
     [[ -z $added ]] || fail "files left behind: $added"
     [[ -z $(ls -A "$work/tmp") ]] || fail "files left in TMPDIR: $(ls -A "$work/tmp")"

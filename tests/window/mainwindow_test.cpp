@@ -17,6 +17,7 @@
 
 #include "support/grids.h"
 #include "support/modals.h"
+#include "support/pixels.h"
 #include "window/aboutdialog.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
@@ -48,8 +49,7 @@ TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
     // share the pixels they change.
     for (const QSize size : {QSize(774, 494), QSize(1001, 777), QSize(3840, 2160), QSize(20, 10)}) {
         QImage image = pagedImage(size, QImage::Format_RGB32);
-        ASSERT_EQ(image.size(), size);
-        ASSERT_GE(image.bytesPerLine(), size.width() * 4);
+        ASSERT_TRUE(image.size() == size && image.bytesPerLine() >= size.width() * 4);
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qRgb(x, y, 7));
         const QImage copy = image;
@@ -60,28 +60,29 @@ TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
 }
 
 // Before the window is on the screen, redraws are kept and painted when first needed. Then a
-// system repaint only copies the board's image (a redraw would clear a pending hint); a resize
-// redraws at the new size, with the board's corners at the drawing area's.
+// right click on a cell shows its answer in the box above the board, "NA" with none known; a
+// system repaint only copies the board's image, so the answer stays, and the next redraw takes
+// it away. A resize redraws at the new size, with the board's corners at the drawing area's.
 TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
     MainWindow mainWindow;
     mainWindow.show();  // on the screen only once its events have run
     QGuiApplication::clipboard()->setText(QString(40, u'0') + u'8' + QString(40, u'0'));
     mainWindow.game().pastePuzzle();
-    const QImage& image = mainWindow.board().image();
-    ASSERT_EQ(image.size(), kStartArea * mainWindow.board().devicePixelRatio());
-    int ink = 0;  // in cell (5, 5), white but for its digit: board units 101..119 both ways
-    for (int y = image.height() * 101 / 220; y < image.height() * 119 / 220; ++y)
-        for (int x = image.width() * 171 / 290; x < image.width() * 189 / 290; ++x)
-            ink += image.pixel(x, y) != qRgb(255, 255, 255);
-    EXPECT_GT(ink, 20) << "no digit";
+    ASSERT_EQ(mainWindow.board().image().size(), kStartArea * mainWindow.board().devicePixelRatio());
+    EXPECT_GT(ink(mainWindow.board().image(), {101, 101, 18, 18}, dark).pixels, 20) << "no digit in (5, 5)";
     start(mainWindow);
-    mainWindow.game().press(MouseButton::right, 50, 50);  // the cell's answer, in the box above
-    const auto hint = [&] {
-        return mainWindow.board().image().pixel(image.width() * 188 / 290, 8) == qRgb(250, 250, 200);
-    };
-    ASSERT_TRUE(hint());
+    const QImage& image = mainWindow.board().image();  // a right click on (4, 6)
+    QTest::mouseClick(&mainWindow.board(), Qt::RightButton, {},
+                      at(image, 90, 130) / image.devicePixelRatio());
+    const GameState& s = mainWindow.game().state();
+    EXPECT_EQ(s.selectedX * 10 + s.selectedY, 46);
+    const auto answerShown = [&] { return rgb(mainWindow.board().image(), 118.5, 8) == "250,250,200"; };
+    ASSERT_TRUE(answerShown());
+    EXPECT_GT(ink(mainWindow.board().image(), {101, 1.5, 18, 12}, dark).pixels, 20) << "no NA";
     mainWindow.repaint();
-    EXPECT_TRUE(hint());
+    EXPECT_TRUE(answerShown());
+    mainWindow.game().redraw();
+    EXPECT_FALSE(answerShown());
     for (const QSize size : {QSize(774, 494), QSize(1200, 800)}) {
         mainWindow.resize(size);
         QApplication::processEvents();
@@ -99,69 +100,52 @@ TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
 TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
     QTemporaryDir dir;
     const QString file = dir.filePath("ninebox.ini"), other = dir.filePath("other");
-    const auto marks = [](MainWindow& form) {
-        std::vector<bool> on;
+    const auto marks = [](MainWindow& form) {  // Show Score, Time, Level, Kanji, Hard, Random Level
+        std::string on;
         for (const Item i :
              {Item::showScore, Item::showTime, Item::showLevel, Item::kanji, Item::hard, Item::randomLevel})
-            on.push_back(form.action(i)->isChecked());
+            on += form.action(i)->isChecked() ? '1' : '0';
         return on;
     };
-    const auto put = [](const QString& name, const QByteArray& bytes) {
-        QFile out(name);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
-    };
-    const auto bytes = [](const QString& name) {
-        QFile in(name);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    };
-    const std::vector<bool> firstRun{false, false, true, false, false, false};
-    put(other, "precious");
-    ASSERT_TRUE(QFile::link(other, file));
-    {
+    writeFile(other, "precious");
+    QByteArray junk, big = "[options]\nshowScore=true\n" + QByteArray(64 * 1024, ';');
+    for (int i = 0; i < 4096; ++i) junk += static_cast<char>(i * 7919 % 251);
+    // A link to another file, then damaged files; the last, values that cannot be read.
+    for (const QByteArray& found : {QByteArray(), junk, big,
+                                    QByteArray("[window]\nx=5000\ny=0\nwidth=700\nheight=450\n"
+                                               "[options]\nshowScore=1\nlevel=7\n")}) {
+        QFile::remove(file);
+        if (found.isEmpty()) ASSERT_TRUE(QFile::link(other, file));
+        else writeFile(file, found);
         MainWindow form;
+        const QPoint at = form.pos();
         Settings settings(form, file);
         start(form);
-        EXPECT_EQ(marks(form), firstRun);
         QApplication::processEvents();
-        EXPECT_TRUE(QFileInfo(file).isSymLink()) << "written with nothing changed";
+        EXPECT_TRUE(marks(form) == "001000" && form.pos() == at);
+        EXPECT_EQ(fileBytes(file), found.isEmpty() ? "precious" : found) << "written with nothing changed";
         for (const char* name : {"toggleScore", "toggleKanji", "hardLevel"}) trigger(form, name);
         QApplication::processEvents();
-        EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("options/level"), "hard");
-        EXPECT_TRUE(bytes(other) == "precious" && !QFileInfo(file).isSymLink());
-        form.move(40, 30), form.resize(700, 450);
+        EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("options/level") == "hard", found != big);
+        EXPECT_TRUE(fileBytes(other) == "precious" && !QFileInfo(file).isSymLink());
+        form.move(40, 30);
+        form.resize(700, 450);
     }
     {
         MainWindow form, second;
         Settings settings(form, file), secondSettings(second, file);
         EXPECT_EQ(QRect(form.pos(), form.size()), QRect(40, 30, 700, 450));
         start(form);
-        EXPECT_EQ(marks(form), (std::vector<bool>{true, false, true, true, true, false}));
+        EXPECT_EQ(marks(form), "101110");
         trigger(form, "toggleTime");
         trigger(second, "toggleLevelShown");
         QApplication::processEvents();
     }
-    {
-        MainWindow form;
-        Settings settings(form, file);
-        start(form);
-        EXPECT_EQ(marks(form), (std::vector<bool>{true, true, false, true, true, false}));
-        EXPECT_TRUE(form.game().state().kanji());
-    }
-    QByteArray junk, big = "[options]\nshowScore=true\n" + QByteArray(64 * 1024, ';');
-    for (int i = 0; i < 4096; ++i) junk += static_cast<char>(i * 7919 % 251);
-    for (const QByteArray& damaged : {junk, big,
-                                      QByteArray("[window]\nx=5000\ny=0\nwidth=700\nheight=450\n"
-                                                 "[options]\nshowScore=1\nlevel=7\n")}) {
-        put(file, damaged);
-        MainWindow form;
-        const QPoint at = form.pos();
-        Settings settings(form, file);
-        start(form);
-        EXPECT_TRUE(marks(form) == firstRun && form.pos() == at);
-        trigger(form, "toggleKanji");
-        QApplication::processEvents();
-        EXPECT_EQ(bytes(file) == damaged, damaged == big);
-    }
+    MainWindow form;
+    Settings settings(form, file);
+    start(form);
+    EXPECT_EQ(marks(form), "110110");
+    EXPECT_TRUE(form.game().state().kanji());
 }
 
 // A game file named at start that cannot be loaded: its message shows over the board, drawn.
@@ -170,9 +154,7 @@ TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
     mainWindow.openAtStart("/nowhere/game.sud");
     ModalScript script;
     script.then([&](QWidget* box) {
-        const QImage& image = mainWindow.board().image();  // the frame's left edge
-        EXPECT_TRUE(!image.isNull() &&
-                    image.pixel(image.width() * 85 / 290, image.height() / 2) == qRgb(255, 255, 0));
+        EXPECT_EQ(rgb(mainWindow.board().image(), 15, 110), "255,255,0");  // the frame's left edge
         acknowledge(box, "No file loaded, please try again");
     });
     start(mainWindow);
@@ -185,45 +167,34 @@ TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
 TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     MainWindow mainWindow;
     start(mainWindow);
+    BoardView& board = mainWindow.board();
     std::vector<int> got;  // digits as 0..9, a blank as -1, keys as 100 + their value
-    QObject::connect(&mainWindow.board(), &BoardView::keyPressed,
-                     [&](Key key) { got.push_back(100 + int(key)); });
-    QObject::connect(&mainWindow.board(), &BoardView::digitTyped, [&](int digit) { got.push_back(digit); });
-    QObject::connect(&mainWindow.board(), &BoardView::blankTyped, [&] { got.push_back(-1); });
-    const auto shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
+    QObject::connect(&board, &BoardView::keyPressed, [&](Key key) { got.push_back(100 + int(key)); });
+    QObject::connect(&board, &BoardView::digitTyped, [&](int digit) { got.push_back(digit); });
+    QObject::connect(&board, &BoardView::blankTyped, [&] { got.push_back(-1); });
+    const auto none = Qt::NoModifier, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
     const int left = 100 + int(Key::left), down = 100 + int(Key::down), del = 100 + int(Key::del),
               enter = 100 + int(Key::enter), other = 100 + int(Key::other);
     const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int>> cases = {
-        {Qt::Key_A, {}, "a", 0},
-        {Qt::Key_5, {}, "5", 5},
-        {Qt::Key_Percent, shift, "%", 0},
-        {Qt::Key_Ampersand, shift, "&", 0},
-        {Qt::Key_Apostrophe, {}, "'", 0},
-        {Qt::Key_ParenLeft, shift, "(", 0},
-        {Qt::Key_Period, {}, ".", 0},
-        {Qt::Key_5, keypad, "5", 5},
-        {Qt::Key_Eacute, {}, "\u00e9", 0},
-        {Qt::Key_QuoteDbl, {}, "\"", 0},
-        {Qt::Key_Agrave, {}, "\u00e0", 0},
-        {Qt::Key_Left, {}, "", left},
-        {Qt::Key_Down, keypad, "", down},
-        {Qt::Key_Delete, {}, "\x7f", del},
-        {Qt::Key_Delete, keypad, "\x7f", del},
-        {Qt::Key_Return, {}, "\r", enter},
-        {Qt::Key_Enter, keypad, "\r", enter},
-        {Qt::Key_Escape, {}, "\x1b", -1},
-        {Qt::Key_Space, {}, " ", -1},
-        {Qt::Key_Tab, {}, "\t", -1},
-        {Qt::Key_F1, {}, "", other},
-        {Qt::Key_Shift, shift, "", other},
-        {Qt::Key_PageDown, {}, "", other}};
+        {Qt::Key_A, none, "a", 0},           {Qt::Key_5, none, "5", 5},
+        {Qt::Key_5, keypad, "5", 5},         {Qt::Key_Percent, shift, "%", 0},
+        {Qt::Key_Ampersand, shift, "&", 0},  {Qt::Key_Apostrophe, none, "'", 0},
+        {Qt::Key_ParenLeft, shift, "(", 0},  {Qt::Key_Period, none, ".", 0},
+        {Qt::Key_Eacute, none, "\u00e9", 0}, {Qt::Key_QuoteDbl, none, "\"", 0},
+        {Qt::Key_Agrave, none, "\u00e0", 0}, {Qt::Key_Escape, none, "\x1b", -1},
+        {Qt::Key_Space, none, " ", -1},      {Qt::Key_Tab, none, "\t", -1},
+        {Qt::Key_Left, none, "", left},      {Qt::Key_Down, keypad, "", down},
+        {Qt::Key_Delete, none, "\x7f", del}, {Qt::Key_Delete, keypad, "\x7f", del},
+        {Qt::Key_Return, none, "\r", enter}, {Qt::Key_Enter, keypad, "\r", enter},
+        {Qt::Key_F1, none, "", other},       {Qt::Key_Shift, shift, "", other},
+        {Qt::Key_PageDown, none, "", other}};
     for (const auto& [key, modifiers, text, meaning] : cases) {
         got.clear();
         QKeyEvent press(QEvent::KeyPress, key, modifiers, QString::fromUtf8(text));
-        QApplication::sendEvent(&mainWindow.board(), &press);
+        QApplication::sendEvent(&board, &press);
         EXPECT_EQ(got, std::vector{meaning}) << text << " " << key;
     }
-    EXPECT_EQ(QApplication::focusWidget(), &mainWindow.board()) << "Tab is a key of the board";
+    EXPECT_EQ(QApplication::focusWidget(), &board) << "Tab is a key of the board";
 }
 
 // Undo, redo and paste are keys of the window itself: they reach the game with the menu bar
@@ -234,12 +205,10 @@ TEST(WindowKeys, UndoRedoAndPasteWithTheMenuBarHidden) {
     const GameState& s = emptyBoard(mainWindow);
     QTest::keyClick(&mainWindow.board(), Qt::Key_5);
     ASSERT_FALSE(mainWindow.menuBar()->isVisible());
-    const QKeySequence undo(Qt::CTRL | Qt::Key_Z), redo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-        y(Qt::CTRL | Qt::Key_Y);
-    for (const auto& [keys, digit] :
-         std::vector<std::pair<QKeySequence, int>>{{undo, 0}, {redo, 5}, {undo, 0}, {y, 5}}) {
+    const auto undo = Qt::CTRL | Qt::Key_Z, redo = Qt::CTRL | Qt::SHIFT | Qt::Key_Z, y = Qt::CTRL | Qt::Key_Y;
+    for (const auto& [keys, digit] : {std::pair{undo, 0}, {redo, 5}, {undo, 0}, {y, 5}}) {
         QTest::keySequence(&mainWindow.board(), keys);
-        EXPECT_EQ(s.puzzle.digit(1, 1), digit) << keys.toString().toStdString();
+        EXPECT_EQ(s.puzzle.digit(1, 1), digit) << QKeySequence(keys).toString().toStdString();
     }
     QGuiApplication::clipboard()->setText(QString(50'000'000, QLatin1Char('7')));
     rusage before{}, after{};
@@ -264,28 +233,22 @@ TEST(GameDialog, TypedNumberDealtByEnterOrTheButtonClosingDealsARandomGame) {
     MainWindow mainWindow;
     start(mainWindow);
     ModalScript script;
-    const struct {
-        const char* typed;
-        Qt::Key key;  // or, without one, the number button when a game is expected, else close
-        const char* dealt;
-    } cases[] = {{"123\x1b", Qt::Key_Return, "123"},
-                 {"7", Qt::Key_Enter, "7"},
-                 {"  42abc", {}, "42"},
-                 {"55", {}, nullptr}};
-    for (const auto& c : cases) {
+    // typed; the key that ends it, else the number button, else (nothing dealt) the close
+    const std::vector<std::tuple<std::string, Qt::Key, std::string>> cases = {
+        {"123\x1b", Qt::Key_Return, "123"}, {"7", Qt::Key_Enter, "7"}, {"  42abc", {}, "42"}, {"55", {}, ""}};
+    for (const auto& [typed, key, dealt] : cases) {
         script.then([&](QWidget* dialog) {
             auto* text = dialog->findChild<QLineEdit*>("numberEdit");
-            QTest::keyClicks(text, c.typed);
+            QTest::keyClicks(text, typed.c_str());
             EXPECT_TRUE(dialog->isVisible());
-            if (c.key) QTest::keyClick(text, c.key);
-            else if (c.dealt) click(dialog, "numberButton");
+            if (key) QTest::keyClick(text, key);
+            else if (!dealt.empty()) click(dialog, "numberButton");
             else dialog->close();
         });
         trigger(mainWindow, "newGame");
         const std::string caption = mainWindow.windowTitle().toStdString();
         EXPECT_EQ(caption.rfind("Ninebox1 --Game# ", 0), 0u);
-        EXPECT_EQ(caption == std::string("Ninebox1 --Game# ") + (c.dealt ? c.dealt : c.typed),
-                  c.dealt != nullptr);
+        EXPECT_EQ(caption == "Ninebox1 --Game# " + (dealt.empty() ? typed : dealt), !dealt.empty());
     }
     expectNoTitleText(mainWindow, "NewGameDialog");
 }
@@ -304,8 +267,9 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
         QTest::keyClick(&mainWindow.board(), key);
     const Puzzle typed = s.puzzle;
     EXPECT_EQ(typed.digit(1, 1) * 100 + typed.digit(2, 1) * 10 + typed.digit(2, 2), 789);
+    const auto reject = [](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); };
     script.then([](QWidget* dialog) { click(dialog, "workedPuzzleButton"); })
-        .then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
+        .then(reject)
         .then([](QWidget* box) { acknowledge(box, "cancel selected"); })
         .then([](QWidget* dialog) { click(dialog, "noAnswersButton"); })
         .then([&](QWidget* dialog) { pickFile(dialog, file); });
@@ -317,7 +281,7 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
     script.then([](QWidget* dialog) { dialog->close(); });
     EXPECT_EQ(mainWindow.chooseAnswers(), std::nullopt) << "closed, Save goes on with the last choice";
     emptyBoard(mainWindow);
-    script.then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
+    script.then(reject)
         .then([](QWidget* box) { acknowledge(box, "No file loaded, please try again"); })
         .then([&](QWidget* dialog) { pickFile(dialog, file); })
         .then([](QWidget* box) { acknowledge(box, "Note, No answers available for this puzzle."); });
@@ -326,16 +290,22 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
     EXPECT_EQ(mainWindow.windowTitle().toStdString(), "Ninebox1 --mygame001");
 }
 
-// The menu item shows and hides the page with its tick; the page keeps covering the board
-// when the window is resized; a close request only hides it. Once the page hides (an
-// activation hides it too), keys reach the board again, though the page was clicked into.
-TEST(Instructions, MenuItemResizeAndCloseRequest) {
+// While the page shows it has the keyboard, clicked into or not: keys scroll it and copy its
+// text, and none reaches the board behind it. The menu item shows and hides it with its tick;
+// it keeps covering the board when the window is resized, and a close request only hides it.
+// Once it hides (an activation hides it too), keys reach the board again.
+TEST(Instructions, ThePageShownHasTheKeyboard) {
     QApplication::setQuitOnLastWindowClosed(false);
     MainWindow mainWindow;
     start(mainWindow);
-    const auto shown = [&] {
-        auto* page = mainWindow.findChild<QTextBrowser*>("instructionsPage");
-        const bool visible = page && page->isVisible();
+    ModalScript none;
+    const GameState& s = emptyBoard(mainWindow);
+    QTest::keyClick(&mainWindow.board(), Qt::Key_5);  // a step to undo
+    const GameState before = s;
+    trigger(mainWindow, "toggleInstructions");
+    auto* page = mainWindow.findChild<QTextBrowser*>("instructionsPage");
+    const auto shown = [&] {  // and clicked into
+        const bool visible = page->isVisible();
         EXPECT_EQ(visible, mainWindow.action(Item::instructions)->isChecked()) << "the tick";
         if (visible) {
             EXPECT_EQ(page->geometry(), mainWindow.board().rect());
@@ -344,9 +314,19 @@ TEST(Instructions, MenuItemResizeAndCloseRequest) {
         EXPECT_EQ(QApplication::focusWidget(), visible ? static_cast<QWidget*>(page) : &mainWindow.board());
         return visible;
     };
+    for (const auto key : {Qt::Key_Down, Qt::Key_4}) QTest::keyClick(QApplication::focusWidget(), key);
+    for (const auto keys : {Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_V})
+        QTest::keySequence(QApplication::focusWidget(), keys);
+    page->selectAll();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+    EXPECT_GT(page->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), page->toPlainText());
+    EXPECT_TRUE(s.puzzle.board() == before.puzzle.board() && s.selectedY == before.selectedY);
     const auto toggled = [&] { return trigger(mainWindow, "toggleInstructions"), shown(); };
-    EXPECT_TRUE(toggled());
+    EXPECT_TRUE(shown());
     EXPECT_FALSE(toggled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(s.selectedY, before.selectedY % 9 + 1);
     EXPECT_TRUE(toggled());
     mainWindow.game().activated();  // keeps the tick
     EXPECT_EQ(QApplication::focusWidget(), &mainWindow.board());
@@ -357,30 +337,6 @@ TEST(Instructions, MenuItemResizeAndCloseRequest) {
     EXPECT_FALSE(mainWindow.close());
     EXPECT_FALSE(shown());
     EXPECT_TRUE(mainWindow.close());
-}
-
-// While the page shows it has the keyboard: keys scroll it and copy its text, and none reaches
-// the board behind it; once the page hides, the board has them again.
-TEST(Instructions, ThePageShownHasTheKeyboard) {
-    MainWindow mainWindow;
-    start(mainWindow);
-    ModalScript none;
-    const GameState& s = emptyBoard(mainWindow);
-    QTest::keyClick(&mainWindow.board(), Qt::Key_5);  // a step to undo
-    const GameState before = s;
-    trigger(mainWindow, "toggleInstructions");
-    auto* page = mainWindow.findChild<QTextBrowser*>("instructionsPage");
-    for (const auto key : {Qt::Key_Down, Qt::Key_4}) QTest::keyClick(QApplication::focusWidget(), key);
-    for (const auto& keys : {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_V)})
-        QTest::keySequence(QApplication::focusWidget(), keys);
-    page->selectAll();
-    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
-    EXPECT_GT(page->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), page->toPlainText());
-    EXPECT_TRUE(s.puzzle.board() == before.puzzle.board() && s.selectedY == before.selectedY);
-    trigger(mainWindow, "toggleInstructions");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    EXPECT_EQ(s.selectedY, before.selectedY % 9 + 1);
 }
 
 // The window shows the picture at its natural size in its fixed area, and all the picture

@@ -16,6 +16,7 @@
 #include "game/printpage.h"
 #include "support/grids.h"
 #include "support/modals.h"
+#include "support/processes.h"
 #include "window/printer.h"
 
 namespace ninebox::testing {
@@ -26,11 +27,6 @@ QString run(const QString& program, const QStringList& arguments) {
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(30000) && process.exitCode() == 0) << program.toStdString();
     return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class Printing : public ::testing::Test {
@@ -130,10 +126,8 @@ TEST_F(Printing, CancelAndCloseKeepTheTicksAndPrintNothing) {
 TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
     mainWindow.setPrinterSource([this] { return choosePdf(&mainWindow); });
     const QString out = dir.filePath("out.pdf");
-    QFile earlier(dir.filePath("earlier"));
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
-    earlier.close();
-    ASSERT_TRUE(earlier.link(out));
+    writeFile(dir.filePath("earlier"), "earlier");
+    ASSERT_TRUE(QFile::link(dir.filePath("earlier"), out));
     int asked = 0;
     for (const bool replace : {false, true}) {
         script.then([](QWidget* dialog) { click(dialog, "printButton"); })
@@ -146,24 +140,16 @@ TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
         trigger(mainWindow, "print");
         ASSERT_EQ(asked, 1 + replace) << "not asked";
         EXPECT_EQ(files(), (QStringList{"earlier", "out.pdf"})) << "no temporary file left";
-        EXPECT_EQ(contents(out).startsWith("%PDF"), replace);
+        EXPECT_EQ(fileBytes(out).startsWith("%PDF"), replace);
     }
-    EXPECT_TRUE(contents(out).trimmed().endsWith("%%EOF") && contents(earlier.fileName()) == "earlier");
+    EXPECT_TRUE(fileBytes(out).trimmed().endsWith("%%EOF") &&
+                fileBytes(dir.filePath("earlier")) == "earlier");
 }
 
 // A print killed at any moment leaves no temporary file once the next one into the folder ran.
 TEST_F(Printing, KilledPrintsLeaveNoTemporaryFileAfterTheNextOne) {
     const PrintPage page = printPage(mainWindow.game().state().puzzle, true, true);
-    for (int i = 0; i < 30; ++i) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::alarm(10);
-            for (;;) printOn(*pdfPrinter(pdf), page);
-        }
-        ::usleep(static_cast<useconds_t>(i * 997 % 20000));
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-    }
+    killRepeatedly(30, 20000, [&] { printOn(*pdfPrinter(pdf), page); });
     print(true, true);
     EXPECT_EQ(files(), QStringList{"page.pdf"});
 }
@@ -172,7 +158,7 @@ TEST_F(Printing, KilledPrintsLeaveNoTemporaryFileAfterTheNextOne) {
 // disk (as a file size limit makes it), and in a folder that is a file.
 TEST_F(Printing, APdfThatCannotBeWrittenIsReportedAndKeepsTheEarlierFile) {
     print(true, true);
-    const QByteArray earlier = contents(pdf);
+    const QByteArray earlier = fileBytes(pdf);
     std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
     int reported = 0, tries = 0;
     for (const QString& path : {pdf, dir.filePath("page.pdf/out.pdf")}) {
@@ -189,7 +175,7 @@ TEST_F(Printing, APdfThatCannotBeWrittenIsReportedAndKeepsTheEarlierFile) {
         trigger(mainWindow, "print");
         setrlimit(RLIMIT_FSIZE, &before);
         ASSERT_EQ(reported, ++tries) << "not reported";
-        EXPECT_EQ(contents(pdf), earlier);
+        EXPECT_EQ(fileBytes(pdf), earlier);
         EXPECT_EQ(files(), QStringList{"page.pdf"}) << "no temporary file left";
     }
 }

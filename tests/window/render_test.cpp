@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QBitmap>
-#include <QClipboard>
 #include <QRegion>
 #include <algorithm>
 #include <set>
@@ -12,7 +11,7 @@
 #include <tuple>
 
 #include "support/fixture.h"
-#include "support/modals.h"
+#include "support/pixels.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
 #include "window/resources.h"
@@ -23,11 +22,11 @@ using namespace ninebox::testing;
 namespace {
 
 // The board at a window's size, as wide outside as its drawing area (774 x 494 at start).
-QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1, bool answerShown = false) {
+QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1) {
     loadResources();
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    BoardPainter(boardPicture()).paint(image, s, answerShown, size.width() * 15, 96);
+    BoardPainter(boardPicture()).paint(image, s, false, size.width() * 15, 96);
     return image;
 }
 
@@ -43,46 +42,9 @@ struct Shown : HeadlessGame {
             type(std::string(1, digit));
         }
         if (mode) (game.*mode)();
-        if (waiting) pressCell(s().selectedX, s().selectedY);
+        if (waiting) presses({cell(s().selectedX, s().selectedY)});
     }
 };
-
-QPoint at(const QImage& image, double x, double y) {
-    return {static_cast<int>(std::lround((x + 70) * image.width() / 290.0)),
-            static_cast<int>(std::lround(y * image.height() / 220.0))};
-}
-
-std::string rgb(const QImage& image, double x, double y) {
-    const QColor c = image.pixelColor(at(image, x, y));
-    return std::to_string(c.red()) + "," + std::to_string(c.green()) + "," + std::to_string(c.blue());
-}
-
-// The pixels under the board-unit rectangle.
-QImage part(const QImage& image, QRectF r) {
-    return image.copy(QRect(at(image, r.left(), r.top()), at(image, r.right(), r.bottom())));
-}
-
-bool dark(QColor c) { return c.red() + c.green() + c.blue() < 250; }
-bool whitish(QColor c) { return c.red() > 230 && c.green() > 230 && c.blue() > 230; }
-bool blue(QColor c) { return c.blue() > 200 && c.red() < 80 && c.green() < 80; }
-
-// Pixels in the board-unit rectangle that pass the test, and the runs of rows holding any.
-struct Ink {
-    int pixels = 0, runs = 0;
-};
-Ink ink(const QImage& image, QRectF r, bool (*test)(QColor)) {
-    const QPoint from = at(image, r.left(), r.top()), to = at(image, r.right(), r.bottom());
-    Ink found;
-    int before = 0;
-    for (int y = from.y(); y < to.y(); ++y) {
-        int row = 0;
-        for (int x = from.x(); x < to.x(); ++x) row += test(image.pixelColor(x, y));
-        found.runs += row > 0 && before == 0;
-        found.pixels += row;
-        before = row;
-    }
-    return found;
-}
 
 }  // namespace
 
@@ -106,11 +68,8 @@ TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
         {"", edit, 0, 137, 57, "200,200,255"},
         {"", play, 1, 121.5, 58.5, "0,0,0"}};
     for (const auto& [givens, mode, waiting, x, y, colour] : cases) {
-        Shown h(givens,
-                givens == kRecordASolution ? std::vector<std::pair<int, char>>{}
-                                           : std::vector{std::pair{62, '3'}},
-                mode, waiting);
-        if (mode == &Game::mapMode) h.pressKey(4);  // shades the 4s
+        Shown h(givens, {{62, '3'}}, mode, waiting);      // nothing typed over a given
+        if (mode == &Game::mapMode) h.presses({pad(4)});  // shades the 4s
         EXPECT_EQ(rgb(painted(h.s()), x, y), colour) << x << "," << y << " " << givens;
     }
     const QImage waiting = painted(Shown("", {{62, '3'}}, play, true).s());
@@ -205,22 +164,4 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
             worst = std::max(worst, std::abs(image.constBits()[i] - fresh.constBits()[i]));
         EXPECT_LE(worst, 6) << size.width() << " at " << ratio;
     }
-}
-
-// Through the real window: a right click asks for the cell's answer; with none known the box
-// says "NA", and the next redraw takes it away.
-TEST(RenderHint, RightClickShowsNaUntilTheNextRedraw) {
-    MainWindow mainWindow;
-    ninebox::testing::start(mainWindow);
-    QGuiApplication::clipboard()->setText(kRecordA);  // no answers
-    mainWindow.game().pastePuzzle();
-    const GameState& s = mainWindow.game().state();
-    const QImage& image = mainWindow.board().image();
-    QTest::mouseClick(&mainWindow.board(), Qt::RightButton, {},
-                      at(image, 90, 130) / image.devicePixelRatio());
-    EXPECT_EQ(s.selectedX * 10 + s.selectedY, 46);
-    EXPECT_EQ(rgb(image, 118.5, 8), "250,250,200");
-    EXPECT_GT(ink(image, {101, 1.5, 18, 12}, dark).pixels, 20) << "no NA";
-    mainWindow.game().redraw();
-    EXPECT_NE(rgb(image, 118.5, 8), "250,250,200");
 }
