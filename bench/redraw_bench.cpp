@@ -30,9 +30,9 @@ void redraw(benchmark::State& run, int width, int height, bool kanji) {
     BoardPainter painter(boardPicture());
     QImage image(width, height, QImage::Format_RGB32);
     const int twips = width * 15;
-    painter.paint(image, state, false, twips, 96);  // the first pass after a resize scales the picture
+    painter.paint(image, state, {}, twips, 96);  // the first pass after a resize scales the picture
     for (auto _ : run) {
-        painter.paint(image, state, false, twips, 96);
+        painter.paint(image, state, {}, twips, 96);
         benchmark::DoNotOptimize(image.constBits());
         benchmark::ClobberMemory();
     }

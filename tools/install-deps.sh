@@ -14,6 +14,7 @@ packages=(
   libx11-dev              # the test's helper that closes a window as a window manager does
   poppler-utils           # pdftotext and pdftoppm for the printing tests
   desktop-file-utils appstream  # validators of the installed desktop entry and metainfo
+  at-spi2-core python3-pyatspi dbus  # the board as a screen reader reads it
 )
 
 missing=()

@@ -57,6 +57,24 @@ constexpr ButtonLabel kButtons[] = {{Button::newGame, {-47, 10}},  {Button::rese
                                     {Button::score, {-49, 72}},    {Button::time, {-49, 87}},
                                     {Button::about, {-45, 103}}};
 
+// What the keyboard can reach besides the cells, in Tab's order: the on-board buttons, then
+// the keys 1..9 and "Delete". Each stop has an area (its slab, where its focus mark goes)
+// and a point a press there lands on.
+constexpr int kStops = 7 + 10;
+constexpr Area stopArea(int stop) {
+    if (stop < 7) return {-64, kButtons[stop].at.y - 1, -6, kButtons[stop].at.y + kButtonHeight + 1};
+    if (stop < 16) {
+        const int n = stop - 7;
+        return {kKeyColumnsLeft + kKeyColumnWidth * (n % 3), kKeyRowsTop + kKeyRowHeight * (n / 3),
+                kKeyColumnsLeft + kKeyColumnWidth * (n % 3 + 1), kKeyRowsTop + kKeyRowHeight * (n / 3 + 1)};
+    }
+    return {-60, kKeys.bottom + 1, -3, kKeys.bottom + 13};
+}
+constexpr Point stopPoint(int stop) {
+    const Area area = stopArea(stop);
+    return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+}
+
 // The status texts below the buttons.
 constexpr Point kScoreText{-42, 118};
 constexpr Point kClockText{-42, 136};

@@ -18,6 +18,7 @@ AnswersDialog::AnswersDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
     setAutoFillBackground(true);
 
     auto* prompt = place(new QLabel(QStringLiteral("Please Choose"), this), "prompt", 1200, 120, 2895, 495);
+    setAccessibleName(prompt->text());  // the title shows no text
     QPalette yellow = prompt->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     prompt->setPalette(yellow);

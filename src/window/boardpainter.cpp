@@ -184,7 +184,7 @@ const QImage& BoardPainter::background(QSize size) {
 }
 
 // Each step paints over the ones before it.
-void BoardPainter::paint(QImage& image, const GameState& s, bool answerShown, int outerWidthTwips, int dpi) {
+void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int outerWidthTwips, int dpi) {
     if (image.isNull()) return;
     ensureFormat(image);
     Canvas c(image, state_, text_, outerWidthTwips, dpi);
@@ -203,9 +203,17 @@ void BoardPainter::paint(QImage& image, const GameState& s, bool answerShown, in
         else paintLatinMarks(c, s);
         c.setFontSize(18, 1);
     }
-    if (answerShown) paintAnswer(c, s);
+    if (overlay.answerShown) paintAnswer(c, s);
     if (s.waitingForDigit) paintWaitingCell(c, s);
     paintButtonLabels(c);
+    if (overlay.focusStop >= 0) {  // in the frame's yellow, so it reads as the board's own
+        const Area area = stopArea(overlay.focusStop);
+        c.setDrawWidth(2);
+        c.setColour(QColor(255, 255, 0));
+        c.box(area.left, area.top, area.right, area.bottom);
+        c.setDrawWidth(3);
+        c.setColour(kBlack);
+    }
 }
 
 // The kanji numerals fill their em square, so at the candidate font's size they would run

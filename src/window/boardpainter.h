@@ -13,6 +13,13 @@
 
 namespace ninebox {
 
+// What a drawing shows besides the game's state: the selected cell's answer in the box above
+// the board, and the mark of a button or key that has the keyboard (a stop of game/layout.h).
+struct Overlay {
+    bool answerShown = false;
+    int focusStop = -1;
+};
+
 // The picture stretched to size, as every redraw lays it under the board.
 QImage stretchedBackground(const QImage& picture, QSize size);
 
@@ -25,7 +32,7 @@ public:
     // A full redraw: background, level, frame, score, shading, grid, digits, keypad, selection,
     // candidate marks, the answer when shown, the waiting cell and the button labels. Font
     // sizes follow the window's outer width in twips; dpi turns points into pixels.
-    void paint(QImage& image, const GameState& state, bool answerShown, int outerWidthTwips, int dpi);
+    void paint(QImage& image, const GameState& state, Overlay overlay, int outerWidthTwips, int dpi);
 
     // Wipes the clock's place and the previous reading, and writes this reading there.
     void paintClock(QImage& image, const QString& reading, int outerWidthTwips, int dpi);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/boardview.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
 #include "game/layout.h"
+#include "window/boardaccessible.h"
 #include "window/boardpainter.h"
 #include "window/pagedimage.h"
 
@@ -16,11 +18,16 @@ BoardView::BoardView(const QImage& background, const QImage& stretched, QWidget*
     : QWidget(parent), painter_(background, stretched) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    installBoardAccessible();
 }
 
 void BoardView::render(const GameState& state, bool answerShown, int outerWidthTwips) {
+    std::optional<GameState> before;  // only a screen reader needs to know what changed
+    if (QAccessible::isActive() && last_) before = last_->state;
+    last_ = Redraw{state, answerShown, outerWidthTwips};
+    pending_ = true;
+    if (QAccessible::isActive()) boardChanged(*this, before ? &*before : nullptr);
     const QWindow* shown = window()->windowHandle();
-    pending_ = Redraw{state, answerShown, outerWidthTwips};
     if (!shown || !shown->isExposed()) {  // start-up redraws several times before that
         update();
         return;
@@ -30,9 +37,9 @@ void BoardView::render(const GameState& state, bool answerShown, int outerWidthT
 }
 
 void BoardView::paintPending() {
-    if (!pending_) return;
-    paint(*pending_);
-    pending_.reset();
+    if (!pending_ || !last_) return;
+    pending_ = false;
+    paint(*last_);
 }
 
 void BoardView::paint(const Redraw& redraw) {
@@ -42,7 +49,8 @@ void BoardView::paint(const Redraw& redraw) {
         image_ = pagedImage(pixels, QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio);
     }
-    painter_.paint(image_, redraw.state, redraw.answerShown, redraw.outerWidthTwips, logicalDpiY());
+    painter_.paint(image_, redraw.state, {redraw.answerShown, focusStop_}, redraw.outerWidthTwips,
+                   logicalDpiY());
 }
 
 const QImage& BoardView::image() {
@@ -52,6 +60,8 @@ const QImage& BoardView::image() {
 
 void BoardView::renderClock(const QString& reading, int outerWidthTwips) {
     paintPending();
+    clock_ = reading;
+    if (QAccessible::isActive()) clockChanged(*this);
     if (image_.isNull()) return;
     painter_.paintClock(image_, reading, outerWidthTwips, logicalDpiY());
     update();
@@ -61,6 +71,17 @@ QPointF BoardView::toBoard(QPointF pixel) const {
     using layout::kBoard;
     return {kBoard.left + pixel.x() * (kBoard.right - kBoard.left) / std::max(1, width()),
             kBoard.top + pixel.y() * (kBoard.bottom - kBoard.top) / std::max(1, height())};
+}
+
+QRect BoardView::toPixels(double left, double top, double right, double bottom) const {
+    using layout::kBoard;
+    const auto x = [&](double at) {
+        return qRound((at - kBoard.left) * width() / (kBoard.right - kBoard.left));
+    };
+    const auto y = [&](double at) {
+        return qRound((at - kBoard.top) * height() / (kBoard.bottom - kBoard.top));
+    };
+    return QRect(QPoint(x(left), y(top)), QPoint(x(right) - 1, y(bottom) - 1));
 }
 
 // A copy of the retained image; the system clip limits it to the exposed part.
@@ -88,13 +109,22 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 
 // The keys the board knows by their Qt key, the keypad's too; every other key by the character
 // it types: a digit, another printable character, or a blank (space or a control character,
-// Escape and Backspace among them). A key that types nothing (F1, Shift) is just a key.
+// Escape and Backspace among them). A key that types nothing (F1, Shift) is just a key. On a
+// button or key of the board, Space and Enter press it, and the arrows go back to the cells.
 void BoardView::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Left: return Q_EMIT keyPressed(Key::left);
-        case Qt::Key_Right: return Q_EMIT keyPressed(Key::right);
-        case Qt::Key_Up: return Q_EMIT keyPressed(Key::up);
-        case Qt::Key_Down: return Q_EMIT keyPressed(Key::down);
+    const int key = event->key();
+    if (focusStop_ >= 0 && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
+        return pressStop(focusStop_);
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            moveFocus(-1);
+            return Q_EMIT keyPressed(key == Qt::Key_Left    ? Key::left
+                                     : key == Qt::Key_Right ? Key::right
+                                     : key == Qt::Key_Up    ? Key::up
+                                                            : Key::down);
         case Qt::Key_Delete: return Q_EMIT keyPressed(Key::del);
         case Qt::Key_Return:
         case Qt::Key_Enter: return Q_EMIT keyPressed(Key::enter);
@@ -107,7 +137,32 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     else Q_EMIT digitTyped(c >= u'0' && c <= u'9' ? c - u'0' : 0);
 }
 
-// Tab is a key of the board, not a way to leave it.
-bool BoardView::focusNextPrevChild(bool) { return false; }
+// Tab and Shift+Tab go round the cells, the on-board buttons and the keypad, never out of the
+// board: the rest of the window is its menus.
+bool BoardView::focusNextPrevChild(bool next) {
+    const int stops = layout::kStops + 1;  // the cells are one stop more
+    moveFocus((focusStop_ + 1 + (next ? 1 : stops - 1)) % stops - 1);
+    return true;
+}
+
+void BoardView::moveFocus(int stop) {
+    if (stop == focusStop_) return;
+    focusStop_ = stop;
+    if (last_) {  // the focus mark is part of the picture
+        pending_ = true;
+        if (isVisible()) repaint();
+    }
+    if (QAccessible::isActive()) focusMoved(*this);
+}
+
+void BoardView::pressStop(int stop) {
+    const layout::Point at = layout::stopPoint(stop);
+    Q_EMIT pressed(MouseButton::left, at.x, at.y);
+}
+
+void BoardView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (QAccessible::isActive()) focusMoved(*this);
+}
 
 }  // namespace ninebox

@@ -3,6 +3,8 @@
 // The drawing area of the board window. It keeps the board as a retained image: every
 // redraw paints into the image and paint events only copy it to the screen. Input is passed
 // on by meaning: presses in board units (game/layout.h), keys as moves, digits and blanks.
+// Tab takes the keyboard from the cells to the on-board buttons and the keypad and back; a
+// screen reader reads the board as it was last drawn (window/boardaccessible.h).
 
 #include <QImage>
 #include <QWidget>
@@ -29,6 +31,16 @@ public:
     const QImage& image();
 
     QPointF toBoard(QPointF pixel) const;
+    QRect toPixels(double left, double top, double right, double bottom) const;
+
+    // What was drawn last, none before the first drawing; the clock's reading on show.
+    const GameState* shown() const { return last_ ? &last_->state : nullptr; }
+    bool answerShown() const { return last_ && last_->answerShown; }
+    const QString& clock() const { return clock_; }
+    // Where the keyboard is: -1 on the cells, else a stop of game/layout.h (a button or key).
+    int focusStop() const { return focusStop_; }
+    // A press on a stop, as a click on it would.
+    void pressStop(int stop);
 
 Q_SIGNALS:
     void pressed(MouseButton button, double x, double y);
@@ -43,6 +55,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     struct Redraw {
@@ -52,10 +65,14 @@ private:
     };
     void paintPending();
     void paint(const Redraw& redraw);
+    void moveFocus(int stop);
 
     QImage image_;  // at the screen's device pixel ratio
     BoardPainter painter_;
-    std::optional<Redraw> pending_;
+    std::optional<Redraw> last_;
+    bool pending_ = false;  // the last redraw is not painted yet
+    QString clock_;
+    int focusStop_ = -1;
 };
 
 }  // namespace ninebox

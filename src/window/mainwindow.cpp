@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/mainwindow.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -64,20 +66,40 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
     addShortcuts();
 }
 
-// Commands of the keyboard alone, not in any menu: shortcuts of the window itself, so they
-// work with the menu bar hidden.
+// Keys of the board alone, in no menu. Like the menus' keys they act only while the board has
+// the keyboard, never while a dialog or the instructions page has it.
 void MainWindow::addShortcuts() {
-    const auto add = [this](const QKeySequence& keys, void (Game::*handler)()) {
-        auto* shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        boardShortcuts_.push_back(shortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, handler] { (game_.*handler)(); });
+    const auto add = [this](const QKeySequence& keys, std::function<void()> run) {
+        auto* shortcut = new QShortcut(keys, board_);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, std::move(run));
     };
-    add(QKeySequence(Qt::CTRL | Qt::Key_Z), &Game::undo);
-    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &Game::redo);
-    add(QKeySequence(Qt::CTRL | Qt::Key_Y), &Game::redo);
-    add(QKeySequence(Qt::CTRL | Qt::Key_C), &Game::copyPuzzle);
-    add(QKeySequence(Qt::CTRL | Qt::Key_V), &Game::pastePuzzle);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { game_.undo(); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { game_.redo(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { game_.redo(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { game_.copyPuzzle(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_V), [this] { game_.pastePuzzle(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });  // as the close button
+    add(QKeySequence(Qt::Key_F10), [this] { openMenuBar(); });
+    board_->installEventFilter(this);  // Alt alone
+}
+
+// The menu bar for the keyboard: shown, as the corner shows it, with its first menu open;
+// once the menus close it is as the corner left it.
+void MainWindow::openMenuBar() {
+    menusOpenedByKey_ = true;
+    setMenusVisible(true);
+    // Once the bar is laid out: a bar just shown has no place yet to open a menu under.
+    QTimer::singleShot(0, this, [this] { menuBar()->setActiveAction(menus_[0]->menuAction()); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == board_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress) altAlone_ = key->key() == Qt::Key_Alt;
+        else if (key->key() == Qt::Key_Alt && std::exchange(altAlone_, false)) openMenuBar();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 MainWindow::~MainWindow() = default;
@@ -89,9 +111,22 @@ void MainWindow::buildMenus() {
         const Menu& table = menuTable()[m];
         menus_[m] = menuBar()->addMenu(QString::fromUtf8(table.caption));
         menus_[m]->menuAction()->setObjectName(QLatin1String(table.name));
+        // Closed, the menus leave the bar as the corner says, though the keyboard opened them.
+        connect(menus_[m], &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (QApplication::activePopupWidget()) return;  // another menu of the bar opened
+                menusOpenedByKey_ = false;
+                setMenusVisible(game_.state().menusShown);
+            });
+        });
         for (const MenuItem& item : table.items) {
             QAction* action = menus_[m]->addAction(QString::fromUtf8(item.caption));
             action->setObjectName(QLatin1String(item.name));
+            if (!item.shortcut.isEmpty()) {  // shown beside the item, and a key of the board's
+                action->setShortcut(item.shortcut);
+                action->setShortcutContext(Qt::WidgetShortcut);
+                board_->addAction(action);
+            }
             action->setEnabled(item.run != nullptr);
             if (item.run) connect(action, &QAction::triggered, this, [this, run = item.run] { run(game_); });
             if (!item.check) continue;
@@ -121,6 +156,7 @@ void MainWindow::setCaption(const Caption& caption) { setWindowTitle(text::capti
 
 void MainWindow::setMenusVisible(bool visible) {
     if (!menus_[0] && !visible) return;  // not built yet, and hidden at start anyway
+    visible = visible || menusOpenedByKey_;
     ensureMenus();
     if (menuBar()->isVisible() == visible && menus_[0]->menuAction()->isVisible() == visible) return;
     for (QMenu* menu : menus_) menu->menuAction()->setVisible(visible);
@@ -182,7 +218,6 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::setInstructionsVisible(bool visible) {
-    for (QShortcut* shortcut : boardShortcuts_) shortcut->setEnabled(!visible);
     if (!visible) {
         if (instructions_) instructions_->hide();
         board_->setFocus();  // a page clicked into would keep it, hidden
@@ -254,6 +289,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
+    activateWindow();  // the keyboard's shortcuts need an active window, also where no manager gives one
     QTimer::singleShot(0, this, [this] {
         game_.start(std::exchange(startFile_, {}));
         started_ = true;

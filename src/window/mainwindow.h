@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "disk/diskfilesystem.h"
 #include "game/game.h"
@@ -20,7 +19,6 @@
 class QAction;
 class QMenu;
 class QPrinter;
-class QShortcut;
 
 namespace ninebox {
 
@@ -79,10 +77,12 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void addShortcuts();
+    void openMenuBar();
     void ensureMenus();
     int outerWidthTwips() const;
     template <typename Result>
@@ -94,11 +94,12 @@ private:
     BoardView* board_ = nullptr;
     std::array<QMenu*, 4> menus_{};
     std::array<QAction*, static_cast<std::size_t>(Item::count)> checkable_{};
-    std::vector<QShortcut*> boardShortcuts_;  // off while the instructions page has the keyboard
     QTimer clockTimer_;
     bool shown_ = false;
     std::string startFile_;
-    bool started_ = false;  // the first game is on the board
+    bool started_ = false;           // the first game is on the board
+    bool altAlone_ = false;          // Alt is down, and no other key went down since
+    bool menusOpenedByKey_ = false;  // F10 or Alt showed the bar, whatever the corner says
 
     // Dialogs are made on first use and then only hidden, so they keep their state.
     NewGameDialog* newGameDialog_ = nullptr;

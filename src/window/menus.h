@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The menu bar as a table: each menu's items in order, with the action's object name (tests
-// and scripts find a command by it), its caption, the command it runs and the check mark it
-// mirrors.
+// and scripts find a command by it), its caption (its mnemonic marked with "&"), the command
+// it runs, the check mark it mirrors and the key that runs it without the menu.
 
+#include <QKeySequence>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -17,6 +18,7 @@ struct MenuItem {
     const char* caption;
     std::function<void(Game&)> run;  // none: shown greyed out
     std::optional<Item> check;
+    QKeySequence shortcut = {};
 };
 
 struct Menu {

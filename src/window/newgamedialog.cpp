@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/newgamedialog.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,9 @@ NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
         button->setPalette(khaki);
     }
     numberEdit_ = place(new QLineEdit(QStringLiteral("10000"), this), "numberEdit", 2160, 960, 1815, 285);
+    // The title shows no text; a screen reader names the dialog and its field all the same.
+    setAccessibleName(QCoreApplication::translate("GameDialog", "New game"));
+    numberEdit_->setAccessibleName(QCoreApplication::translate("GameDialog", "Game number"));
     numberEdit_->installEventFilter(this);
     prompt_ = place(new QLabel(QStringLiteral("To select a game enter a number from 1 to 1000000"), this),
                     "prompt", 240, 1320, 4215, 255);

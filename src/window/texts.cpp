@@ -2,6 +2,7 @@
 #include "window/texts.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "rules/numbers.h"
 
@@ -82,6 +83,53 @@ QString score(Score score) { return tr("Board", "R:%1 W:%2").arg(score.right).ar
 QString deleteKey() { return tr("Board", "Delete"); }
 QString waitingCell() { return tr("Board", "Enter"); }
 QString noAnswer() { return tr("Board", "NA"); }
+
+QString cellName(const GameState& state, int x, int y) {
+    const Puzzle& puzzle = state.puzzle;
+    const std::int16_t digit = puzzle.digit(x, y);
+    QString name = digit == 0 ? tr("Accessible", "empty, row %1, column %2").arg(y).arg(x)
+                   : puzzle.given(x, y)
+                       ? tr("Accessible", "%1, given, row %2, column %3").arg(digit).arg(y).arg(x)
+                       : tr("Accessible", "%1, row %2, column %3").arg(digit).arg(y).arg(x);
+    if (digit == 0 && state.mode == Mode::map) {
+        QStringList open;
+        for (int k = 1; k <= 9; ++k)
+            if (puzzle.candidates()[x][y][k] != 1) open << QString::number(k);
+        name += tr("Accessible", ", candidates %1").arg(open.join(QLatin1Char(' ')));
+    }
+    if (state.waitingForDigit && state.selectedX == x && state.selectedY == y)
+        name += tr("Accessible", ", waiting for a digit");
+    return name;
+}
+
+QString stop(int stop) {
+    if (stop < 7) return button(layout::kButtons[stop].button);
+    return stop < 16 ? QString::number(stop - 6) : deleteKey();
+}
+
+QString boardName() { return tr("Accessible", "Board"); }
+
+QString levelName(Level level) {
+    switch (level) {
+        case Level::easy: return tr("Accessible", "Level: Easy");
+        case Level::medium: return tr("Accessible", "Level: Medium");
+        case Level::hard: return tr("Accessible", "Level: Hard");
+        case Level::none: break;
+    }
+    return tr("Accessible", "Level: none");
+}
+
+QString scoreName(Score score) {
+    return tr("Accessible", "Score: %1 right, %2 wrong").arg(score.right).arg(score.wrong);
+}
+
+QString clockName(const QString& reading) { return tr("Accessible", "Time: %1").arg(reading); }
+
+QString answerName(std::int16_t answer) {
+    return answer > 0 ? tr("Accessible", "Answer: %1").arg(answer) : tr("Accessible", "Answer: not known");
+}
+
+QString solvedName() { return tr("Accessible", "Solved"); }
 
 QString randomButton(Level level) {
     switch (level) {

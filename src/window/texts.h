@@ -24,4 +24,15 @@ QString waitingCell();
 QString noAnswer();                 // in the hint box, when the answers are unknown
 QString randomButton(Level level);  // the game dialog's "Select Random", "Select Easy", ...
 
+// For a screen reader: a cell, its content first, then its place, then what else shows there;
+// the board's buttons and keys (a stop of game/layout.h); the texts beside the board.
+QString cellName(const GameState& state, int x, int y);
+QString stop(int stop);
+QString boardName();
+QString levelName(Level level);
+QString scoreName(Score score);
+QString clockName(const QString& reading);
+QString answerName(std::int16_t answer);
+QString solvedName();
+
 }  // namespace ninebox::text

@@ -3,7 +3,8 @@
 # The real program on a virtual X display, driven with xdotool as a player would: start-up,
 # the game dialog, the menus, Save and the close (status 0, nothing left behind); a restart
 # with a game file named on the command line and the last run's settings; a save past a
-# file size limit; the command line's options. (Entries by mouse and keys: the window suite.)
+# file size limit; the keyboard alone; the command line's options. (Entries by mouse and keys:
+# the window suite.)
 #   e2e_test.sh PATH/TO/ninebox PATH/TO/wmclose
 set -euo pipefail
 ninebox=$(realpath "$1") wmclose=$(realpath "$2")
@@ -122,6 +123,50 @@ for file in "$game_file" "$latin1_file"; do
     wait_for 10 score_shown || fail "Show Score not kept from the last run"
     close_ninebox "$main"
 done
+
+# The keyboard alone, from a fresh start: F10 opens the hidden menu bar; the commands' keys
+# deal game 7, show the map, Cheat fills the board, Save, Load and Print write and read their
+# files, and Tab reaches the About button. Not a single mouse event.
+home_name=fresh start_ninebox
+wait_for 20 started || fail "no game at a fresh start"
+xdotool key F10
+wait_for 20 opened || fail "F10 opened no menu"
+xdotool key Escape
+wait_for 10 gone || fail "Escape left a menu open"
+xdotool key ctrl+n
+deal 7
+grab_cell() { grab $((20 * $1 + 2)) $((20 * $2 + 2)) $((20 * $1 + 18)) $((20 * $2 + 18)) cell; }
+marked() { grab_cell 1 1 && (($(share cell 0 0 0) >= 1)); }
+! marked || fail "marks in an empty cell before the map"
+xdotool key F6
+wait_for 10 marked || fail "F6 showed no candidate marks"
+xdotool key F10 Right c  # Game > Cheat, by its mnemonic
+solved() { shot && [[ $(pixel "$(px 15)" "$(py 110)") == "0 255 0" ]]; }
+wait_for 20 solved || fail "Cheat from the keyboard did not solve game 7"
+xdotool key ctrl+s
+await "" "answers dialog"
+xdotool key Tab Tab space  # "Create Answers from Existing Answers"
+await "^Save As\$" "file dialog 'Save As'"
+xdotool type --delay 10 "$work/games/keys.sud"
+xdotool key Return
+wait_for 20 test -s "$work/games/keys.ans" || fail "Save from the keyboard wrote no answers"
+xdotool key ctrl+o
+await "^Open\$" "file dialog 'Open'"
+xdotool type --delay 10 "$work/games/keys.sud"
+xdotool key Return
+wait_for 20 captioned "Ninebox1 --/keys.sud" || fail "caption '$(caption)' after Load from the keyboard"
+xdotool key ctrl+p
+await "^Printer\$" "print dialog"
+xdotool key Return
+await "PDF" "PDF file dialog"
+xdotool type --delay 10 "$work/games/keys.pdf"
+xdotool key Return
+wait_for 20 test -s "$work/games/keys.pdf" || fail "Print from the keyboard wrote no PDF"
+xdotool key Tab Tab Tab Tab Tab Tab Tab space  # the seventh button: About
+await "^About this Program" "About window"
+xdotool key Escape
+wait_for 10 gone || fail "Escape left the About window"
+close_ninebox "$main"
 
 # Past a file size limit a save fails as on a full disk, said in a message, and play goes on.
 file_limit=0 start_ninebox

@@ -41,10 +41,11 @@ listing() { (ls -A "$(dirname "$ninebox")"; find /tmp -maxdepth 1 -type f -print
 # dialogs; the arguments go to the program. Started again, it finds the same home. $file_limit:
 # the largest file it may write, in KiB (ulimit -f).
 start_ninebox() {
-    mkdir -p -m700 "$work/tmp" "$work/runtime" "$work/home"
+    local home=$work/${home_name:-home}
+    mkdir -p -m700 "$work/tmp" "$work/runtime" "$home"
     listed_before=$(listing)
-    (cd "$work/home" && unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME && ulimit -f "${file_limit:-unlimited}" &&
-        TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+    (cd "$home" && unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME && ulimit -f "${file_limit:-unlimited}" &&
+        TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
         exec "$ninebox" "$@") >"$work/app.log" 2>&1 &
     app_pid=$!
 }

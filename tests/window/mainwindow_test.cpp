@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRegion>
 #include <QScrollBar>
@@ -15,6 +16,7 @@
 #include <QTextBrowser>
 #include <QWindow>
 
+#include "game/layout.h"
 #include "support/grids.h"
 #include "support/modals.h"
 #include "support/pixels.h"
@@ -163,7 +165,9 @@ TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
 // Keys go to the game by their meaning: the arrows, Delete and Enter (the keypad's too) by
 // their Qt key alone, so the characters % & ' ( . or a French keyboard's digit row move and
 // delete nothing; other keys by the character they type: a digit, another printable
-// character (0), or a blank; keys that type nothing are just keys. Tab is a key of the board.
+// character (0), or a blank; keys that type nothing are just keys. Tab and Shift+Tab go round
+// the buttons and keys, marked in the frame's yellow; Space presses the one marked, an arrow
+// goes back to the cells. The keyboard never leaves the board.
 TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     MainWindow mainWindow;
     start(mainWindow);
@@ -176,17 +180,27 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     const int left = 100 + int(Key::left), down = 100 + int(Key::down), del = 100 + int(Key::del),
               enter = 100 + int(Key::enter), other = 100 + int(Key::other);
     const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int>> cases = {
-        {Qt::Key_A, none, "a", 0},           {Qt::Key_5, none, "5", 5},
-        {Qt::Key_5, keypad, "5", 5},         {Qt::Key_Percent, shift, "%", 0},
-        {Qt::Key_Ampersand, shift, "&", 0},  {Qt::Key_Apostrophe, none, "'", 0},
-        {Qt::Key_ParenLeft, shift, "(", 0},  {Qt::Key_Period, none, ".", 0},
-        {Qt::Key_Eacute, none, "\u00e9", 0}, {Qt::Key_QuoteDbl, none, "\"", 0},
-        {Qt::Key_Agrave, none, "\u00e0", 0}, {Qt::Key_Escape, none, "\x1b", -1},
-        {Qt::Key_Space, none, " ", -1},      {Qt::Key_Tab, none, "\t", -1},
-        {Qt::Key_Left, none, "", left},      {Qt::Key_Down, keypad, "", down},
-        {Qt::Key_Delete, none, "\x7f", del}, {Qt::Key_Delete, keypad, "\x7f", del},
-        {Qt::Key_Return, none, "\r", enter}, {Qt::Key_Enter, keypad, "\r", enter},
-        {Qt::Key_F1, none, "", other},       {Qt::Key_Shift, shift, "", other},
+        {Qt::Key_A, none, "a", 0},
+        {Qt::Key_5, none, "5", 5},
+        {Qt::Key_5, keypad, "5", 5},
+        {Qt::Key_Percent, shift, "%", 0},
+        {Qt::Key_Ampersand, shift, "&", 0},
+        {Qt::Key_Apostrophe, none, "'", 0},
+        {Qt::Key_ParenLeft, shift, "(", 0},
+        {Qt::Key_Period, none, ".", 0},
+        {Qt::Key_Eacute, none, "\u00e9", 0},
+        {Qt::Key_QuoteDbl, none, "\"", 0},
+        {Qt::Key_Agrave, none, "\u00e0", 0},
+        {Qt::Key_Escape, none, "\x1b", -1},
+        {Qt::Key_Space, none, " ", -1},
+        {Qt::Key_Left, none, "", left},
+        {Qt::Key_Down, keypad, "", down},
+        {Qt::Key_Delete, none, "\x7f", del},
+        {Qt::Key_Delete, keypad, "\x7f", del},
+        {Qt::Key_Return, none, "\r", enter},
+        {Qt::Key_Enter, keypad, "\r", enter},
+        {Qt::Key_F1, none, "", other},
+        {Qt::Key_Shift, shift, "", other},
         {Qt::Key_PageDown, none, "", other}};
     for (const auto& [key, modifiers, text, meaning] : cases) {
         got.clear();
@@ -194,7 +208,40 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
         QApplication::sendEvent(&board, &press);
         EXPECT_EQ(got, std::vector{meaning}) << text << " " << key;
     }
-    EXPECT_EQ(QApplication::focusWidget(), &board) << "Tab is a key of the board";
+    std::vector<layout::Point> presses;
+    QObject::connect(&board, &BoardView::pressed, [&](MouseButton, double x, double y) {
+        presses.push_back({x, y});
+    });
+    for (const auto held : {none, none, none, shift}) QTest::keyClick(&board, Qt::Key_Tab, held);
+    const layout::Area reset = layout::stopArea(1);
+    EXPECT_EQ(board.focusStop(), 1);
+    EXPECT_EQ(rgb(board.image(), reset.left, (reset.top + reset.bottom) / 2), "255,255,0");
+    QTest::keyClick(&board, Qt::Key_Space);
+    ASSERT_EQ(presses.size(), 1u);
+    EXPECT_TRUE(presses[0].x == layout::stopPoint(1).x && presses[0].y == layout::stopPoint(1).y);
+    QTest::keyClick(&board, Qt::Key_Left);
+    EXPECT_TRUE(board.focusStop() == -1 && QApplication::focusWidget() == &board);
+}
+
+// F10, and Alt pressed and released alone, show the hidden menu bar with its first menu open;
+// Escape closes it and the bar hides again. Commands have keys of their own, shown in the
+// menus, that work with the bar hidden.
+TEST(WindowKeys, MenuBarAndShortcutsFromTheKeyboard) {
+    MainWindow mainWindow;
+    start(mainWindow);
+    QWidget* board = &mainWindow.board();
+    EXPECT_EQ(mainWindow.command("newGame")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    for (const auto key : {Qt::Key_F10, Qt::Key_Alt}) {
+        QTest::keyClick(board, key);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }, 2000)) << key;
+        EXPECT_EQ(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(), "The &Vault");
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !mainWindow.menuBar()->isVisible(); }, 2000)) << key;
+    }
+    ModalScript script;
+    script.then([](QWidget* dialog) { click(dialog, "numberButton"); });  // the game dialog
+    QTest::keySequence(board, QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(mainWindow.windowTitle(), "Ninebox1 --Game# 0");
 }
 
 // Undo, redo and paste are keys of the window itself: they reach the game with the menu bar
@@ -315,7 +362,8 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
         return visible;
     };
     for (const auto key : {Qt::Key_Down, Qt::Key_4}) QTest::keyClick(QApplication::focusWidget(), key);
-    for (const auto keys : {Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_V})
+    for (const auto& keys : {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_V),
+                             QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F1)})
         QTest::keySequence(QApplication::focusWidget(), keys);
     page->selectAll();
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);

@@ -26,7 +26,7 @@ QImage painted(const GameState& s, QSize size = {774, 494}, qreal ratio = 1) {
     loadResources();
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    BoardPainter(boardPicture()).paint(image, s, false, size.width() * 15, 96);
+    BoardPainter(boardPicture()).paint(image, s, {}, size.width() * 15, 96);
     return image;
 }
 
@@ -150,9 +150,9 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
         BoardPainter reused(boardPicture());
         QImage image(QSize(774, 494) * ratio, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
-        reused.paint(image, busy.s(), true, 774 * 15, 96);
+        reused.paint(image, busy.s(), {true, 3}, 774 * 15, 96);  // the answer, a focus mark
         if (size.width() != 774) image = QImage(size, QImage::Format_RGB32);
-        reused.paint(image, plain.s(), false, twips, 96);
+        reused.paint(image, plain.s(), {}, twips, 96);
         for (int second = 0; second < 60; ++second)
             reused.paintClock(image, QString::asprintf("00:00:%02d", second), twips, 96);
         QImage fresh = painted(plain.s(), size, ratio);
