@@ -7,7 +7,6 @@ packages=(
   g++ cmake ninja-build pkg-config clang-format
   qt6-base-dev            # Widgets, PrintSupport, Test, moc and rcc
   libfontconfig-dev       # read the font configuration early, beside Qt's start-up
-  libjpeg-dev             # decode the pictures early, beside Qt's start-up
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool      # the real program under a virtual X display
   imagemagick             # import: screenshots of that display

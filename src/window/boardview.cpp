@@ -10,7 +10,6 @@
 #include "game/layout.h"
 #include "window/boardaccessible.h"
 #include "window/boardpainter.h"
-#include "window/pagedimage.h"
 
 namespace ninebox {
 
@@ -46,7 +45,7 @@ void BoardView::paint(const Redraw& redraw) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
     if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
-        image_ = pagedImage(pixels, QImage::Format_RGB32);
+        image_ = QImage(pixels, QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio);
     }
     painter_.paint(image_, redraw.state, {redraw.answerShown, focusStop_}, redraw.outerWidthTwips,

@@ -14,7 +14,6 @@
 #include "window/boardpainter.h"
 #include "window/embedded.h"
 #include "window/glyphs.h"
-#include "window/jpeg.h"
 
 namespace ninebox {
 
@@ -27,6 +26,12 @@ QByteArray bytes(std::string_view data) {
 QStringList registerFont(std::string_view data) {
     const int id = QFontDatabase::addApplicationFontFromData(bytes(data));
     return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+}
+
+// A 32-bit RGB image, or a null one where the bytes are no JPEG. Qt's reader works on any
+// thread before the application object exists, so this runs beside start-up too.
+QImage decodeJpeg(std::string_view data) {
+    return QImage::fromData(bytes(data), "JPG").convertToFormat(QImage::Format_RGB32);
 }
 
 struct Pictures {

@@ -23,10 +23,7 @@
 #include "window/aboutdialog.h"
 #include "window/boardpainter.h"
 #include "window/boardview.h"
-#include "window/embedded.h"
 #include "window/glyphs.h"
-#include "window/jpeg.h"
-#include "window/pagedimage.h"
 #include "window/resources.h"
 #include "window/settings.h"
 
@@ -34,31 +31,16 @@ namespace ninebox::testing {
 namespace {
 
 // The board's fonts come with the program (this suite runs again where fontconfig knows only
-// DejaVu); the pictures decode as Qt's own reader gives them, into paged images.
+// DejaVu); the board's picture is decoded and stretched beside start-up.
 TEST(StartUp, FontsAndPicturesCarriedByTheProgram) {
     loadResources();
     EXPECT_TRUE(kanjiFontLoaded());
     QFont narrow{QString(kWindowFamily)};
     narrow.setBold(true);
     EXPECT_TRUE(QFontInfo(narrow).family().contains("Narrow")) << QFontInfo(narrow).family().toStdString();
-    for (const std::string_view bytes : {embedded::board, embedded::about}) {
-        const QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
-        EXPECT_EQ(decodeJpeg(bytes), QImage::fromData(data, "JPG").convertToFormat(QImage::Format_RGB32));
-    }
+    EXPECT_EQ(boardPicture().size(), QSize(850, 600));
     // Stretched on the start-up thread (qtmain starts as the program does) as a redraw would.
     EXPECT_EQ(boardPictureAtStart(), stretchedBackground(boardPicture(), kStartArea));
-    // Big images live in memory of their own: every row must be there, and copies must not
-    // share the pixels they change.
-    for (const QSize size : {QSize(774, 494), QSize(1001, 777), QSize(3840, 2160), QSize(20, 10)}) {
-        QImage image = pagedImage(size, QImage::Format_RGB32);
-        ASSERT_TRUE(image.size() == size && image.bytesPerLine() >= size.width() * 4);
-        for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qRgb(x, y, 7));
-        const QImage copy = image;
-        image.setPixel(0, 0, qRgb(1, 2, 3));
-        const int x = size.width() - 1, y = size.height() - 1;
-        EXPECT_TRUE(copy.pixel(0, 0) == qRgb(0, 0, 7) && copy.pixel(x, y) == qRgb(x, y, 7)) << x;
-    }
 }
 
 // Before the window is on the screen, redraws are kept and painted when first needed. Then a
