@@ -15,6 +15,11 @@ using namespace layout;
 
 const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kBlue(0, 0, 255);
 
+// The board's font sizes: the level, the labels (buttons, score, clock), the digits in the
+// cells, the keypad's, and the small one (candidate marks, the waiting cell's word).
+constexpr FontSize kLevelFont{8, 2}, kLabelFont{10, 4}, kDigitFont{18, 1}, kKeypadFont{12, 1},
+    kSmallFont{8, 1};
+
 // A cell's shade from the shaded digit's plane of the candidate map, the tests in their order,
 // a later match replacing an earlier one: ruled out, possible with v digits around (8: the
 // last one left), open (the box pattern).
@@ -69,9 +74,9 @@ void ensureFormat(QImage& image) {
 void paintStatus(Canvas& c, const GameState& s) {
     if (s.checked(Item::showLevel)) {
         c.setColour(kWhite);
-        c.setFontSize(8, 2);
+        c.setFontSize(kLevelFont);
         write(c, kLevelText, text::level(s.level));
-        c.setFontSize(18, 1);
+        c.setFontSize(kDigitFont);
     }
     c.setDrawWidth(3);  // the frame: green once every row, column and box is complete
     c.setColour(s.puzzle.solved() ? QColor(0, 255, 0) : QColor(255, 255, 0));
@@ -79,9 +84,9 @@ void paintStatus(Canvas& c, const GameState& s) {
     c.setDrawWidth(1);
     if (s.checked(Item::showScore)) {
         c.setColour(kBlack);
-        c.setFontSize(10, 4);
+        c.setFontSize(kLabelFont);
         write(c, kScoreText, text::score(s.score()));
-        c.setFontSize(18, 1);
+        c.setFontSize(kDigitFont);
     }
 }
 
@@ -111,11 +116,11 @@ void paintBoard(Canvas& c, const GameState& s) {
 
 void paintKeypad(Canvas& c, const GameState& s) {
     c.setColour(kWhite);
-    c.setFontSize(12, 1);
+    c.setFontSize(kKeypadFont);
     for (std::int16_t n = 1; n <= 9; ++n) digit(c, s, keyAt(n), n);
     write(c, kDeleteKey, text::deleteKey());
     c.setColour(kBlack);
-    c.setFontSize(18, 1);
+    c.setFontSize(kDigitFont);
 }
 
 // The selected cell's highlight, in the mode's colour, with its digit drawn over it.
@@ -155,16 +160,16 @@ void paintAnswer(Canvas& c, const GameState& s) {
 void paintWaitingCell(Canvas& c, const GameState& s) {
     c.setColour(kBlack);
     fill(c, cell(s.selectedX, s.selectedY));
-    c.setFontSize(8, 1);
+    c.setFontSize(kSmallFont);
     c.setColour(QColor(250, 250, 250));
     write(c, digitAt(s.selectedX, s.selectedY), text::waitingCell());
 }
 
 void paintButtonLabels(Canvas& c) {
     c.setColour(kBlack);
-    c.setFontSize(10, 4);
+    c.setFontSize(kLabelFont);
     for (const ButtonLabel& label : kButtons) write(c, label.at, text::button(label.button));
-    c.setFontSize(18, 1);
+    c.setFontSize(kDigitFont);
     c.setColour(kBlack);
 }
 
@@ -175,8 +180,28 @@ QImage stretchedBackground(const QImage& picture, QSize size) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+TextCache firstFrameTexts(int outerWidthTwips, int dpi, double ratio) {
+    TextCache cache;
+    const auto add = [&](FontSize size, const QString& text) {
+        cache.mask(false, fontPixels(fontPoints(size, outerWidthTwips), dpi, ratio), text);
+    };
+    for (Level level : {Level::none, Level::easy, Level::medium, Level::hard})
+        add(kLevelFont, text::level(level));
+    for (int n = 1; n <= 9; ++n) {
+        add(kDigitFont, numberForm(n));
+        add(kKeypadFont, numberForm(n));
+    }
+    add(kKeypadFont, text::deleteKey());
+    for (const ButtonLabel& label : kButtons) add(kLabelFont, text::button(label.button));
+    return cache;
+}
+
 BoardPainter::BoardPainter(QImage background, QImage stretched)
     : picture_(std::move(background)), scaled_(std::move(stretched)) {}
+
+void BoardPainter::prepareTexts(int outerWidthTwips, int dpi, double ratio) {
+    early_ = std::async(std::launch::async, firstFrameTexts, outerWidthTwips, dpi, ratio);
+}
 
 const QImage& BoardPainter::background(QSize size) {
     if (scaled_.size() != size) scaled_ = stretchedBackground(picture_, size);
@@ -187,6 +212,7 @@ const QImage& BoardPainter::background(QSize size) {
 void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int outerWidthTwips, int dpi) {
     if (image.isNull()) return;
     ensureFormat(image);
+    if (early_.valid()) text_.merge(early_.get());
     Canvas c(image, state_, text_, outerWidthTwips, dpi);
     reading_ = QRect();
     if (picture_.isNull()) c.clear(kBlack);
@@ -198,10 +224,10 @@ void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int
     paintSelection(c, s);
     if (s.mode == Mode::map) {  // every digit still possible in every empty cell
         c.setColour(kBlack);
-        c.setFontSize(8, 1);
+        c.setFontSize(kSmallFont);
         if (s.kanji()) paintKanjiMarks(c, s);
         else paintLatinMarks(c, s);
-        c.setFontSize(18, 1);
+        c.setFontSize(kDigitFont);
     }
     if (overlay.answerShown) paintAnswer(c, s);
     if (s.waitingForDigit) paintWaitingCell(c, s);
@@ -269,10 +295,10 @@ void BoardPainter::paintClock(QImage& image, const QString& reading, int outerWi
     // seconds would smear there; the slab under the clock is flat in this colour.
     c.fillPixels(reading_);
     c.setColour(kBlack);
-    c.setFontSize(10, 4);
+    c.setFontSize(kLabelFont);
     write(c, kClockText, reading);
     reading_ = c.inked(reading);
-    c.setFontSize(18, 1);
+    c.setFontSize(kDigitFont);
     c.setColour(kBlack);
 }
 

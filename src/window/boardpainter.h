@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QString>
+#include <future>
 
 #include "game/gamestate.h"
 #include "window/canvas.h"
@@ -23,11 +24,19 @@ struct Overlay {
 // The picture stretched to size, as every redraw lays it under the board.
 QImage stretchedBackground(const QImage& picture, QSize size);
 
+// The texts of a first frame at this size rendered ahead: the level, the labels, the digits of
+// the cells and of the keypad.
+TextCache firstFrameTexts(int outerWidthTwips, int dpi, double ratio);
+
 class BoardPainter {
 public:
     // An empty picture leaves a black background. stretched: the picture already
     // stretched to some size, if at hand.
     explicit BoardPainter(QImage background, QImage stretched = QImage());
+
+    // Renders the first frame's texts on another thread while the window is being shown; the
+    // next paint takes them. A first frame otherwise spends about half its time on them.
+    void prepareTexts(int outerWidthTwips, int dpi, double ratio);
 
     // A full redraw: background, level, frame, score, shading, grid, digits, keypad, selection,
     // candidate marks, the answer when shown, the waiting cell and the button labels. Font
@@ -56,6 +65,7 @@ private:
     QRect reading_;  // pixels of the clock reading on show, empty after a full redraw
     DrawState state_;
     TextCache text_;
+    std::future<TextCache> early_;
     MarkFit marks_;
 };
 

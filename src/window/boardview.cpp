@@ -2,14 +2,18 @@
 #include "window/boardview.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
+#include <cmath>
 
 #include "game/layout.h"
 #include "window/boardaccessible.h"
 #include "window/boardpainter.h"
+#include "window/resources.h"
 
 namespace ninebox {
 
@@ -18,6 +22,13 @@ BoardView::BoardView(const QImage& background, const QImage& stretched, QWidget*
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     installBoardAccessible();
+    // The window opens at its start size, on the main screen as far as anyone knows yet.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const int dpi = static_cast<int>(std::lround(screen->logicalDotsPerInchX()));
+        painter_.prepareTexts(kStartArea.width() * 1440 / std::max(1, dpi),
+                              static_cast<int>(std::lround(screen->logicalDotsPerInchY())),
+                              screen->devicePixelRatio());
+    }
 }
 
 void BoardView::render(const GameState& state, bool answerShown, int outerWidthTwips) {

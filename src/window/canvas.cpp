@@ -75,6 +75,19 @@ const TextMask& TextCache::mask(bool kanji, int pixelSize, const QString& text) 
     return *masks_.insert(key, render(kanji, pixelSize, text));
 }
 
+void TextCache::merge(const TextCache& other) {
+    for (auto it = other.masks_.cbegin(); it != other.masks_.cend(); ++it)
+        if (!masks_.contains(it.key())) masks_.insert(it.key(), it.value());
+}
+
+int fontPoints(FontSize size, int outerWidthTwips) {
+    return static_cast<int>(static_cast<long long>(outerWidthTwips) * size.a / 11000) + size.c;
+}
+
+int fontPixels(int points, int dpi, double ratio) {
+    return std::max(1, static_cast<int>(std::lround(points * dpi * ratio / 72.0)));
+}
+
 Canvas::Canvas(QImage& image, DrawState& state, TextCache& text, int outerWidthTwips, int dpi)
     : image_(image),
       state_(state),
@@ -92,13 +105,9 @@ QPoint Canvas::pixel(double x, double y) const {
             static_cast<int>(std::lround((y - kBoard.top) * image_.height() / (kBoard.bottom - kBoard.top)))};
 }
 
-void Canvas::setFontSize(int a, int c) {
-    state_.points = static_cast<int>(static_cast<long long>(twips_) * a / 11000) + c;
-}
+void Canvas::setFontSize(FontSize size) { state_.points = fontPoints(size, twips_); }
 
-int Canvas::fontPixels() const {
-    return std::max(1, static_cast<int>(std::lround(state_.points * dpi_ * ratio_ / 72.0)));
-}
+int Canvas::fontPixels() const { return ninebox::fontPixels(state_.points, dpi_, ratio_); }
 
 // An odd pen is centred on its line; an even one has the extra pixel before it.
 QRect Canvas::filled(double x1, double y1, double x2, double y2, int drawWidth) const {

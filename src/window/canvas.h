@@ -46,6 +46,8 @@ struct TextMask {
 class TextCache {
 public:
     const TextMask& mask(bool kanji, int pixelSize, const QString& text);
+    // Takes texts rendered elsewhere, keeping its own where both have one.
+    void merge(const TextCache& other);
 
 private:
     struct Key {
@@ -62,6 +64,15 @@ private:
     QHash<Key, TextMask> masks_;
 };
 
+// A font size that follows the window: floor(W * a / 11000) + c points, W the window's
+// outer width in twips.
+struct FontSize {
+    int a, c;
+};
+int fontPoints(FontSize size, int outerWidthTwips);
+// Points to pixels at this resolution and device pixel ratio, at least one.
+int fontPixels(int points, int dpi, double ratio);
+
 class Canvas {
 public:
     enum class Font { window, kanji };
@@ -77,8 +88,7 @@ public:
 
     void setColour(QColor colour) { state_.colour = colour; }
     void setDrawWidth(int pixels) { state_.drawWidth = pixels; }
-    // floor(W * a / 11000) + c points, W the window's outer width in twips.
-    void setFontSize(int a, int c);
+    void setFontSize(FontSize size);
     void setFont(Font font) { state_.kanji = font == Font::kanji; }
 
     // A filled box in the current colour with its outline drawn in the same colour, so a

@@ -135,9 +135,9 @@ TEST(RenderKanji, CandidateMarksKeepToTheirPlaces) {
     }
 }
 
-// What a painter keeps between passes (the scaled picture, laid-out texts, the size of kanji
-// marks, the last clock reading's ink) never shows: after another state, a resize and a
-// minute of ticks, its image is a fresh painter's, give or take the JPEG under the clock's
+// What a painter keeps between passes (the scaled picture, laid-out texts, those rendered ahead
+// on another thread, the size of kanji marks, the last clock reading's ink) never shows: after another state,
+// a resize and a minute of ticks, its image is a fresh painter's, give or take the JPEG under the clock's
 // flat wipe.
 TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
     Shown busy("", {{77, '2'}}, &Game::mapMode, true), plain("", {{23, '5'}}, &Game::mapMode);
@@ -148,6 +148,7 @@ TEST(RenderCache, AReusedPainterDrawsAsAFreshOne) {
              {{774, 494}, 1}, {{774, 494}, 2}, {{1920, 1080}, 1}, {{400, 300}, 1}}) {
         const int twips = size.width() * 15;
         BoardPainter reused(boardPicture());
+        reused.prepareTexts(774 * 15, 96, ratio);
         QImage image(QSize(774, 494) * ratio, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         reused.paint(image, busy.s(), {true, 3}, 774 * 15, 96);  // the answer, a focus mark
