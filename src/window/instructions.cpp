@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 
+#include "window/texts.h"
+
 namespace ninebox {
 
 namespace {
@@ -46,8 +48,11 @@ void Instructions::showPage() {
     for (const QString& folder : folders_)
         places += QStringLiteral("<li>") + folder.toHtmlEscaped() + QStringLiteral("</li>");
     setSource(QUrl());
-    setHtml(QStringLiteral("<h2>Instructions not found</h2><p>The page ") + kPage +
-            QStringLiteral(" was looked for in:</p><ul>") + places + QStringLiteral("</ul>"));
+    const QString heading = text::translate("Instructions", "Instructions not found");
+    //: %1 is the page's file name; the folders follow, one a line.
+    const QString lookedFor = text::translate("Instructions", "The page %1 was looked for in:").arg(kPage);
+    setHtml(QStringLiteral("<h2>") + heading.toHtmlEscaped() + QStringLiteral("</h2><p>") +
+            lookedFor.toHtmlEscaped() + QStringLiteral("</p><ul>") + places + QStringLiteral("</ul>"));
 }
 
 // A key the page has no use for would go on to its parent, the board hidden behind it.
