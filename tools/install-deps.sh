@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev            # Widgets, PrintSupport, Test, moc and rcc
   qt6-tools-dev qt6-l10n-tools  # CMake's Qt6LinguistTools, lupdate and lrelease: the catalogues
   qt6-translations-l10n   # Qt's own catalogues (its buttons and dialogs) in the players' languages
+  fonts-droid-fallback    # a CJK face, as Japanese and Chinese desktops have, for the fit test
   libfontconfig-dev       # read the font configuration early, beside Qt's start-up
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool      # the real program under a virtual X display

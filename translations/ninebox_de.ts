@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Lösung drucken, falls vorhanden</translation>
+        <translation>Lösung drucken, wenn bekannt</translation>
     </message>
     <message>
         <source>Print</source>

@@ -435,11 +435,11 @@
     </message>
     <message>
         <source>Print Puzzle</source>
-        <translation>Imprimir el sudoku</translation>
+        <translation>Imprimir sudoku</translation>
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Imprimir la solución si está disponible</translation>
+        <translation>Imprimir solución si la hay</translation>
     </message>
     <message>
         <source>Print</source>

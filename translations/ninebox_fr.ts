@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Imprimer la solution si disponible</translation>
+        <translation>Imprimer la solution si connue</translation>
     </message>
     <message>
         <source>Print</source>

@@ -435,11 +435,11 @@
     </message>
     <message>
         <source>Print Puzzle</source>
-        <translation>Stampa lo schema</translation>
+        <translation>Stampa schema</translation>
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Stampa la soluzione se disponibile</translation>
+        <translation>Stampa soluzione se nota</translation>
     </message>
     <message>
         <source>Print</source>

@@ -435,11 +435,11 @@
     </message>
     <message>
         <source>Print Puzzle</source>
-        <translation>Imprimir o quebra-cabeça</translation>
+        <translation>Imprimir jogo</translation>
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Imprimir a solução, se disponível</translation>
+        <translation>Imprimir solução se houver</translation>
     </message>
     <message>
         <source>Print</source>

@@ -435,11 +435,11 @@
     </message>
     <message>
         <source>Print Puzzle</source>
-        <translation>Печатать головоломку</translation>
+        <translation>Печатать поле</translation>
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Печатать решение, если оно есть</translation>
+        <translation>Печатать решение, если есть</translation>
     </message>
     <message>
         <source>Print</source>

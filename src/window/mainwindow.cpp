@@ -45,7 +45,7 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
     board_ = new BoardView(boardPicture(), boardPictureAtStart(), this);
     setCentralWidget(board_);
 
-    board_->setMinimumSize(1, 1);
+    board_->setMinimumSize(kSmallestArea);
     resize(kStartArea);
 
     connect(board_, &BoardView::pressed, this,

@@ -25,8 +25,9 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
                               120, 120, 1095, 495);
     auto* cancelButton = place(new QPushButton(text::translate("PrintDialog", "Cancel"), this),
                                "cancelButton", 1800, 120, 975, 495);
-    fitWidth(puzzleBox_);
-    fitWidth(answersBox_);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{puzzleBox_, answersBox_, printButton, cancelButton})
+        fitWidth(control);
 
     connect(printButton, &QPushButton::clicked, this, [this] {
         print_ = true;
