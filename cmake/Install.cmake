@@ -47,8 +47,10 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
   execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ninebox_bindir}/ninebox\" COMMAND_ERROR_IS_FATAL ANY)
 endif()")
-# The program looks for its instructions page beside itself, then in ../share/ninebox.
-install(FILES ${PROJECT_SOURCE_DIR}/resources/readme.htm DESTINATION ${CMAKE_INSTALL_DATADIR}/ninebox)
+# The program looks for its instructions page beside itself, then in ../share/ninebox: the
+# English readme.htm and the translated ones (readme.de.htm, ...).
+file(GLOB pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/readme*.htm)
+install(FILES ${pages} DESTINATION ${CMAKE_INSTALL_DATADIR}/ninebox)
 install(FILES ${desktop}/${NINEBOX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop}/${NINEBOX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The game file's MIME type (*.sud), which the desktop entry opens; the system's database

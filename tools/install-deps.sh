@@ -12,6 +12,8 @@ packages=(
   libfontconfig-dev       # read the font configuration early, beside Qt's start-up
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool      # the real program under a virtual X display
+  xclip                   # what the program put on the clipboard there
+  locales                 # a French locale for the installed program's check
   imagemagick             # import: screenshots of that display
   libx11-dev              # the test's helper that closes a window as a window manager does
   poppler-utils           # pdftotext and pdftoppm for the printing tests

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 
+#include "window/language.h"
 #include "window/texts.h"
 
 namespace ninebox {
@@ -35,15 +36,19 @@ void Instructions::showPage() {
     setGeometry(parentWidget()->rect());
     show();
     raise();
-    for (const QString& folder : folders_) {
-        const QFileInfo page(QDir(folder), kPage);
-        if (!page.isFile()) continue;
-        const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
-        // setSource ignores the address it already shows; reload reads the file again.
-        if (source() == url) reload();
-        else setSource(url);
-        return;
-    }
+    // The page in the player's language where it is there (readme.de.htm), else the English one.
+    QStringList names{kPage};
+    if (!language().isEmpty()) names.prepend(QStringLiteral("readme.") + language() + QStringLiteral(".htm"));
+    for (const QString& folder : folders_)
+        for (const QString& name : names) {
+            const QFileInfo page(QDir(folder), name);
+            if (!page.isFile()) continue;
+            const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
+            // setSource ignores the address it already shows; reload reads the file again.
+            if (source() == url) reload();
+            else setSource(url);
+            return;
+        }
     QString places;
     for (const QString& folder : folders_)
         places += QStringLiteral("<li>") + folder.toHtmlEscaped() + QStringLiteral("</li>");

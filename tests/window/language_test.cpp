@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QRawFont>
+#include <QTextBrowser>
 
 #include "support/modals.h"
 #include "support/pixels.h"
@@ -29,29 +30,22 @@ void use(const QString& locale) {
 }
 
 TEST(Language, TheFirstOfTheLocalesLanguagesWithACatalogue) {
-    for (const auto& [locale, language] : std::vector<std::pair<const char*, const char*>>{{"de_DE", "de"},
-                                                                                           {"de_AT", "de"},
-                                                                                           {"ja_JP", "ja"},
-                                                                                           {"pt_BR", "pt_BR"},
-                                                                                           {"pt_PT", ""},
-                                                                                           {"zh_CN", "zh_CN"},
-                                                                                           {"zh_TW", ""},
-                                                                                           {"en_GB", ""},
-                                                                                           {"C", ""},
-                                                                                           {"nl_NL", ""}})
-        EXPECT_EQ(catalogueLanguage(QLocale(locale)).toStdString(), language) << locale;
+    for (const QString row : {"de_DE de", "de_AT de", "ja_JP ja", "pt_BR pt_BR", "pt_PT ", "zh_CN zh_CN",
+                              "zh_TW ", "en_GB ", "C ", "nl_NL "})
+        EXPECT_EQ(catalogueLanguage(QLocale(row.section(' ', 0, 0))), row.section(' ', 1))
+            << row.toStdString();
 }
 
 // A menu and an item, an on-board button as a screen reader reads it, Qt's file dialog, the
-// message after it and the game dialog.
+// message after it, the game dialog and the instructions page.
 TEST(Language, TheWindowSpeaksThePlayersLanguage) {
     const std::vector<std::vector<std::string>> cases = {
         {"de_DE", "&Tresor", "Spiel &laden", "Neu", "Abbrechen",
-         "Keine Datei geladen. Bitte versuchen Sie es erneut.", "Nummer unten verwenden"},
+         "Keine Datei geladen. Bitte versuchen Sie es erneut.", "Nummer unten verwenden", "readme.de.htm"},
         {"ja_JP", "金庫(&V)", "ゲームを開く(&L)", "新規ゲーム", "キャンセル",
-         "ファイルを読み込めませんでした。もう一度お試しください。", "下の番号で選ぶ"},
+         "ファイルを読み込めませんでした。もう一度お試しください。", "下の番号で選ぶ", "readme.ja.htm"},
         {"C", "The &Vault", "&Load game", "New", "Cancel", "No file loaded, please try again",
-         "Select Using number below"}};
+         "Select Using number below", "readme.htm"}};
     for (const auto& t : cases) {
         use(QString::fromStdString(t[0]));
         MainWindow mainWindow;
@@ -75,6 +69,8 @@ TEST(Language, TheWindowSpeaksThePlayersLanguage) {
             });
         trigger(mainWindow, "load");
         trigger(mainWindow, "newGame");
+        trigger(mainWindow, "toggleInstructions");
+        EXPECT_EQ(mainWindow.findChild<QTextBrowser*>()->source().fileName().toStdString(), t[7]);
     }
 }
 
