@@ -75,7 +75,7 @@ echo "installed program: closed with status 0, nothing left behind"
 # page copies (Ctrl+A, Ctrl+C) says.
 # A French desktop has its locale generated (Qt reads LANG without it; the shell would warn).
 locale -a 2>/dev/null | grep -qx fr_FR.utf8 || localedef -i fr_FR -c -f UTF-8 fr_FR.UTF-8 2>/dev/null || true
-home_name=fr LANG=fr_FR.UTF-8 LC_ALL='' LC_MESSAGES='' LANGUAGE='' start_ninebox
+home_name=fr LC_ALL='' LANG=fr_FR.UTF-8 start_ninebox
 wait_for 20 game || fail "the installed program showed no game under LANG=fr_FR.UTF-8"
 win=$(window '^Ninebox1 --Game# [0-9]+$')
 open_instructions
