@@ -7,7 +7,9 @@
 #                                               named (nl, pt_PT, ...)
 #   tools/translations.sh check                  fails on a text of the sources missing from a
 #                                               catalogue, an obsolete or an unfinished entry,
-#                                               or a window text that bypasses the translator
+#                                               a window text that bypasses the translator, or
+#                                               a language the desktop entry or the metainfo
+#                                               lacks
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
@@ -35,6 +37,18 @@ check)
     undone=$(grep -cE 'type="(unfinished|obsolete|vanished)"' "$ts" || true)
     ((undone == 0)) || { echo "$ts: $undone entries unfinished or obsolete"; status=1; }
   done
+  # Each language speaks in the menus of the desktop and in a software centre too.
+  desktop=resources/desktop/org.ninebox.Ninebox
+  for ts in translations/ninebox_*.ts; do
+    language=${ts#translations/ninebox_} language=${language%.ts}
+    for key in Name GenericName Comment Keywords; do
+      grep -q "^$key\[$language\]=" "$desktop.desktop" || { echo "$desktop.desktop: no $key[$language]"; status=1; }
+    done
+    for element in summary p li; do
+      grep -q "<$element xml:lang=\"$language\">" "$desktop.metainfo.xml" ||
+        { echo "$desktop.metainfo.xml: no <$element xml:lang=\"$language\">"; status=1; }
+    done
+  done
   # A literal handed straight to a widget never reaches a catalogue.
   if grep -nE '(setText|setWindowTitle|setToolTip|setAccessibleName|setHtml|addMenu|addAction|QLabel|QPushButton|QCheckBox|WrapButton|QMessageBox::[a-z]+)\(QStringLiteral\("[^"]*[A-Za-z]{2}' src/window/*.cpp; then
     echo "the texts above bypass the translator"; status=1
@@ -43,7 +57,7 @@ check)
   exit $status
   ;;
 *)
-  sed -n '3,11p' "$0" >&2
+  sed -n '3,13p' "$0" >&2
   exit 2
   ;;
 esac
