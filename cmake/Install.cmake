@@ -82,6 +82,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # qt6-qpa-plugins that libqt6gui6 recommends holds only the VNC and TUIO plugins, so an
 # install without recommended packages starts as well (tools/fresh-root-check.sh).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own buttons and dialogs in the player's language; without it they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
