@@ -47,8 +47,10 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
   execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ninebox_bindir}/ninebox\" COMMAND_ERROR_IS_FATAL ANY)
 endif()")
-# The program looks for its instructions page beside itself, then in ../share/ninebox.
-install(FILES ${PROJECT_SOURCE_DIR}/resources/readme.htm DESTINATION ${CMAKE_INSTALL_DATADIR}/ninebox)
+# The program looks for its instructions page beside itself, then in ../share/ninebox: the
+# English readme.htm and the translated ones (readme.de.htm, ...).
+file(GLOB pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/readme*.htm)
+install(FILES ${pages} DESTINATION ${CMAKE_INSTALL_DATADIR}/ninebox)
 install(FILES ${desktop}/${NINEBOX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop}/${NINEBOX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The game file's MIME type (*.sud), which the desktop entry opens; the system's database
@@ -80,6 +82,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # qt6-qpa-plugins that libqt6gui6 recommends holds only the VNC and TUIO plugins, so an
 # install without recommended packages starts as well (tools/fresh-root-check.sh).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own buttons and dialogs in the player's language; without it they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)

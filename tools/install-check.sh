@@ -3,7 +3,8 @@
 # Installs a built tree into a staging prefix and checks it as a packager would: every file
 # in place, the desktop entry, the AppStream metainfo and the game file's MIME type valid, the
 # manual page free of groff warnings, and the installed program, started by its desktop entry's command,
-# showing a game and finding its instructions page in its data folder.
+# showing a game and finding its instructions page in its data folder, the French one under a
+# French locale.
 #   tools/install-check.sh BUILD_DIR      (any build with ninebox and ninebox_docs built: the
 #                                          README's install build, or build-test)
 set -euo pipefail
@@ -26,7 +27,7 @@ id=org.ninebox.Ninebox
 # layout), to bin otherwise.
 programs=$(cd "$stage" && ls bin/ninebox games/ninebox 2>/dev/null || true)
 [[ $programs == bin/ninebox || $programs == games/ninebox ]] || fail "programs installed: '$programs'"
-for f in share/ninebox/readme.htm share/applications/$id.desktop \
+for f in share/ninebox/readme.htm share/ninebox/readme.{de,fr,es,ja}.htm share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
          share/icons/hicolor/scalable/apps/$id.svg \
          share/icons/hicolor/256x256/apps/$id.png share/man/man6/ninebox.6.gz \
@@ -69,3 +70,18 @@ echo "installed program: started by '$exec_line', found its instructions page"
 timeout 10 "$wmclose" "$win"  # the first close request only hides the page
 close_ninebox "$win"
 echo "installed program: closed with status 0, nothing left behind"
+
+# As a French desktop starts it: the instructions page is the French one, as the text the
+# page copies (Ctrl+A, Ctrl+C) says.
+# A French desktop has its locale generated (Qt reads LANG without it; the shell would warn).
+locale -a 2>/dev/null | grep -qx fr_FR.utf8 || localedef -i fr_FR -c -f UTF-8 fr_FR.UTF-8 2>/dev/null || true
+home_name=fr LC_ALL='' LANG=fr_FR.UTF-8 start_ninebox
+wait_for 20 game || fail "the installed program showed no game under LANG=fr_FR.UTF-8"
+win=$(window '^Ninebox1 --Game# [0-9]+$')
+open_instructions
+xdotool key ctrl+a ctrl+c
+french() { timeout 5 xclip -o -selection clipboard 2>/dev/null | grep -q '^Jouer au clavier$'; }
+wait_for 10 french || fail "not the French page: $(timeout 5 xclip -o -selection clipboard 2>&1 | head -c 300)"
+echo "installed program under LANG=fr_FR.UTF-8: the French instructions page"
+timeout 10 "$wmclose" "$win"
+close_ninebox "$win"

@@ -6,9 +6,14 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config clang-format
   qt6-base-dev            # Widgets, PrintSupport, Test, moc and rcc
+  qt6-tools-dev qt6-l10n-tools  # CMake's Qt6LinguistTools, lupdate and lrelease: the catalogues
+  qt6-translations-l10n   # Qt's own catalogues (its buttons and dialogs) in the players' languages
+  fonts-droid-fallback    # a CJK face, as Japanese and Chinese desktops have, for the fit test
   libfontconfig-dev       # read the font configuration early, beside Qt's start-up
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool      # the real program under a virtual X display
+  xclip                   # what the program put on the clipboard there
+  locales                 # a French locale for the installed program's check
   imagemagick             # import: screenshots of that display
   libx11-dev              # the test's helper that closes a window as a window manager does
   poppler-utils           # pdftotext and pdftoppm for the printing tests

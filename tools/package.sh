@@ -41,7 +41,7 @@ dpkg-deb --field "$deb" Package Version Maintainer Depends
 # Lintian, pedantic: an error or a warning fails. The notes it may still give, and why
 # each stays:
 declare -A why=(
-  [package-contains-documentation-outside-usr-share-doc]="readme.htm is the page the program itself opens and shows"
+  [package-contains-documentation-outside-usr-share-doc]="readme.htm and its translations are the pages the program itself opens and shows"
 )
 lintian --fail-on error,warning --display-info --pedantic "$deb" | tee "$build/lintian.log"
 echo "lintian: no errors, no warnings"

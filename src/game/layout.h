@@ -81,4 +81,16 @@ constexpr Point kClockText{-42, 136};
 constexpr Area kClockSlab{-42, 138, -17, 143};  // wiped before each reading
 constexpr Point kLevelText{-45, 210};
 
+// Where each word on the board may reach: its slab of the background picture (inside the mark
+// of a button with the keyboard), the space below the keypad, the hint box, the waiting cell.
+// A text too long or too tall from its point is centred in its place, in a font that fits.
+constexpr Area labelPlace(const ButtonLabel& label) { return {-63, label.at.y - 0.5, -7, label.at.y + 10.5}; }
+constexpr Area kScorePlace{-65, 117.5, -5, 129.5};
+constexpr Area kDeletePlace{-59, 196.5, -5, 207.5};
+constexpr Area kLevelPlace{-67, 209.5, -3, 218.5};
+constexpr Area kHintPlace{100.5, 0.5, 119.5, 14.5};
+constexpr Area waitingPlace(int x, int y) {
+    return {kCell * x + 1, kCell * y + 1, kCell * x + 19, kCell * y + 19};
+}
+
 }  // namespace ninebox::layout

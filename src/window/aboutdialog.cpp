@@ -5,18 +5,20 @@
 #include <QPainter>
 
 #include "window/dialogkit.h"
+#include "window/texts.h"
 
 namespace ninebox {
 
 AboutDialog::AboutDialog(QImage picture, QWidget* parent)
     : QDialog(parent, kDialogFrame), picture_(std::move(picture)) {
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(QStringLiteral("About this Program...."));
+    setWindowTitle(text::translate("AboutDialog", "About this Program...."));
     setFixedSize(twips(11400), twips(5460));
 
     auto* closeButton =
         place(new QPushButton(QStringLiteral("X"), this), "closeButton", 10680, 120, 495, 375);
-    closeButton->setToolTip(QStringLiteral("close window"));
+    //: The tooltip of the About window's X button.
+    closeButton->setToolTip(text::translate("AboutDialog", "close window"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 

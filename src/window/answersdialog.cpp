@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "window/dialogkit.h"
+#include "window/texts.h"
 
 namespace ninebox {
 
@@ -17,7 +18,8 @@ AnswersDialog::AnswersDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
     setPalette(black);
     setAutoFillBackground(true);
 
-    auto* prompt = place(new QLabel(QStringLiteral("Please Choose"), this), "prompt", 1200, 120, 2895, 495);
+    auto* prompt = place(new QLabel(text::translate("AnswersDialog", "Please Choose"), this), "prompt", 1200,
+                         120, 2895, 495);
     setAccessibleName(prompt->text());  // the title shows no text
     QPalette yellow = prompt->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
@@ -32,11 +34,13 @@ AnswersDialog::AnswersDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
         AnswersChoice choice;
     };
     const Choice choices[] = {
-        {"noAnswersButton", QStringLiteral("No answers available"), twipRect(960, 720, 3135, 495),
-         AnswersChoice::none},
-        {"workedPuzzleButton", QStringLiteral("Create answers from Worked puzzle"),
+        //: Save game asks where the answers file's answers come from: none (an empty answers file),
+        //: the board as the player solved it, or the answers the program holds.
+        {"noAnswersButton", text::translate("AnswersDialog", "No answers available"),
+         twipRect(960, 720, 3135, 495), AnswersChoice::none},
+        {"workedPuzzleButton", text::translate("AnswersDialog", "Create answers from Worked puzzle"),
          twipRect(960, 1440, 3135, 555), AnswersChoice::workedPuzzle},
-        {"answersButton", QStringLiteral("Create Answers from Existing Answers"),
+        {"answersButton", text::translate("AnswersDialog", "Create Answers from Existing Answers"),
          twipRect(960, 2280, 3135, 495), AnswersChoice::answers},
     };
     for (const Choice& each : choices) {

@@ -48,6 +48,26 @@ void write(Canvas& c, Point at, const QString& text) {
     c.print(text);
 }
 
+// A word at its point where it stays inside its place from there, as every English one does at
+// the window's first size; else centred in its place, in the largest size up to the font's
+// that fits: translations run longer, and CJK faces taller, than the English laid out for.
+void fitted(Canvas& c, Point at, Area place, const QString& text) {
+    c.moveTo(at.x, at.y);
+    const QRect room = c.filled(place.left, place.top, place.right, place.bottom, 1);
+    QRect ink = c.inked(text);
+    if (ink.isEmpty() || room.contains(ink)) return c.print(text);
+    int pixels = c.fontPixels();
+    ink = c.inked(text, pixels);
+    // Ink grows about in proportion: go near the fit at once, then step down.
+    const double shrink = std::min(static_cast<double>(room.width()) / ink.width(),
+                                   static_cast<double>(room.height()) / ink.height());
+    pixels = std::max(1, std::min(pixels, static_cast<int>(pixels * shrink)));
+    for (ink = c.inked(text, pixels);
+         pixels > 1 && (ink.width() > room.width() || ink.height() > room.height());)
+        ink = c.inked(text, --pixels);
+    c.print(text, pixels, room.center() - ink.center());
+}
+
 // Grid line i (0..9) in pixels: the boxes' lines are wide.
 int gridLineWidth(int i) { return i % 3 == 0 ? 3 : 1; }
 
@@ -75,7 +95,7 @@ void paintStatus(Canvas& c, const GameState& s) {
     if (s.checked(Item::showLevel)) {
         c.setColour(kWhite);
         c.setFontSize(kLevelFont);
-        write(c, kLevelText, text::level(s.level));
+        fitted(c, kLevelText, kLevelPlace, text::level(s.level));
         c.setFontSize(kDigitFont);
     }
     c.setDrawWidth(3);  // the frame: green once every row, column and box is complete
@@ -85,7 +105,7 @@ void paintStatus(Canvas& c, const GameState& s) {
     if (s.checked(Item::showScore)) {
         c.setColour(kBlack);
         c.setFontSize(kLabelFont);
-        write(c, kScoreText, text::score(s.score()));
+        fitted(c, kScoreText, kScorePlace, text::score(s.score()));
         c.setFontSize(kDigitFont);
     }
 }
@@ -118,7 +138,7 @@ void paintKeypad(Canvas& c, const GameState& s) {
     c.setColour(kWhite);
     c.setFontSize(kKeypadFont);
     for (std::int16_t n = 1; n <= 9; ++n) digit(c, s, keyAt(n), n);
-    write(c, kDeleteKey, text::deleteKey());
+    fitted(c, kDeleteKey, kDeletePlace, text::deleteKey());
     c.setColour(kBlack);
     c.setFontSize(kDigitFont);
 }
@@ -154,7 +174,7 @@ void paintAnswer(Canvas& c, const GameState& s) {
     c.setColour(kBlack);
     const std::int16_t answer = s.puzzle.answers()[s.selectedX][s.selectedY];
     if (answer > 0) digit(c, s, kHintText, answer);
-    else write(c, kHintText, text::noAnswer());
+    else fitted(c, kHintText, kHintPlace, text::noAnswer());
 }
 
 void paintWaitingCell(Canvas& c, const GameState& s) {
@@ -162,13 +182,14 @@ void paintWaitingCell(Canvas& c, const GameState& s) {
     fill(c, cell(s.selectedX, s.selectedY));
     c.setFontSize(kSmallFont);
     c.setColour(QColor(250, 250, 250));
-    write(c, digitAt(s.selectedX, s.selectedY), text::waitingCell());
+    fitted(c, digitAt(s.selectedX, s.selectedY), waitingPlace(s.selectedX, s.selectedY), text::waitingCell());
 }
 
 void paintButtonLabels(Canvas& c) {
     c.setColour(kBlack);
     c.setFontSize(kLabelFont);
-    for (const ButtonLabel& label : kButtons) write(c, label.at, text::button(label.button));
+    for (const ButtonLabel& label : kButtons)
+        fitted(c, label.at, labelPlace(label), text::button(label.button));
     c.setFontSize(kDigitFont);
     c.setColour(kBlack);
 }

@@ -10,6 +10,9 @@
 #include <tuple>
 #include <vector>
 
+#include "window/language.h"
+#include "window/texts.h"
+
 namespace ninebox {
 
 namespace {
@@ -25,15 +28,24 @@ const char* const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "style",           "stylesheet"};
 const char* const kQtFlags[] = {"reverse", "testability", "widgetcount", "nograb", "dograb", "sync"};
 
+// Qt's own texts of --help that some of its catalogues lack (fr, es, it and ja in Qt 6.4): ours
+// fill the gap, and Qt's win where they have them.
+[[maybe_unused]] const char* const kQtHelpTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options.")};
+
 void describe(QCommandLineParser& parser) {
     QCoreApplication::setApplicationName(QStringLiteral("ninebox"));
     QCoreApplication::setApplicationVersion(QStringLiteral(NINEBOX_VERSION));
-    parser.setApplicationDescription(QStringLiteral("Ninebox: Sudoku puzzles picked by game number."));
+    parser.setApplicationDescription(
+        text::translate("CommandLine", "Ninebox: Sudoku puzzles picked by game number."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A game file (*.sud) to open instead of dealing a game."),
-                                 QStringLiteral("[file]"));
+    //: The name of --help's argument, then its description and its form in the usage line.
+    parser.addPositionalArgument(
+        text::translate("CommandLine", "file"),
+        text::translate("CommandLine", "A game file (*.sud) to open instead of dealing a game."),
+        text::translate("CommandLine", "[file]"));
     // Qt's options start with one dash, as "-platform xcb".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char* name : kQtValueOptions) {
@@ -67,17 +79,26 @@ CommandLine readCommandLine(int argc, char** argv) {
     QCommandLineParser parser;
     describe(parser);
     const bool parsed = parser.parse(arguments);
-    QString error = parser.errorText();
-    if (parsed && parser.positionalArguments().size() > 1)
-        error = QStringLiteral("Only one game file can be opened.");
-    if (!error.isEmpty()) {
+    const bool failed = !parsed || parser.positionalArguments().size() > 1;
+    const bool help =
+        !failed && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")));
+    if (failed || help) {
+        // Said in the player's language, which takes an application object; the usage line
+        // names the program as called.
+        const QCoreApplication named(argc, argv);
+        loadLanguage();
+        installLanguage();
+        QCommandLineParser said;
+        describe(said);
+        said.parse(arguments);
+        if (help) {
+            std::fputs(qPrintable(said.helpText()), stdout);
+            return {{}, 0};
+        }
+        const QString error =
+            parsed ? text::translate("CommandLine", "Only one game file can be opened.") : said.errorText();
         std::fprintf(stderr, "ninebox: %s\n", qPrintable(error));
         return {{}, 2};
-    }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-        const QCoreApplication named(argc, argv);  // the usage line names the program as called
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return {{}, 0};
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("ninebox %s\n", NINEBOX_VERSION);
@@ -96,7 +117,9 @@ std::vector<std::tuple<QtMsgType, std::string, QString>> held;
 
 void holdWhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs("ninebox: cannot open the display\n", stderr);
+        const QString line =
+            translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "cannot open the display"));
+        std::fprintf(stderr, "ninebox: %s\n", line.toUtf8().constData());
         std::_Exit(1);
     }
     held.emplace_back(type, context.category ? context.category : "", text);
@@ -105,9 +128,11 @@ void holdWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
 }  // namespace
 
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
+    loadLanguage();  // before the display, so that the line saying it cannot be opened is the player's
     const QtMessageHandler before = qInstallMessageHandler(holdWhileOpening);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(before);
+    installLanguage();
     for (const auto& [type, category, text] : held)
         before(type, QMessageLogContext(nullptr, 0, nullptr, category.c_str()), text);
     held.clear();

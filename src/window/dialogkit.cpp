@@ -6,6 +6,23 @@
 
 namespace ninebox {
 
+QRect WrapButton::captionArea() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+QFont WrapButton::captionFont() const {
+    const QRect area = captionArea();
+    QFont font = this->font();
+    for (; font.pointSizeF() > 6; font.setPointSizeF(font.pointSizeF() - 0.5)) {
+        const QRect needed =
+            QFontMetrics(font).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+        if (needed.width() <= area.width() && needed.height() <= area.height()) break;
+    }
+    return font;
+}
+
 void WrapButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -13,15 +30,26 @@ void WrapButton::paintEvent(QPaintEvent*) {
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(), caption,
-                         QPalette::ButtonText);
+    painter.setFont(captionFont());
+    painter.drawItemText(captionArea(), Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
+                         caption, QPalette::ButtonText);
 }
 
 void fitWidth(QWidget* control) {
     QFont font = control->font();
     if (font.pointSizeF() <= 0) return;  // sized in pixels: leave it alone
-    while (control->sizeHint().width() > control->width() && font.pointSizeF() > 6) {
+    // A push button's size hint has a floor of its own (80 pixels in Fusion): what has to fit
+    // is its caption with the style's margins, as a size hint without the floor would be.
+    const auto* button = qobject_cast<QPushButton*>(control);
+    const auto fits = [&] {
+        if (!button) return control->sizeHint().width() <= control->width();
+        const QStyle* style = button->style();
+        const int frame = style->pixelMetric(QStyle::PM_ButtonMargin) +
+                          2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + frame <=
+               button->width();
+    };
+    while (!fits() && font.pointSizeF() > 6) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         control->setFont(font);
     }

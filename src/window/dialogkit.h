@@ -33,13 +33,18 @@ class WrapButton final : public QPushButton {
 public:
     WrapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
+    // Where the caption goes, and the font it is drawn in: the button's own, or a smaller one
+    // where the caption, wrapped at its blanks, would not fit there (never below 6 points).
+    QRect captionArea() const;
+    QFont captionFont() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
 // Shrinks a one-line control's font until its text fits the control's width (never below
-// 6 points): the controls keep their places even where the system font is wider than the
-// one they were laid out for.
+// 6 points): the controls keep their places where the system font is wider than the one they
+// were laid out for, or a translation longer than the English.
 void fitWidth(QWidget* control);
 
 }  // namespace ninebox

@@ -8,6 +8,9 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 
+#include "window/language.h"
+#include "window/texts.h"
+
 namespace ninebox {
 
 namespace {
@@ -33,21 +36,28 @@ void Instructions::showPage() {
     setGeometry(parentWidget()->rect());
     show();
     raise();
-    for (const QString& folder : folders_) {
-        const QFileInfo page(QDir(folder), kPage);
-        if (!page.isFile()) continue;
-        const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
-        // setSource ignores the address it already shows; reload reads the file again.
-        if (source() == url) reload();
-        else setSource(url);
-        return;
-    }
+    // The page in the player's language where it is there (readme.de.htm), else the English one.
+    QStringList names{kPage};
+    if (!language().isEmpty()) names.prepend(QStringLiteral("readme.") + language() + QStringLiteral(".htm"));
+    for (const QString& folder : folders_)
+        for (const QString& name : names) {
+            const QFileInfo page(QDir(folder), name);
+            if (!page.isFile()) continue;
+            const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
+            // setSource ignores the address it already shows; reload reads the file again.
+            if (source() == url) reload();
+            else setSource(url);
+            return;
+        }
     QString places;
     for (const QString& folder : folders_)
         places += QStringLiteral("<li>") + folder.toHtmlEscaped() + QStringLiteral("</li>");
     setSource(QUrl());
-    setHtml(QStringLiteral("<h2>Instructions not found</h2><p>The page ") + kPage +
-            QStringLiteral(" was looked for in:</p><ul>") + places + QStringLiteral("</ul>"));
+    const QString heading = text::translate("Instructions", "Instructions not found");
+    //: %1 is the page's file name; the folders follow, one a line.
+    const QString lookedFor = text::translate("Instructions", "The page %1 was looked for in:").arg(kPage);
+    setHtml(QStringLiteral("<h2>") + heading.toHtmlEscaped() + QStringLiteral("</h2><p>") +
+            lookedFor.toHtmlEscaped() + QStringLiteral("</p><ul>") + places + QStringLiteral("</ul>"));
 }
 
 // A key the page has no use for would go on to its parent, the board hidden behind it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The instructions page "readme.htm", shown over the whole board area and kept at its size.
+// The instructions page "readme.htm", or the one in the player's language ("readme.de.htm"),
+// shown over the whole board area and kept at its size.
 
 #include <QStringList>
 #include <QTextBrowser>

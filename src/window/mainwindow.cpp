@@ -41,11 +41,11 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
     // The pictures decoded and the fonts registered before anything draws.
     loadResources();
-    setWindowTitle(QStringLiteral("Ninebox1"));
+    setWindowTitle(text::caption({}));
     board_ = new BoardView(boardPicture(), boardPictureAtStart(), this);
     setCentralWidget(board_);
 
-    board_->setMinimumSize(1, 1);
+    board_->setMinimumSize(kSmallestArea);
     resize(kStartArea);
 
     connect(board_, &BoardView::pressed, this,
@@ -109,7 +109,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus() {
     for (std::size_t m = 0; m < menus_.size(); ++m) {
         const Menu& table = menuTable()[m];
-        menus_[m] = menuBar()->addMenu(QString::fromUtf8(table.caption));
+        menus_[m] = menuBar()->addMenu(text::translate("Menu", table.caption));
         menus_[m]->menuAction()->setObjectName(QLatin1String(table.name));
         // Closed, the menus leave the bar as the corner says, though the keyboard opened them.
         connect(menus_[m], &QMenu::aboutToHide, this, [this] {
@@ -120,7 +120,7 @@ void MainWindow::buildMenus() {
             });
         });
         for (const MenuItem& item : table.items) {
-            QAction* action = menus_[m]->addAction(QString::fromUtf8(item.caption));
+            QAction* action = menus_[m]->addAction(text::translate("Menu", item.caption));
             action->setObjectName(QLatin1String(item.name));
             if (!item.shortcut.isEmpty()) {  // shown beside the item, and a key of the board's
                 action->setShortcut(item.shortcut);
@@ -246,19 +246,20 @@ FileChoice chosen(const QString& path) {
     return {FileChoice::Outcome::chosen, path.toStdString()};
 }
 
-const QString kFilter = QStringLiteral("Sudoku (*.sud)");
+//: The file type in the Load and Save dialogs; keep (*.sud).
+QString filter() { return text::translate("FileDialog", "Sudoku (*.sud)"); }
 
 }  // namespace
 
 FileChoice MainWindow::chooseOpenFile(const std::string& start) {
-    const QString path = backFromModal(QFileDialog::getOpenFileName(this, QString(), q(start), kFilter));
+    const QString path = backFromModal(QFileDialog::getOpenFileName(this, QString(), q(start), filter()));
     Q_EMIT choicesChanged();
     return chosen(path);
 }
 
 FileChoice MainWindow::chooseSaveFile(const std::string& start) {
     const QString path = backFromModal(QFileDialog::getSaveFileName(
-        this, QString(), q(start), kFilter, nullptr, QFileDialog::DontConfirmOverwrite));
+        this, QString(), q(start), filter(), nullptr, QFileDialog::DontConfirmOverwrite));
     Q_EMIT choicesChanged();
     return chosen(path);
 }
@@ -267,9 +268,11 @@ void MainWindow::print(const PrintPage& page) {
     const std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : choosePrinter(this);
     if (printer && !printOn(*printer, page)) {
         const QString file = printer->outputFileName();
-        QMessageBox::warning(this, QStringLiteral("Sudoku"),
-                             file.isEmpty() ? QStringLiteral("The page could not be printed.")
-                                            : QStringLiteral("The PDF could not be written:\n%1").arg(file));
+        //: %1 is the PDF file's path, on a line of its own.
+        const QString notWritten = text::translate("Printing", "The PDF could not be written:\n%1");
+        QMessageBox::warning(this, text::translate("Message", "Sudoku"),
+                             file.isEmpty() ? text::translate("Printing", "The page could not be printed.")
+                                            : notWritten.arg(file));
     }
     activateWindow();  // after the PDF's file dialog or the message, as after any modal window
 }

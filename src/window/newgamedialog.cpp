@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/newgamedialog.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,9 +22,9 @@ NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
 
     // Created in tab order.
     randomButton_ =
-        place(new WrapButton(QStringLiteral("Select Random"), this), "randomButton", 240, 240, 1695, 615);
-    numberButton_ = place(new WrapButton(QStringLiteral("Select Using number below"), this), "numberButton",
-                          2160, 240, 1815, 615);
+        place(new WrapButton(text::randomButton(Level::none), this), "randomButton", 240, 240, 1695, 615);
+    numberButton_ = place(new WrapButton(text::translate("GameDialog", "Select Using number below"), this),
+                          "numberButton", 2160, 240, 1815, 615);
     for (WrapButton* button : {randomButton_, numberButton_}) {
         QPalette khaki = button->palette();
         khaki.setColor(QPalette::Button, QColor(219, 219, 145));
@@ -33,11 +32,12 @@ NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
     }
     numberEdit_ = place(new QLineEdit(QStringLiteral("10000"), this), "numberEdit", 2160, 960, 1815, 285);
     // The title shows no text; a screen reader names the dialog and its field all the same.
-    setAccessibleName(QCoreApplication::translate("GameDialog", "New game"));
-    numberEdit_->setAccessibleName(QCoreApplication::translate("GameDialog", "Game number"));
+    setAccessibleName(text::translate("GameDialog", "New game"));
+    numberEdit_->setAccessibleName(text::translate("GameDialog", "Game number"));
     numberEdit_->installEventFilter(this);
-    prompt_ = place(new QLabel(QStringLiteral("To select a game enter a number from 1 to 1000000"), this),
-                    "prompt", 240, 1320, 4215, 255);
+    prompt_ = place(
+        new QLabel(text::translate("GameDialog", "To select a game enter a number from 1 to 1000000"), this),
+        "prompt", 240, 1320, 4215, 255);
     fitWidth(prompt_);
 
     connect(randomButton_, &QPushButton::clicked, this, [this] {

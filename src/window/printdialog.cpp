@@ -5,25 +5,29 @@
 #include <QPushButton>
 
 #include "window/dialogkit.h"
+#include "window/texts.h"
 
 namespace ninebox {
 
 PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PrintDialog"));
-    setWindowTitle(QStringLiteral("Printer"));
+    //: The print dialog's title.
+    setWindowTitle(text::translate("PrintDialog", "Printer"));
     resize(twips(3075), twips(1530));
 
     // Created in tab order.
-    puzzleBox_ = place(new QCheckBox(QStringLiteral("Print Puzzle"), this), "puzzleBox", 120, 720, 1815, 375);
+    puzzleBox_ = place(new QCheckBox(text::translate("PrintDialog", "Print Puzzle"), this), "puzzleBox", 120,
+                       720, 1815, 375);
     puzzleBox_->setChecked(true);
-    answersBox_ = place(new QCheckBox(QStringLiteral("Print Answers if available"), this), "answersBox", 120,
-                        1080, 2655, 255);
-    auto* printButton =
-        place(new QPushButton(QStringLiteral("Print"), this), "printButton", 120, 120, 1095, 495);
-    auto* cancelButton =
-        place(new QPushButton(QStringLiteral("Cancel"), this), "cancelButton", 1800, 120, 975, 495);
-    fitWidth(puzzleBox_);
-    fitWidth(answersBox_);
+    answersBox_ = place(new QCheckBox(text::translate("PrintDialog", "Print Answers if available"), this),
+                        "answersBox", 120, 1080, 2655, 255);
+    auto* printButton = place(new QPushButton(text::translate("PrintDialog", "Print"), this), "printButton",
+                              120, 120, 1095, 495);
+    auto* cancelButton = place(new QPushButton(text::translate("PrintDialog", "Cancel"), this),
+                               "cancelButton", 1800, 120, 975, 495);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{puzzleBox_, answersBox_, printButton, cancelButton})
+        fitWidth(control);
 
     connect(printButton, &QPushButton::clicked, this, [this] {
         print_ = true;

@@ -14,6 +14,7 @@
 
 #include "disk/atomicfile.h"
 #include "game/printpage.h"
+#include "window/texts.h"
 
 namespace ninebox {
 
@@ -24,19 +25,21 @@ std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) {
 }
 
 std::unique_ptr<QPrinter> choosePdf(QWidget* parent) {
+    const QString title = text::translate("Printing", "No printer: print to a PDF file");
+    //: The file type in the dialog; keep (*.pdf).
+    const QString filter = text::translate("Printing", "PDF (*.pdf)");
     // The dialog would ask about the name as typed, not about the file really written.
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("No printer: print to a PDF file"),
-                                                QString(), QStringLiteral("PDF (*.pdf)"), nullptr,
+    QString path = QFileDialog::getSaveFileName(parent, title, QString(), filter, nullptr,
                                                 QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) return nullptr;
     const QFileInfo named(path);
     if (named.suffix().isEmpty()) path += QStringLiteral(".pdf");
     const QFileInfo file(path);
+    //: %1 is the PDF file's name.
+    const QString question = text::translate("Printing", "\"%1\" already exists. Do you want to replace it?");
     if ((file.exists() || file.isSymLink()) &&
-        QMessageBox::question(
-            parent, QStringLiteral("Sudoku"),
-            QStringLiteral("\"%1\" already exists. Do you want to replace it?").arg(file.fileName()),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        QMessageBox::question(parent, text::translate("Message", "Sudoku"), question.arg(file.fileName()),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return nullptr;
     return pdfPrinter(path);
 }

@@ -12,6 +12,9 @@ namespace ninebox {
 
 // The board window's drawing area at start: 11610 x 7410 twips at 15 twips to the pixel.
 inline constexpr QSize kStartArea(774, 494);
+// The smallest the window lets it be, two thirds of that: smaller, the candidate marks and the
+// board's words would be too small to read.
+inline constexpr QSize kSmallestArea(516, 329);
 
 // Starts, on another thread, what start-up would otherwise wait for: reading the system's
 // font configuration, decoding the board picture and stretching it to kStartArea. Touches

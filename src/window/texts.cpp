@@ -8,38 +8,45 @@
 
 namespace ninebox::text {
 
-namespace {
-
-QString tr(const char* context, const char* text) { return QCoreApplication::translate(context, text); }
-
-}  // namespace
+QString translate(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text);
+}
 
 QString message(Message message, const QString& name) {
     switch (message) {
-        case Message::saveCancelled: return tr("Message", "cancel selected");
+        //: The save was cancelled in its file dialog.
+        case Message::saveCancelled: return translate("Message", "cancel selected");
         case Message::saveFailed:
-            return tr("Message", "Error has occurred, name or permissions may be wrong.");
-        case Message::gameFileExists: return tr("Message", "File already exists, do you wish to overwrite?");
+            return translate("Message", "Error has occurred, name or permissions may be wrong.");
+        case Message::gameFileExists:
+            return translate("Message", "File already exists, do you wish to overwrite?");
+        //: %1 is the answers file's name, such as hard1.ans.
         case Message::answersFileExists:
-            return tr("Message", "Answers file \"%1\" already exists, do you wish to overwrite?").arg(name);
-        case Message::answersNotWritten: return tr("Message", "problem creating answers");
-        case Message::noFileLoaded: return tr("Message", "No file loaded, please try again");
-        case Message::noAnswers: return tr("Message", "Note, No answers available for this puzzle.");
+            return translate("Message", "Answers file \"%1\" already exists, do you wish to overwrite?")
+                .arg(name);
+        //: The game file was saved, but its answers file could not be written.
+        case Message::answersNotWritten: return translate("Message", "problem creating answers");
+        case Message::noFileLoaded: return translate("Message", "No file loaded, please try again");
+        case Message::noAnswers: return translate("Message", "Note, No answers available for this puzzle.");
         case Message::puzzleBreaksRules:
-            return tr("Message",
-                      "This puzzle breaks the rules: a digit appears twice in a row, column or box.");
-        case Message::clipboardHoldsNoPuzzle: return tr("Message", "The clipboard holds no puzzle.");
+            return translate("Message",
+                             "This puzzle breaks the rules: a digit appears twice in a row, column or box.");
+        case Message::clipboardHoldsNoPuzzle: return translate("Message", "The clipboard holds no puzzle.");
+        //: Now and then after "Select Random"; its title is "Honesty is the Best!!".
         case Message::donation:
-            return tr("Message", "If you enjoy Ninebox, please consider supporting its developers.");
+            return translate("Message", "If you enjoy Ninebox, please consider supporting its developers.");
     }
     return {};
 }
 
 QString title(Message message) {
     switch (message) {
-        case Message::answersNotWritten: return tr("Message", "problem");
-        case Message::donation: return tr("Message", "Honesty is the Best!!");
-        default: return tr("Message", "Sudoku");
+        //: Title of the message box saying the answers file could not be written.
+        case Message::answersNotWritten: return translate("Message", "problem");
+        //: Title of the occasional request for a donation: playful, like a proverb.
+        case Message::donation: return translate("Message", "Honesty is the Best!!");
+        //: Title of the program's message boxes.
+        default: return translate("Message", "Sudoku");
     }
 }
 
@@ -58,47 +65,54 @@ QString caption(const Caption& caption) {
 
 QString button(layout::Button button) {
     switch (button) {
-        case layout::Button::newGame: return tr("Board", "New");
-        case layout::Button::reset: return tr("Board", "Reset");
-        case layout::Button::playMode: return tr("Board", "Play Mode");
-        case layout::Button::mapMode: return tr("Board", "Map Mode");
-        case layout::Button::score: return tr("Board", "Score On/Off");
-        case layout::Button::time: return tr("Board", "Time On/Off");
-        case layout::Button::about: return tr("Board", "About");
+        //: The on-board buttons, on small slabs left of the board: keep them short.
+        case layout::Button::newGame: return translate("Board", "New");
+        case layout::Button::reset: return translate("Board", "Reset");
+        case layout::Button::playMode: return translate("Board", "Play Mode");
+        case layout::Button::mapMode: return translate("Board", "Map Mode");
+        case layout::Button::score: return translate("Board", "Score On/Off");
+        case layout::Button::time: return translate("Board", "Time On/Off");
+        case layout::Button::about: return translate("Board", "About");
     }
     return {};
 }
 
 QString level(Level level) {
     switch (level) {
-        case Level::easy: return tr("Board", "Level=Easy");
-        case Level::medium: return tr("Board", "Level=Medium");
-        case Level::hard: return tr("Board", "Level=Hard");
+        //: Painted under the keypad when Show Difficulty Level is ticked: the level of the puzzle.
+        case Level::easy: return translate("Board", "Level=Easy");
+        case Level::medium: return translate("Board", "Level=Medium");
+        case Level::hard: return translate("Board", "Level=Hard");
         case Level::none: break;
     }
-    return tr("Board", "Level=     ");
+    //: The level of a puzzle of the player's own (edit mode, a loaded file): no level.
+    return translate("Board", "Level=     ");
 }
 
-QString score(Score score) { return tr("Board", "R:%1 W:%2").arg(score.right).arg(score.wrong); }
-QString deleteKey() { return tr("Board", "Delete"); }
-QString waitingCell() { return tr("Board", "Enter"); }
-QString noAnswer() { return tr("Board", "NA"); }
+//: The score: %1 right entries, %2 wrong ones; one letter each, as short as possible.
+QString score(Score score) { return translate("Board", "R:%1 W:%2").arg(score.right).arg(score.wrong); }
+//: The key under the keypad that empties the selected cell.
+QString deleteKey() { return translate("Board", "Delete"); }
+//: Painted small inside the cell that waits for a digit from the keypad: a few letters.
+QString waitingCell() { return translate("Board", "Enter"); }
+//: In the small box above the board, when the cell's answer is not known: one or two letters.
+QString noAnswer() { return translate("Board", "NA"); }
 
 QString cellName(const GameState& state, int x, int y) {
     const Puzzle& puzzle = state.puzzle;
     const std::int16_t digit = puzzle.digit(x, y);
-    QString name = digit == 0 ? tr("Accessible", "empty, row %1, column %2").arg(y).arg(x)
+    QString name = digit == 0 ? translate("Accessible", "empty, row %1, column %2").arg(y).arg(x)
                    : puzzle.given(x, y)
-                       ? tr("Accessible", "%1, given, row %2, column %3").arg(digit).arg(y).arg(x)
-                       : tr("Accessible", "%1, row %2, column %3").arg(digit).arg(y).arg(x);
+                       ? translate("Accessible", "%1, given, row %2, column %3").arg(digit).arg(y).arg(x)
+                       : translate("Accessible", "%1, row %2, column %3").arg(digit).arg(y).arg(x);
     if (digit == 0 && state.mode == Mode::map) {
         QStringList open;
         for (int k = 1; k <= 9; ++k)
             if (puzzle.candidates()[x][y][k] != 1) open << QString::number(k);
-        name += tr("Accessible", ", candidates %1").arg(open.join(QLatin1Char(' ')));
+        name += translate("Accessible", ", candidates %1").arg(open.join(QLatin1Char(' ')));
     }
     if (state.waitingForDigit && state.selectedX == x && state.selectedY == y)
-        name += tr("Accessible", ", waiting for a digit");
+        name += translate("Accessible", ", waiting for a digit");
     return name;
 }
 
@@ -107,38 +121,40 @@ QString stop(int stop) {
     return stop < 16 ? QString::number(stop - 6) : deleteKey();
 }
 
-QString boardName() { return tr("Accessible", "Board"); }
+QString boardName() { return translate("Accessible", "Board"); }
 
 QString levelName(Level level) {
     switch (level) {
-        case Level::easy: return tr("Accessible", "Level: Easy");
-        case Level::medium: return tr("Accessible", "Level: Medium");
-        case Level::hard: return tr("Accessible", "Level: Hard");
+        case Level::easy: return translate("Accessible", "Level: Easy");
+        case Level::medium: return translate("Accessible", "Level: Medium");
+        case Level::hard: return translate("Accessible", "Level: Hard");
         case Level::none: break;
     }
-    return tr("Accessible", "Level: none");
+    return translate("Accessible", "Level: none");
 }
 
 QString scoreName(Score score) {
-    return tr("Accessible", "Score: %1 right, %2 wrong").arg(score.right).arg(score.wrong);
+    return translate("Accessible", "Score: %1 right, %2 wrong").arg(score.right).arg(score.wrong);
 }
 
-QString clockName(const QString& reading) { return tr("Accessible", "Time: %1").arg(reading); }
+QString clockName(const QString& reading) { return translate("Accessible", "Time: %1").arg(reading); }
 
 QString answerName(std::int16_t answer) {
-    return answer > 0 ? tr("Accessible", "Answer: %1").arg(answer) : tr("Accessible", "Answer: not known");
+    return answer > 0 ? translate("Accessible", "Answer: %1").arg(answer)
+                      : translate("Accessible", "Answer: not known");
 }
 
-QString solvedName() { return tr("Accessible", "Solved"); }
+QString solvedName() { return translate("Accessible", "Solved"); }
 
 QString randomButton(Level level) {
     switch (level) {
-        case Level::easy: return tr("GameDialog", "Select Easy");
-        case Level::medium: return tr("GameDialog", "Select Medium");
-        case Level::hard: return tr("GameDialog", "Select Hard");
+        //: The game dialog's button for a random game of the level chosen in the Level menu.
+        case Level::easy: return translate("GameDialog", "Select Easy");
+        case Level::medium: return translate("GameDialog", "Select Medium");
+        case Level::hard: return translate("GameDialog", "Select Hard");
         case Level::none: break;
     }
-    return tr("GameDialog", "Select Random");
+    return translate("GameDialog", "Select Random");
 }
 
 }  // namespace ninebox::text

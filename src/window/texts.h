@@ -12,6 +12,9 @@
 
 namespace ninebox::text {
 
+// A text in the player's language (QCoreApplication::translate, under a name lupdate knows).
+QString translate(const char* context, const char* text);
+
 QString message(Message message, const QString& name);
 QString title(Message message);
 QString caption(const Caption& caption);

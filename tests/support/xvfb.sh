@@ -3,6 +3,8 @@
 # `set -euo pipefail` with $ninebox and $wmclose set (full paths). $work is a private folder,
 # removed on exit with every process started here.
 work=$(mktemp -d) xvfb_pid='' app_pid=''
+# The program speaks the locale's language: the checks read its English, whatever the machine's.
+export LC_ALL=C.UTF-8 LANGUAGE=''
 cleanup() {
     [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
     # Xvfb gone before the next test starts one, which may take the same display number.

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The player's language: the catalogue a locale chooses, the window speaking German and
+// Japanese and exactly today's English under C, and every word of the board and the dialogs
+// within its place in every language, measured in the fonts that draw it.
+#include <QAccessible>
+#include <QDir>
+#include <QPainter>
+#include <QRawFont>
+#include <QTextBrowser>
+
+#include "support/modals.h"
+#include "window/answersdialog.h"
+#include "window/boardpainter.h"
+#include "window/boardview.h"
+#include "window/dialogkit.h"
+#include "window/language.h"
+#include "window/newgamedialog.h"
+#include "window/printdialog.h"
+#include "window/resources.h"
+
+namespace ninebox::testing {
+namespace {
+
+void use(const QString& locale) { loadLanguage(QLocale(locale)), installLanguage(); }
+
+// Where de_DE, ja_JP and C choose as they show below: a country of ours, one whose language we
+// speak in another country's form only, English.
+TEST(Language, TheFirstOfTheLocalesLanguagesWithACatalogue) {
+    for (const QString row : {"de_AT de", "pt_BR pt_BR", "pt_PT ", "zh_CN zh_CN", "zh_TW ", "en_GB ", "C "})
+        EXPECT_EQ(catalogueLanguage(QLocale(row.section(' ', 0, 0))), row.section(' ', 1))
+            << row.toStdString();
+}
+
+// A menu item, an on-board button as a screen reader reads it, Qt's file dialog, the message
+// after it and the instructions page.
+TEST(Language, TheWindowSpeaksThePlayersLanguage) {
+    for (const QString row :
+         {"de_DE|Spiel &laden|Neu|Öffnen|Keine Datei geladen. Bitte versuchen Sie es erneut.|readme.de.htm",
+          "ja_JP|ゲームを開く(&L)|新規ゲーム|開く|ファイルを読み込めませんでした。もう一度お試しください。|"
+          "readme.ja.htm",
+          "C|&Load game|New|Open|No file loaded, please try again|readme.htm"}) {
+        use(row.section('|', 0, 0));
+        MainWindow window;
+        start(window);
+        QStringList seen{
+            row.section('|', 0, 0), window.command("load")->text(),
+            QAccessible::queryAccessibleInterface(&window.board())->child(1)->text(QAccessible::Name)};
+        ModalScript script;
+        script.then([&](QWidget* w) { seen << w->windowTitle(), w->close(); }).then([&](QWidget* w) {
+            seen << w->property("text").toString(), w->close();
+        });
+        for (const char* command : {"load", "toggleInstructions"}) trigger(window, command);
+        EXPECT_EQ(seen.join('|') + '|' + window.findChild<QTextBrowser*>()->source().fileName(), row);
+    }
+}
+
+// In every language, at the window's first size and its smallest, no ink of the panel's words
+// outside the picture's slabs (a text's top less 1 to 12 below it, x -66 to -4), its keys and
+// the space below them; no caption of a dialog beyond its control.
+TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
+    ASSERT_TRUE(QRawFont::fromFont(QFont(), QFontDatabase::Japanese).supportsCharacter(U'盤'))
+        << "no CJK font";
+    std::vector<QRectF> places = {{0, 0, 220, 220}, {-60, 196.5, 56, 12}, {-67, 210, 64, 9}};
+    for (double top : {10, 25, 42, 57, 72, 87, 103, 118}) places.push_back({-66, top - 1, 62, 13});
+    for (int k = 0; k < 9; ++k) places.push_back({-56.5 + 19 * (k % 3), 157.75 + 13 * (k / 3), 15, 11.5});
+    GameState s;  // the longest score, the level shown
+    s.checks[static_cast<std::size_t>(Item::showScore)] = true;
+    s.mode = Mode::map, s.countedScore = {81, 80};
+    const QStringList languages = QDir(":/i18n").entryList() << "C";
+    for (QString language : languages) {
+        use(language.remove("ninebox_").remove(".qm"));
+        for (const QSize size : {kStartArea, kSmallestArea})
+            for (const Level level : {Level::none, Level::easy, Level::medium, Level::hard}) {
+                QImage image(size, QImage::Format_RGB32), picture = stretchedBackground(boardPicture(), size);
+                s.level = level;
+                BoardPainter(boardPicture()).paint(image, s, {}, size.width() * 15, 96);
+                for (QImage* each :
+                     {&image, &picture}) {  // the places covered: what is left is the picture's
+                    QPainter painter(each);
+                    painter.setWindow(-70, 0, 290, 220);
+                    for (const QRectF& place : places) painter.fillRect(place, Qt::black);
+                }
+                EXPECT_TRUE(image == picture) << language.toStdString() << " " << size.width();
+            }
+        NewGameDialog game(nullptr);
+        AnswersDialog answers(nullptr);
+        PrintDialog print(nullptr);
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print})
+            for (QWidget* c : dialog->findChildren<QWidget*>()) {  // wrapped or on one line
+                const auto* wrap = qobject_cast<WrapButton*>(c);
+                const QRect area = wrap ? wrap->captionArea() : c->rect().adjusted(4, 0, -4, 0);
+                const QRect needed = QFontMetrics(wrap ? wrap->captionFont() : c->font())
+                                         .boundingRect(area, Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0),
+                                                       c->property("text").toString());
+                const bool label = c->inherits("QCheckBox") || c->inherits("QLabel");
+                EXPECT_TRUE(c->inherits("QPushButton") ? area.contains(needed)
+                                                       : !label || c->sizeHint().width() <= c->width())
+                    << language.toStdString() << " " << c->objectName().toStdString();
+            }
+    }
+    use("C");
+}
+
+}  // namespace
+}  // namespace ninebox::testing

@@ -1,0 +1,492 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About this Program....</source>
+        <translation>Über dieses Programm</translation>
+    </message>
+    <message>
+        <source>close window</source>
+        <extracomment>The tooltip of the About window&apos;s X button.</extracomment>
+        <translation>Fenster schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Accessible</name>
+    <message>
+        <source>empty, row %1, column %2</source>
+        <translation>leer, Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1, given, row %2, column %3</source>
+        <translation>%1, vorgegeben, Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>, candidates %1</source>
+        <translation>, Kandidaten %1</translation>
+    </message>
+    <message>
+        <source>, waiting for a digit</source>
+        <translation>, wartet auf eine Ziffer</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Level: Easy</source>
+        <translation>Stufe: Leicht</translation>
+    </message>
+    <message>
+        <source>Level: Medium</source>
+        <translation>Stufe: Mittel</translation>
+    </message>
+    <message>
+        <source>Level: Hard</source>
+        <translation>Stufe: Schwer</translation>
+    </message>
+    <message>
+        <source>Level: none</source>
+        <translation>Stufe: keine</translation>
+    </message>
+    <message>
+        <source>Score: %1 right, %2 wrong</source>
+        <translation>Punkte: %1 richtig, %2 falsch</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Lösung: %1</translation>
+    </message>
+    <message>
+        <source>Answer: not known</source>
+        <translation>Lösung: unbekannt</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Gelöst</translation>
+    </message>
+</context>
+<context>
+    <name>AnswersDialog</name>
+    <message>
+        <source>Please Choose</source>
+        <translation>Bitte wählen</translation>
+    </message>
+    <message>
+        <source>No answers available</source>
+        <extracomment>Save game asks where the answers file&apos;s answers come from: none (an empty answers file), the board as the player solved it, or the answers the program holds.</extracomment>
+        <translation>Keine Lösung vorhanden</translation>
+    </message>
+    <message>
+        <source>Create answers from Worked puzzle</source>
+        <translation>Lösung aus gelöstem Rätsel erstellen</translation>
+    </message>
+    <message>
+        <source>Create Answers from Existing Answers</source>
+        <translation>Vorhandene Lösung übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>New</source>
+        <extracomment>The on-board buttons, on small slabs left of the board: keep them short.</extracomment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Play Mode</source>
+        <translation>Spielmodus</translation>
+    </message>
+    <message>
+        <source>Map Mode</source>
+        <translation>Kandidaten</translation>
+    </message>
+    <message>
+        <source>Score On/Off</source>
+        <translation>Punkte an/aus</translation>
+    </message>
+    <message>
+        <source>Time On/Off</source>
+        <translation>Zeit an/aus</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Level=Easy</source>
+        <extracomment>Painted under the keypad when Show Difficulty Level is ticked: the level of the puzzle.</extracomment>
+        <translation>Stufe=Leicht</translation>
+    </message>
+    <message>
+        <source>Level=Medium</source>
+        <translation>Stufe=Mittel</translation>
+    </message>
+    <message>
+        <source>Level=Hard</source>
+        <translation>Stufe=Schwer</translation>
+    </message>
+    <message>
+        <source>Level=     </source>
+        <extracomment>The level of a puzzle of the player&apos;s own (edit mode, a loaded file): no level.</extracomment>
+        <translation>Stufe=</translation>
+    </message>
+    <message>
+        <source>R:%1 W:%2</source>
+        <extracomment>The score: %1 right entries, %2 wrong ones; one letter each, as short as possible.</extracomment>
+        <translation>R:%1 F:%2</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>The key under the keypad that empties the selected cell.</extracomment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>Painted small inside the cell that waits for a digit from the keypad: a few letters.</extracomment>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>NA</source>
+        <extracomment>In the small box above the board, when the cell&apos;s answer is not known: one or two letters.</extracomment>
+        <translation>k.A.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Ninebox: Sudoku puzzles picked by game number.</source>
+        <translation>Ninebox: Sudoku-Rätsel, ausgewählt per Spielnummer.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The name of --help&apos;s argument, then its description and its form in the usage line.</extracomment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>A game file (*.sud) to open instead of dealing a game.</source>
+        <translation>Eine Spieldatei (*.sud), die statt eines neuen Spiels geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+    <message>
+        <source>Only one game file can be opened.</source>
+        <translation>Es kann nur eine Spieldatei geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>cannot open the display</source>
+        <translation>Anzeige kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Sudoku (*.sud)</source>
+        <extracomment>The file type in the Load and Save dialogs; keep (*.sud).</extracomment>
+        <translation>Sudoku-Spiele (*.sud)</translation>
+    </message>
+</context>
+<context>
+    <name>GameDialog</name>
+    <message>
+        <source>Select Using number below</source>
+        <translation>Nummer unten verwenden</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Spielnummer</translation>
+    </message>
+    <message>
+        <source>To select a game enter a number from 1 to 1000000</source>
+        <translation>Spielnummer von 1 bis 1000000 eingeben</translation>
+    </message>
+    <message>
+        <source>Select Easy</source>
+        <extracomment>The game dialog&apos;s button for a random game of the level chosen in the Level menu.</extracomment>
+        <translation>Leichtes Spiel</translation>
+    </message>
+    <message>
+        <source>Select Medium</source>
+        <translation>Mittleres Spiel</translation>
+    </message>
+    <message>
+        <source>Select Hard</source>
+        <translation>Schweres Spiel</translation>
+    </message>
+    <message>
+        <source>Select Random</source>
+        <translation>Zufälliges Spiel</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source>Instructions not found</source>
+        <translation>Anleitung nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The page %1 was looked for in:</source>
+        <extracomment>%1 is the page&apos;s file name; the folders follow, one a line.</extracomment>
+        <translation>Die Seite %1 wurde an diesen Orten gesucht:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>The &amp;Vault</source>
+        <extracomment>The menu of files (load, save, print): a playful name, a strongroom.</extracomment>
+        <translation>&amp;Tresor</translation>
+    </message>
+    <message>
+        <source>&amp;Load game</source>
+        <translation>Spiel &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save game</source>
+        <translation>Spiel &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print game</source>
+        <translation>Spiel &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;reset</source>
+        <extracomment>Clears the player&apos;s digits and restarts the clock (lower case in English only).</extracomment>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;play game</source>
+        <extracomment>Play mode, as the on-board button &quot;Play Mode&quot; (lower case in English only).</extracomment>
+        <translation>S&amp;pielmodus</translation>
+    </message>
+    <message>
+        <source>&amp;map game</source>
+        <extracomment>Map mode: every empty cell shows the digits still possible there.</extracomment>
+        <translation>&amp;Kandidatenmodus</translation>
+    </message>
+    <message>
+        <source>&amp;Enter/edit game</source>
+        <extracomment>Edit mode: the player types in a puzzle of their own; every digit becomes a given.</extracomment>
+        <translation>Spiel &amp;eingeben/bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <extracomment>Fills in the board by logic, pass by pass.</extracomment>
+        <translation>Sch&amp;ummeln</translation>
+    </message>
+    <message>
+        <source>&amp;won?</source>
+        <extracomment>Always greyed out: would ask whether the board is solved.</extracomment>
+        <translation>&amp;Gewonnen?</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Score</source>
+        <translation>&amp;Punktestand anzeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Time</source>
+        <translation>&amp;Zeit anzeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Difficulty  Level</source>
+        <extracomment>Shows the puzzle&apos;s level under the keypad (two spaces in English only).</extracomment>
+        <translation>&amp;Schwierigkeitsstufe anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Wrong Answers</source>
+        <extracomment>Empties every cell whose digit is not the answer.</extracomment>
+        <translation>&amp;Falsche Ziffern entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Kanji Numbers</source>
+        <extracomment>Digits drawn as Japanese kanji numerals.</extracomment>
+        <translation>&amp;Kanji-Ziffern</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <extracomment>The level of random games.</extracomment>
+        <translation>St&amp;ufe</translation>
+    </message>
+    <message>
+        <source>&amp;Random Level</source>
+        <translation>&amp;Zufällige Stufe</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Leicht</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Schwer</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Sudoku</source>
+        <extracomment>Title of the program&apos;s message boxes.</extracomment>
+        <translation>Sudoku</translation>
+    </message>
+    <message>
+        <source>cancel selected</source>
+        <extracomment>The save was cancelled in its file dialog.</extracomment>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Error has occurred, name or permissions may be wrong.</source>
+        <translation>Ein Fehler ist aufgetreten. Möglicherweise sind der Name oder die Zugriffsrechte falsch.</translation>
+    </message>
+    <message>
+        <source>File already exists, do you wish to overwrite?</source>
+        <translation>Die Datei existiert bereits. Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source>Answers file &quot;%1&quot; already exists, do you wish to overwrite?</source>
+        <extracomment>%1 is the answers file&apos;s name, such as hard1.ans.</extracomment>
+        <translation>Die Lösungsdatei „%1“ existiert bereits. Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source>problem creating answers</source>
+        <extracomment>The game file was saved, but its answers file could not be written.</extracomment>
+        <translation>Die Lösungsdatei konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>No file loaded, please try again</source>
+        <translation>Keine Datei geladen. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Note, No answers available for this puzzle.</source>
+        <translation>Hinweis: Für dieses Rätsel ist keine Lösung vorhanden.</translation>
+    </message>
+    <message>
+        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
+        <translation>Dieses Rätsel verstößt gegen die Regeln: Eine Ziffer kommt in einer Zeile, einer Spalte oder einem Block doppelt vor.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle.</source>
+        <translation>Die Zwischenablage enthält kein Rätsel.</translation>
+    </message>
+    <message>
+        <source>If you enjoy Ninebox, please consider supporting its developers.</source>
+        <extracomment>Now and then after &quot;Select Random&quot;; its title is &quot;Honesty is the Best!!&quot;.</extracomment>
+        <translation>Wenn Ihnen Ninebox gefällt, freuen sich seine Entwickler über Ihre Unterstützung.</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <extracomment>Title of the message box saying the answers file could not be written.</extracomment>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Honesty is the Best!!</source>
+        <extracomment>Title of the occasional request for a donation: playful, like a proverb.</extracomment>
+        <translation>Ehrlich währt am längsten!!</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Printer</source>
+        <extracomment>The print dialog&apos;s title.</extracomment>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Print Puzzle</source>
+        <translation>Rätsel drucken</translation>
+    </message>
+    <message>
+        <source>Print Answers if available</source>
+        <translation>Lösung drucken, wenn bekannt</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF could not be written:
+%1</source>
+        <extracomment>%1 is the PDF file&apos;s path, on a line of its own.</extracomment>
+        <translation>Die PDF-Datei konnte nicht geschrieben werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Die Seite konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>No printer: print to a PDF file</source>
+        <translation>Kein Drucker: in eine PDF-Datei drucken</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <extracomment>The file type in the dialog; keep (*.pdf).</extracomment>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
+        <extracomment>%1 is the PDF file&apos;s name.</extracomment>
+        <translation>„%1“ existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,492 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About this Program....</source>
+        <translation>Acerca de este programa</translation>
+    </message>
+    <message>
+        <source>close window</source>
+        <extracomment>The tooltip of the About window&apos;s X button.</extracomment>
+        <translation>Cerrar ventana</translation>
+    </message>
+</context>
+<context>
+    <name>Accessible</name>
+    <message>
+        <source>empty, row %1, column %2</source>
+        <translation>vacía, fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>%1, given, row %2, column %3</source>
+        <translation>%1, inicial, fila %2, columna %3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, fila %2, columna %3</translation>
+    </message>
+    <message>
+        <source>, candidates %1</source>
+        <translation>, candidatos %1</translation>
+    </message>
+    <message>
+        <source>, waiting for a digit</source>
+        <translation>, esperando un número</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Level: Easy</source>
+        <translation>Nivel: fácil</translation>
+    </message>
+    <message>
+        <source>Level: Medium</source>
+        <translation>Nivel: medio</translation>
+    </message>
+    <message>
+        <source>Level: Hard</source>
+        <translation>Nivel: difícil</translation>
+    </message>
+    <message>
+        <source>Level: none</source>
+        <translation>Nivel: ninguno</translation>
+    </message>
+    <message>
+        <source>Score: %1 right, %2 wrong</source>
+        <translation>Puntuación: %1 aciertos, %2 errores</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Solución: %1</translation>
+    </message>
+    <message>
+        <source>Answer: not known</source>
+        <translation>Solución: desconocida</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Resuelto</translation>
+    </message>
+</context>
+<context>
+    <name>AnswersDialog</name>
+    <message>
+        <source>Please Choose</source>
+        <translation>Elige una opción</translation>
+    </message>
+    <message>
+        <source>No answers available</source>
+        <extracomment>Save game asks where the answers file&apos;s answers come from: none (an empty answers file), the board as the player solved it, or the answers the program holds.</extracomment>
+        <translation>Sin solución disponible</translation>
+    </message>
+    <message>
+        <source>Create answers from Worked puzzle</source>
+        <translation>Crear la solución desde el sudoku resuelto</translation>
+    </message>
+    <message>
+        <source>Create Answers from Existing Answers</source>
+        <translation>Usar la solución existente</translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>New</source>
+        <extracomment>The on-board buttons, on small slabs left of the board: keep them short.</extracomment>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Play Mode</source>
+        <translation>Modo juego</translation>
+    </message>
+    <message>
+        <source>Map Mode</source>
+        <translation>Candidatos</translation>
+    </message>
+    <message>
+        <source>Score On/Off</source>
+        <translation>Puntos sí/no</translation>
+    </message>
+    <message>
+        <source>Time On/Off</source>
+        <translation>Tiempo sí/no</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Level=Easy</source>
+        <extracomment>Painted under the keypad when Show Difficulty Level is ticked: the level of the puzzle.</extracomment>
+        <translation>Nivel=Fácil</translation>
+    </message>
+    <message>
+        <source>Level=Medium</source>
+        <translation>Nivel=Medio</translation>
+    </message>
+    <message>
+        <source>Level=Hard</source>
+        <translation>Nivel=Difícil</translation>
+    </message>
+    <message>
+        <source>Level=     </source>
+        <extracomment>The level of a puzzle of the player&apos;s own (edit mode, a loaded file): no level.</extracomment>
+        <translation>Nivel=</translation>
+    </message>
+    <message>
+        <source>R:%1 W:%2</source>
+        <extracomment>The score: %1 right entries, %2 wrong ones; one letter each, as short as possible.</extracomment>
+        <translation>A:%1 E:%2</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>The key under the keypad that empties the selected cell.</extracomment>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>Painted small inside the cell that waits for a digit from the keypad: a few letters.</extracomment>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>NA</source>
+        <extracomment>In the small box above the board, when the cell&apos;s answer is not known: one or two letters.</extracomment>
+        <translation>N/D</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Ninebox: Sudoku puzzles picked by game number.</source>
+        <translation>Ninebox: sudokus elegidos por número de partida.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The name of --help&apos;s argument, then its description and its form in the usage line.</extracomment>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>A game file (*.sud) to open instead of dealing a game.</source>
+        <translation>Un archivo de partida (*.sud) que se abre en lugar de empezar una partida nueva.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[archivo]</translation>
+    </message>
+    <message>
+        <source>Only one game file can be opened.</source>
+        <translation>Solo se puede abrir un archivo de partida.</translation>
+    </message>
+    <message>
+        <source>cannot open the display</source>
+        <translation>no se puede abrir la pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Sudoku (*.sud)</source>
+        <extracomment>The file type in the Load and Save dialogs; keep (*.sud).</extracomment>
+        <translation>Partidas de sudoku (*.sud)</translation>
+    </message>
+</context>
+<context>
+    <name>GameDialog</name>
+    <message>
+        <source>Select Using number below</source>
+        <translation>Usar el número de abajo</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Número de partida</translation>
+    </message>
+    <message>
+        <source>To select a game enter a number from 1 to 1000000</source>
+        <translation>Escribe un número de partida del 1 al 1000000</translation>
+    </message>
+    <message>
+        <source>Select Easy</source>
+        <extracomment>The game dialog&apos;s button for a random game of the level chosen in the Level menu.</extracomment>
+        <translation>Partida fácil</translation>
+    </message>
+    <message>
+        <source>Select Medium</source>
+        <translation>Partida media</translation>
+    </message>
+    <message>
+        <source>Select Hard</source>
+        <translation>Partida difícil</translation>
+    </message>
+    <message>
+        <source>Select Random</source>
+        <translation>Partida aleatoria</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source>Instructions not found</source>
+        <translation>No se encontraron las instrucciones</translation>
+    </message>
+    <message>
+        <source>The page %1 was looked for in:</source>
+        <extracomment>%1 is the page&apos;s file name; the folders follow, one a line.</extracomment>
+        <translation>Se buscó la página %1 en:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>The &amp;Vault</source>
+        <extracomment>The menu of files (load, save, print): a playful name, a strongroom.</extracomment>
+        <translation>&amp;Caja fuerte</translation>
+    </message>
+    <message>
+        <source>&amp;Load game</source>
+        <translation>&amp;Cargar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Save game</source>
+        <translation>&amp;Guardar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Print game</source>
+        <translation>&amp;Imprimir partida</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;reset</source>
+        <extracomment>Clears the player&apos;s digits and restarts the clock (lower case in English only).</extracomment>
+        <translation>&amp;Reiniciar</translation>
+    </message>
+    <message>
+        <source>&amp;play game</source>
+        <extracomment>Play mode, as the on-board button &quot;Play Mode&quot; (lower case in English only).</extracomment>
+        <translation>Modo &amp;juego</translation>
+    </message>
+    <message>
+        <source>&amp;map game</source>
+        <extracomment>Map mode: every empty cell shows the digits still possible there.</extracomment>
+        <translation>Modo &amp;candidatos</translation>
+    </message>
+    <message>
+        <source>&amp;Enter/edit game</source>
+        <extracomment>Edit mode: the player types in a puzzle of their own; every digit becomes a given.</extracomment>
+        <translation>&amp;Introducir/editar sudoku</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <extracomment>Fills in the board by logic, pass by pass.</extracomment>
+        <translation>&amp;Hacer trampa</translation>
+    </message>
+    <message>
+        <source>&amp;won?</source>
+        <extracomment>Always greyed out: would ask whether the board is solved.</extracomment>
+        <translation>¿&amp;Ganado?</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Show &amp;Score</source>
+        <translation>Mostrar &amp;puntuación</translation>
+    </message>
+    <message>
+        <source>Show &amp;Time</source>
+        <translation>Mostrar &amp;tiempo</translation>
+    </message>
+    <message>
+        <source>Show &amp;Difficulty  Level</source>
+        <extracomment>Shows the puzzle&apos;s level under the keypad (two spaces in English only).</extracomment>
+        <translation>Mostrar nivel de &amp;dificultad</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Wrong Answers</source>
+        <extracomment>Empties every cell whose digit is not the answer.</extracomment>
+        <translation>&amp;Borrar números incorrectos</translation>
+    </message>
+    <message>
+        <source>&amp;Kanji Numbers</source>
+        <extracomment>Digits drawn as Japanese kanji numerals.</extracomment>
+        <translation>Números en &amp;kanji</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instrucciones</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <extracomment>The level of random games.</extracomment>
+        <translation>&amp;Nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Random Level</source>
+        <translation>Nivel &amp;aleatorio</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Medio</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difícil</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Sudoku</source>
+        <extracomment>Title of the program&apos;s message boxes.</extracomment>
+        <translation>Sudoku</translation>
+    </message>
+    <message>
+        <source>cancel selected</source>
+        <extracomment>The save was cancelled in its file dialog.</extracomment>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Error has occurred, name or permissions may be wrong.</source>
+        <translation>Se ha producido un error; puede que el nombre o los permisos no sean correctos.</translation>
+    </message>
+    <message>
+        <source>File already exists, do you wish to overwrite?</source>
+        <translation>El archivo ya existe. ¿Quieres sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>Answers file &quot;%1&quot; already exists, do you wish to overwrite?</source>
+        <extracomment>%1 is the answers file&apos;s name, such as hard1.ans.</extracomment>
+        <translation>El archivo de solución «%1» ya existe. ¿Quieres sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>problem creating answers</source>
+        <extracomment>The game file was saved, but its answers file could not be written.</extracomment>
+        <translation>No se pudo crear el archivo de solución.</translation>
+    </message>
+    <message>
+        <source>No file loaded, please try again</source>
+        <translation>No se ha cargado ningún archivo. Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Note, No answers available for this puzzle.</source>
+        <translation>Aviso: no hay solución disponible para este sudoku.</translation>
+    </message>
+    <message>
+        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
+        <translation>Este sudoku incumple las reglas: un número aparece dos veces en una fila, columna o cuadro.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle.</source>
+        <translation>El portapapeles no contiene ningún sudoku.</translation>
+    </message>
+    <message>
+        <source>If you enjoy Ninebox, please consider supporting its developers.</source>
+        <extracomment>Now and then after &quot;Select Random&quot;; its title is &quot;Honesty is the Best!!&quot;.</extracomment>
+        <translation>Si te gusta Ninebox, plantéate apoyar a sus desarrolladores.</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <extracomment>Title of the message box saying the answers file could not be written.</extracomment>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Honesty is the Best!!</source>
+        <extracomment>Title of the occasional request for a donation: playful, like a proverb.</extracomment>
+        <translation>¡¡La honradez ante todo!!</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Printer</source>
+        <extracomment>The print dialog&apos;s title.</extracomment>
+        <translation>Impresora</translation>
+    </message>
+    <message>
+        <source>Print Puzzle</source>
+        <translation>Imprimir sudoku</translation>
+    </message>
+    <message>
+        <source>Print Answers if available</source>
+        <translation>Imprimir solución si la hay</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF could not be written:
+%1</source>
+        <extracomment>%1 is the PDF file&apos;s path, on a line of its own.</extracomment>
+        <translation>No se pudo escribir el archivo PDF:
+%1</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>No se pudo imprimir la página.</translation>
+    </message>
+    <message>
+        <source>No printer: print to a PDF file</source>
+        <translation>Sin impresora: imprimir en un archivo PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <extracomment>The file type in the dialog; keep (*.pdf).</extracomment>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
+        <extracomment>%1 is the PDF file&apos;s name.</extracomment>
+        <translation>«%1» ya existe. ¿Quieres reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+</context>
+</TS>

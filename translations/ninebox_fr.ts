@@ -1,0 +1,492 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About this Program....</source>
+        <translation>À propos de ce programme</translation>
+    </message>
+    <message>
+        <source>close window</source>
+        <extracomment>The tooltip of the About window&apos;s X button.</extracomment>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>Accessible</name>
+    <message>
+        <source>empty, row %1, column %2</source>
+        <translation>vide, ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>%1, given, row %2, column %3</source>
+        <translation>%1, donné, ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>, candidates %1</source>
+        <translation>, candidats %1</translation>
+    </message>
+    <message>
+        <source>, waiting for a digit</source>
+        <translation>, attend un chiffre</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Level: Easy</source>
+        <translation>Niveau&#xa0;: facile</translation>
+    </message>
+    <message>
+        <source>Level: Medium</source>
+        <translation>Niveau&#xa0;: moyen</translation>
+    </message>
+    <message>
+        <source>Level: Hard</source>
+        <translation>Niveau&#xa0;: difficile</translation>
+    </message>
+    <message>
+        <source>Level: none</source>
+        <translation>Niveau&#xa0;: aucun</translation>
+    </message>
+    <message>
+        <source>Score: %1 right, %2 wrong</source>
+        <translation>Score&#xa0;: %1 justes, %2 fausses</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Solution&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Answer: not known</source>
+        <translation>Solution&#xa0;: inconnue</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Résolu</translation>
+    </message>
+</context>
+<context>
+    <name>AnswersDialog</name>
+    <message>
+        <source>Please Choose</source>
+        <translation>Faites votre choix</translation>
+    </message>
+    <message>
+        <source>No answers available</source>
+        <extracomment>Save game asks where the answers file&apos;s answers come from: none (an empty answers file), the board as the player solved it, or the answers the program holds.</extracomment>
+        <translation>Aucune solution disponible</translation>
+    </message>
+    <message>
+        <source>Create answers from Worked puzzle</source>
+        <translation>Créer la solution depuis la grille résolue</translation>
+    </message>
+    <message>
+        <source>Create Answers from Existing Answers</source>
+        <translation>Reprendre la solution existante</translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>New</source>
+        <extracomment>The on-board buttons, on small slabs left of the board: keep them short.</extracomment>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Play Mode</source>
+        <translation>Mode jeu</translation>
+    </message>
+    <message>
+        <source>Map Mode</source>
+        <translation>Candidats</translation>
+    </message>
+    <message>
+        <source>Score On/Off</source>
+        <translation>Voir le score</translation>
+    </message>
+    <message>
+        <source>Time On/Off</source>
+        <translation>Voir le temps</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Level=Easy</source>
+        <extracomment>Painted under the keypad when Show Difficulty Level is ticked: the level of the puzzle.</extracomment>
+        <translation>Niveau=Facile</translation>
+    </message>
+    <message>
+        <source>Level=Medium</source>
+        <translation>Niveau=Moyen</translation>
+    </message>
+    <message>
+        <source>Level=Hard</source>
+        <translation>Niveau=Difficile</translation>
+    </message>
+    <message>
+        <source>Level=     </source>
+        <extracomment>The level of a puzzle of the player&apos;s own (edit mode, a loaded file): no level.</extracomment>
+        <translation>Niveau=</translation>
+    </message>
+    <message>
+        <source>R:%1 W:%2</source>
+        <extracomment>The score: %1 right entries, %2 wrong ones; one letter each, as short as possible.</extracomment>
+        <translation>J:%1 F:%2</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>The key under the keypad that empties the selected cell.</extracomment>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>Painted small inside the cell that waits for a digit from the keypad: a few letters.</extracomment>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>NA</source>
+        <extracomment>In the small box above the board, when the cell&apos;s answer is not known: one or two letters.</extracomment>
+        <translation>N/D</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Ninebox: Sudoku puzzles picked by game number.</source>
+        <translation>Ninebox&#xa0;: grilles de sudoku choisies par numéro de partie.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The name of --help&apos;s argument, then its description and its form in the usage line.</extracomment>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>A game file (*.sud) to open instead of dealing a game.</source>
+        <translation>Un fichier de partie (*.sud) à ouvrir au lieu de lancer une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[fichier]</translation>
+    </message>
+    <message>
+        <source>Only one game file can be opened.</source>
+        <translation>Un seul fichier de partie peut être ouvert.</translation>
+    </message>
+    <message>
+        <source>cannot open the display</source>
+        <translation>impossible d&apos;ouvrir l&apos;affichage</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Sudoku (*.sud)</source>
+        <extracomment>The file type in the Load and Save dialogs; keep (*.sud).</extracomment>
+        <translation>Parties de sudoku (*.sud)</translation>
+    </message>
+</context>
+<context>
+    <name>GameDialog</name>
+    <message>
+        <source>Select Using number below</source>
+        <translation>Utiliser le numéro ci-dessous</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Numéro de partie</translation>
+    </message>
+    <message>
+        <source>To select a game enter a number from 1 to 1000000</source>
+        <translation>Saisissez un numéro de partie de 1 à 1000000</translation>
+    </message>
+    <message>
+        <source>Select Easy</source>
+        <extracomment>The game dialog&apos;s button for a random game of the level chosen in the Level menu.</extracomment>
+        <translation>Partie facile</translation>
+    </message>
+    <message>
+        <source>Select Medium</source>
+        <translation>Partie moyenne</translation>
+    </message>
+    <message>
+        <source>Select Hard</source>
+        <translation>Partie difficile</translation>
+    </message>
+    <message>
+        <source>Select Random</source>
+        <translation>Partie aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source>Instructions not found</source>
+        <translation>Instructions introuvables</translation>
+    </message>
+    <message>
+        <source>The page %1 was looked for in:</source>
+        <extracomment>%1 is the page&apos;s file name; the folders follow, one a line.</extracomment>
+        <translation>La page %1 a été cherchée dans&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>The &amp;Vault</source>
+        <extracomment>The menu of files (load, save, print): a playful name, a strongroom.</extracomment>
+        <translation>&amp;Coffre-fort</translation>
+    </message>
+    <message>
+        <source>&amp;Load game</source>
+        <translation>&amp;Charger une partie</translation>
+    </message>
+    <message>
+        <source>&amp;Save game</source>
+        <translation>&amp;Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Print game</source>
+        <translation>&amp;Imprimer la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;reset</source>
+        <extracomment>Clears the player&apos;s digits and restarts the clock (lower case in English only).</extracomment>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>&amp;play game</source>
+        <extracomment>Play mode, as the on-board button &quot;Play Mode&quot; (lower case in English only).</extracomment>
+        <translation>Mode &amp;jeu</translation>
+    </message>
+    <message>
+        <source>&amp;map game</source>
+        <extracomment>Map mode: every empty cell shows the digits still possible there.</extracomment>
+        <translation>Mode &amp;candidats</translation>
+    </message>
+    <message>
+        <source>&amp;Enter/edit game</source>
+        <extracomment>Edit mode: the player types in a puzzle of their own; every digit becomes a given.</extracomment>
+        <translation>&amp;Saisir/modifier une grille</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <extracomment>Fills in the board by logic, pass by pass.</extracomment>
+        <translation>&amp;Tricher</translation>
+    </message>
+    <message>
+        <source>&amp;won?</source>
+        <extracomment>Always greyed out: would ask whether the board is solved.</extracomment>
+        <translation>&amp;Gagné&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Show &amp;Score</source>
+        <translation>Afficher le &amp;score</translation>
+    </message>
+    <message>
+        <source>Show &amp;Time</source>
+        <translation>Afficher le &amp;temps</translation>
+    </message>
+    <message>
+        <source>Show &amp;Difficulty  Level</source>
+        <extracomment>Shows the puzzle&apos;s level under the keypad (two spaces in English only).</extracomment>
+        <translation>Afficher le niveau de &amp;difficulté</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Wrong Answers</source>
+        <extracomment>Empties every cell whose digit is not the answer.</extracomment>
+        <translation>Effacer les &amp;erreurs</translation>
+    </message>
+    <message>
+        <source>&amp;Kanji Numbers</source>
+        <extracomment>Digits drawn as Japanese kanji numerals.</extracomment>
+        <translation>Chiffres en &amp;kanji</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instructions</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <extracomment>The level of random games.</extracomment>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Random Level</source>
+        <translation>Niveau &amp;aléatoire</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Sudoku</source>
+        <extracomment>Title of the program&apos;s message boxes.</extracomment>
+        <translation>Sudoku</translation>
+    </message>
+    <message>
+        <source>cancel selected</source>
+        <extracomment>The save was cancelled in its file dialog.</extracomment>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Error has occurred, name or permissions may be wrong.</source>
+        <translation>Une erreur s&apos;est produite&#xa0;: le nom ou les droits d&apos;accès sont peut-être incorrects.</translation>
+    </message>
+    <message>
+        <source>File already exists, do you wish to overwrite?</source>
+        <translation>Le fichier existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Answers file &quot;%1&quot; already exists, do you wish to overwrite?</source>
+        <extracomment>%1 is the answers file&apos;s name, such as hard1.ans.</extracomment>
+        <translation>Le fichier de solution «&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>problem creating answers</source>
+        <extracomment>The game file was saved, but its answers file could not be written.</extracomment>
+        <translation>Impossible de créer le fichier de solution.</translation>
+    </message>
+    <message>
+        <source>No file loaded, please try again</source>
+        <translation>Aucun fichier chargé, veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Note, No answers available for this puzzle.</source>
+        <translation>Remarque&#xa0;: aucune solution n&apos;est disponible pour cette grille.</translation>
+    </message>
+    <message>
+        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
+        <translation>Cette grille enfreint les règles&#xa0;: un chiffre apparaît deux fois dans une ligne, une colonne ou un carré.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle.</source>
+        <translation>Le presse-papiers ne contient aucune grille.</translation>
+    </message>
+    <message>
+        <source>If you enjoy Ninebox, please consider supporting its developers.</source>
+        <extracomment>Now and then after &quot;Select Random&quot;; its title is &quot;Honesty is the Best!!&quot;.</extracomment>
+        <translation>Si Ninebox vous plaît, pensez à soutenir ses développeurs.</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <extracomment>Title of the message box saying the answers file could not be written.</extracomment>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Honesty is the Best!!</source>
+        <extracomment>Title of the occasional request for a donation: playful, like a proverb.</extracomment>
+        <translation>L&apos;honnêteté avant tout&#xa0;!!</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Printer</source>
+        <extracomment>The print dialog&apos;s title.</extracomment>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Print Puzzle</source>
+        <translation>Imprimer la grille</translation>
+    </message>
+    <message>
+        <source>Print Answers if available</source>
+        <translation>Imprimer la solution si connue</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF could not be written:
+%1</source>
+        <extracomment>%1 is the PDF file&apos;s path, on a line of its own.</extracomment>
+        <translation>Impossible d&apos;écrire le fichier PDF&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Impossible d&apos;imprimer la page.</translation>
+    </message>
+    <message>
+        <source>No printer: print to a PDF file</source>
+        <translation>Aucune imprimante&#xa0;: imprimer dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <extracomment>The file type in the dialog; keep (*.pdf).</extracomment>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
+        <extracomment>%1 is the PDF file&apos;s name.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l&apos;aide, y compris les options propres à Qt.</translation>
+    </message>
+</context>
+</TS>
