@@ -293,10 +293,14 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     activateWindow();  // the keyboard's shortcuts need an active window, also where no manager gives one
-    QTimer::singleShot(0, this, [this] {
+    const auto start = [this] {
         game_.start(std::exchange(startFile_, {}));
         started_ = true;
-    });
+    };
+    // A dealt game is in the first frame, and its caption on the window before it maps; a file's
+    // load waits for the window on the screen, as its message shows over the board.
+    if (startFile_.empty()) start();
+    else QTimer::singleShot(0, this, start);
     // After the first game is drawn and the window system has it.
     QTimer::singleShot(100, this, [this] {
         ensureMenus();
