@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "disk/diskfilesystem.h"
 
+#include <cstdio>
 #include <sstream>
 
 #include "disk/atomicfile.h"
@@ -24,6 +25,14 @@ std::unique_ptr<std::istream> DiskFileSystem::openRead(const std::string& path, 
 
 bool DiskFileSystem::replace(const std::string& path, const std::string& content) {
     return replaceFile(path, content);
+}
+
+bool DiskFileSystem::replaceUnsynced(const std::string& path, const std::string& content) {
+    return replaceFile(path, content, false);
+}
+
+bool DiskFileSystem::rename(const std::string& path, const std::string& to) {
+    return std::rename(path.c_str(), to.c_str()) == 0;
 }
 
 std::shared_ptr<void> DiskFileSystem::holdFolder(const std::string& path) {
