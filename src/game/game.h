@@ -76,11 +76,15 @@ public:
 
     // The board: a press in board units (game/layout.h), and keys by their meaning. A digit
     // typed is 0..9, 0 for any other printable character; a blank is a space or a control
-    // character, which only empties a cell waiting for a digit.
-    void press(MouseButton button, double x, double y);
+    // character, which only empties a cell waiting for a digit. A press taken as a note (Ctrl
+    // held) on the keypad in play mode notes its digit, "Delete" clearing the notes.
+    void press(MouseButton button, double x, double y, bool noting = false);
     void key(Key key);
     void digitTyped(std::int16_t digit);
     void blankTyped();
+    // The player's note of digit 1..9 in the selected empty cell, on or off; 0 takes the cell's
+    // notes away. Play mode only; a note ends a waiting entry, so that it shows.
+    void note(std::int16_t digit);
 
 private:
     class Step;  // game/undo.h

@@ -20,6 +20,8 @@ bool sound(const GameState& s) {
               s.puzzle.candidates() == candidateMap(s.puzzle.board());  // the map is never stale
     for (const auto& column : s.puzzle.board())                         // the margins included: they hold 0
         for (const std::int16_t v : column) ok = ok && v >= 0 && v <= 9;
+    for (int x = 0; x <= 10; ++x)  // notes in empty cells only
+        for (int y = 0; y <= 10; ++y) ok = ok && s.puzzle.notes(x, y) <= (s.puzzle.digit(x, y) ? 0 : 511);
     for (const auto& column : s.puzzle.candidates())
         for (const auto& cell : column)
             for (const std::int16_t v : cell) ok = ok && (v < 2 || (v >= 6 && v <= 8));
@@ -57,6 +59,7 @@ TEST(Soak, HundredThousandRandomEventsKeepTheStateSound) {
                 h.game.key(keys[pick(keys.size())]);
             } else if (kind < 8) {
                 if (pick(4)) h.game.digitTyped(static_cast<std::int16_t>(pick(10)));
+                else if (pick(2)) h.game.note(static_cast<std::int16_t>(pick(10)));
                 else h.game.blankTyped();
             } else if (kind < 9) {
                 const auto row = pick(commands.size());
