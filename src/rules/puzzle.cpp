@@ -9,6 +9,22 @@ namespace ninebox {
 Puzzle::Puzzle(const Grid& puzzle, const Grid& answers)
     : board_(puzzle), givens_(givensOf(puzzle)), answers_(answers) {}
 
+std::optional<Puzzle> Puzzle::fromParts(const Grid& board, const Givens& givens, const Grid& answers,
+                                        const Notes& notes) {
+    for (int x = 0; x <= 10; ++x)
+        for (int y = 0; y <= 10; ++y) {
+            const bool cell = x >= 1 && x <= 9 && y >= 1 && y <= 9;
+            const std::int16_t digit = board[x][y], answer = answers[x][y];
+            if (digit < 0 || digit > (cell ? 9 : 0) || answer < 0 || answer > (cell ? 9 : 0) ||
+                (givens[x][y] && (!cell || digit == 0)) || notes[x][y] > (cell && digit == 0 ? 511 : 0))
+                return std::nullopt;
+        }
+    Puzzle puzzle(board, answers);
+    puzzle.givens_ = givens;
+    puzzle.notes_ = notes;
+    return puzzle;
+}
+
 Grid Puzzle::puzzle() const {
     Grid grid{};
     for (int x = 1; x <= 9; ++x)

@@ -36,6 +36,10 @@ public:
     Puzzle() = default;
     // The filled cells of puzzle are its givens; answers all 0 are unknown.
     explicit Puzzle(const Grid& puzzle, const Grid& answers = Grid{});
+    // A puzzle as it was kept, none when the parts do not hold together: a value beyond 0..9,
+    // a given on an empty cell, notes beyond 511 or on a filled cell, anything in the margins.
+    static std::optional<Puzzle> fromParts(const Grid& board, const Givens& givens, const Grid& answers,
+                                           const Notes& notes);
 
     std::int16_t digit(int x, int y) const { return board_[x][y]; }
     bool given(int x, int y) const { return givens_[x][y]; }
