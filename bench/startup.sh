@@ -5,7 +5,8 @@
 # from the process start to its window being mapped with its title (for Ninebox, the
 # caption of the first dealt game) and to that window's first frame on the screen, then
 # the resident memory 500 ms later. The first frame is the figure that counts: a window
-# is shown once it has drawn, and a title alone says nothing of that.
+# is shown once it has drawn, and a title alone says nothing of that. Ninebox is measured
+# twice: with nothing to resume, and resuming a game with a full undo history.
 #
 # usage: bench/startup.sh [RUNS] [NAME=PROGRAM ...]
 #   (apt-get install gnome-sudoku to compare with it; each NAME=PROGRAM is another build of
@@ -24,7 +25,7 @@ if ((${#need[@]})); then apt-get update -qq && apt-get install -y -qq --no-insta
 bash tools/install-deps.sh
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --target ninebox bare_window >/dev/null
+cmake --build "$build" --target ninebox bare_window kept_game >/dev/null
 cc -O2 -Wall -o "$build/xwait" bench/xwait.c -lX11
 
 display=99
@@ -44,12 +45,19 @@ printf '%s\n' '[files]' 'lastFolder=/tmp' '' '[options]' 'kanji=false' 'level=ra
   'showScore=false' 'showTime=false' '' '[window]' 'height=494' 'width=774' 'x=0' 'y=0' \
   >"$XDG_CONFIG_HOME/ninebox/ninebox.ini"
 
+# A game kept from a run before, where the resuming runs find it; the other runs have
+# nothing to resume. Each run ends by SIGTERM and keeps its game again.
+export XDG_STATE_HOME=$XDG_RUNTIME_DIR/state
+resumed=$XDG_RUNTIME_DIR/resumed
+mkdir -p "$XDG_STATE_HOME" "$resumed/ninebox"
+"$build/bench/kept_game" "$resumed/ninebox/game"
+
 PATH="$PATH:/usr/games"  # where Debian puts gnome-sudoku
 # It opens on its level chooser, before any game; it saves under a home of its own.
 mkdir -p "$XDG_RUNTIME_DIR/home/.local/share"
-names=(ninebox "bare Qt window")
-titles=("Ninebox1 --Game#" "Bare Qt window")
-commands=("$build/src/ninebox" "$build/bench/bare_window")
+names=(ninebox "bare Qt window" "ninebox resumed")
+titles=("Ninebox1 --Game#" "Bare Qt window" "Ninebox1 --Game# 4711")
+commands=("$build/src/ninebox" "$build/bench/bare_window" "env XDG_STATE_HOME=$resumed $build/src/ninebox")
 for other in "$@"; do
   names+=("${other%%=*}")
   titles+=("Ninebox1 --Game#")

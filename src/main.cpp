@@ -2,6 +2,7 @@
 #include <csignal>
 
 #include "window/commandline.h"
+#include "window/keptgame.h"
 #include "window/mainwindow.h"
 #include "window/resources.h"
 #include "window/settings.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     ninebox::loadResources();
     ninebox::MainWindow window;
     ninebox::Settings settings(window);  // the last run's choices; kept again as they change
+    ninebox::KeptGame kept(window);      // the game in progress, taken back at start
     if (!line.file.empty()) window.openAtStart(line.file);
     window.show();
     return QApplication::exec();

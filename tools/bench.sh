@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the benchmarks in Release and runs them: dealing a game by number, and full redraws
-# of the board in map mode on Qt's offscreen platform. Each runs ten times and reports the
+# Builds the benchmarks in Release and runs them: dealing a game by number, a digit typed with
+# the game in progress kept on the disk, and full redraws of the board in map mode on Qt's
+# offscreen platform. Each runs ten times and reports the
 # mean, the median and the spread of the runs. The build dir is build-bench, which
 # bench/startup.sh configures the same way, so the two share one build.
 #   tools/bench.sh [BENCHMARK_OPTIONS]   (Google Benchmark's, to both programs, for example
@@ -12,10 +13,11 @@ bash tools/install-deps.sh
 
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNINEBOX_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target deal_bench redraw_bench
+cmake --build "$build" -j2 --target deal_bench keep_bench redraw_bench
 
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 options=(--benchmark_repetitions=10 --benchmark_report_aggregates_only=true "$@")
 "$build/bench/deal_bench" "${options[@]}"
+"$build/bench/keep_bench" "${options[@]}"
 QT_QPA_PLATFORM=offscreen "$build/bench/redraw_bench" "${options[@]}"

@@ -75,6 +75,10 @@
         <source>Solved</source>
         <translation>Gelöst</translation>
     </message>
+    <message>
+        <source>, notes %1</source>
+        <translation>, Notizen %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswersDialog</name>

@@ -75,6 +75,10 @@
         <source>Solved</source>
         <translation>Resuelto</translation>
     </message>
+    <message>
+        <source>, notes %1</source>
+        <translation>, notas %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswersDialog</name>

@@ -75,6 +75,10 @@
         <source>Solved</source>
         <translation>Résolu</translation>
     </message>
+    <message>
+        <source>, notes %1</source>
+        <translation>, notes %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswersDialog</name>

@@ -75,6 +75,10 @@
         <source>Solved</source>
         <translation>Risolto</translation>
     </message>
+    <message>
+        <source>, notes %1</source>
+        <translation>, note %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswersDialog</name>

@@ -75,6 +75,10 @@
         <source>Solved</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>, notes %1</source>
+        <translation>、メモ %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswersDialog</name>

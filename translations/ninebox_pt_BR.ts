@@ -75,6 +75,10 @@
         <source>Solved</source>
         <translation>Resolvido</translation>
     </message>
+    <message>
+        <source>, notes %1</source>
+        <translation>, anotações %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswersDialog</name>

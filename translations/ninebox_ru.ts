@@ -75,6 +75,10 @@
         <source>Solved</source>
         <translation>Решено</translation>
     </message>
+    <message>
+        <source>, notes %1</source>
+        <translation>, заметки %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswersDialog</name>

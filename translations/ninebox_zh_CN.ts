@@ -75,6 +75,10 @@
         <source>Solved</source>
         <translation>已解出</translation>
     </message>
+    <message>
+        <source>, notes %1</source>
+        <translation>，笔记 %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswersDialog</name>

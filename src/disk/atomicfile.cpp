@@ -221,7 +221,7 @@ bool syncFolder(int dir) {
     return errno == EINVAL || errno == EROFS || errno == EBADF;
 }
 
-bool replaceIn(int dir, const std::string& name, std::string_view content) {
+bool replaceIn(int dir, const std::string& name, std::string_view content, bool synced) {
     mode_t mode = 0;
     const bool keepMode = keptMode(dir, name, mode);
     std::string temp;  // the temporary file's name, once it has one
@@ -232,20 +232,21 @@ bool replaceIn(int dir, const std::string& name, std::string_view content) {
     }
     if (fd < 0) fd = createNamedTemp(dir, temp);
     if (fd < 0) return false;
-    bool done = (!keepMode || ::fchmod(fd, mode) == 0) && writeAll(fd, content) && ::fsync(fd) == 0;
+    bool done =
+        (!keepMode || ::fchmod(fd, mode) == 0) && writeAll(fd, content) && (!synced || ::fsync(fd) == 0);
     if (done && temp.empty()) {
         // An unnamed file takes a new name at once; an existing file can only be replaced by
         // a rename, so the unnamed file goes under a temporary name first.
         if (linkUnnamed(fd, dir, name)) {
             ::close(fd);
-            return syncFolder(dir);
+            return !synced || syncFolder(dir);
         }
         done = errno == EEXIST && !(temp = linkUnnamedTemp(fd, dir)).empty();
     }
     if (done) done = ::renameat(dir, temp.c_str(), dir, name.c_str()) == 0;
     if (!done && !temp.empty()) ::unlinkat(dir, temp.c_str(), 0);
     ::close(fd);
-    return done && syncFolder(dir);
+    return done && (!synced || syncFolder(dir));
 }
 
 // A folder to list, sync and lock; one that may be entered but not read can still be written.
@@ -257,13 +258,13 @@ int openFolder(const std::string& folder) {
 
 }  // namespace
 
-bool replaceFile(const std::string& path, std::string_view content) {
+bool replaceFile(const std::string& path, std::string_view content, bool synced) {
     const Place place = placeOf(path);
     if (place.name.empty()) return false;
     const int dir = openFolder(place.folder);
     if (dir < 0) return false;
     removeAbandoned(dir);
-    const bool done = replaceIn(dir, place.name, content);
+    const bool done = replaceIn(dir, place.name, content, synced);
     ::close(dir);
     return done;
 }

@@ -28,8 +28,9 @@ std::optional<std::string> readFile(const std::string& path, std::size_t limit);
 // points to); the folder is synced after. An existing plain file's mode is kept; a new file
 // gets the usual mode less the umask. On failure the old file stays exactly as it was. A
 // running replacement holds a lock on its temporary file, so one left by a killed program is
-// removed by the next replacement in that folder.
-bool replaceFile(const std::string& path, std::string_view content);
+// removed by the next replacement in that folder. Not synced, the same happens without either
+// sync: quicker, and still whole for every reader, but a power cut may cost the new content.
+bool replaceFile(const std::string& path, std::string_view content, bool synced = true);
 
 // While an object lives, other holders of the same folder wait (up to a few seconds, then
 // they go on without it): two saves of a game and its answers run one after the other.

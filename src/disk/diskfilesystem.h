@@ -11,6 +11,8 @@ public:
     Probe probe(const std::string& path) override;
     std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) override;
     bool replace(const std::string& path, const std::string& content) override;
+    bool replaceUnsynced(const std::string& path, const std::string& content) override;
+    bool moveAside(const std::string& path, const std::string& to) override;
     std::shared_ptr<void> holdFolder(const std::string& path) override;
 };
 

@@ -17,7 +17,7 @@ void Game::pastePuzzle() {
         return;
     }
     startPuzzle(Puzzle(*grid));
-    ui_.setCaption({Caption::Kind::pasted, 0, {}});
+    showCaption({Caption::Kind::pasted, 0, {}});
     playMode();
     warnOfClash();
 }

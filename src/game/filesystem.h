@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the save and load commands need of the file system, behind an interface so that
-// every path of both commands runs in tests against files held in memory.
+// What the save and load commands and the game kept between runs need of the file system,
+// behind an interface so that every path of them runs in tests against files held in memory.
 
 #include <cstddef>
 #include <istream>
@@ -24,6 +24,12 @@ public:
     // Replaces the file at path with content as a whole: on failure the old file, if any,
     // is left exactly as it was.
     virtual bool replace(const std::string& path, const std::string& content) = 0;
+    // The same without waiting for the disk to have it, for a file rewritten at every move of
+    // the player: a power cut may cost the latest copy, but a reader never sees half a file.
+    virtual bool replaceUnsynced(const std::string& path, const std::string& content) = 0;
+    // The file at path under the name `to` in the same folder; false, and nothing moved, where
+    // a file of that name is already there.
+    virtual bool moveAside(const std::string& path, const std::string& to) = 0;
     // While the returned object lives, other saves into the folder of path wait, so a game
     // file and its answers are written as a pair. Null when the folder cannot be held.
     virtual std::shared_ptr<void> holdFolder(const std::string& path) = 0;

@@ -16,9 +16,11 @@ void Game::setCheck(Item item, bool on) {
 void Game::toggleCheck(Item item) { setCheck(item, !s_.checked(item)); }
 
 // The whole board, drawn anew from the state, and the menus as the corner left them.
+// Every command ends here, so the game in progress is kept from here too.
 void Game::draw(bool answerShown) {
     ui_.setMenusVisible(s_.menusShown);
     ui_.paint(s_, answerShown);
+    keepProgress();
 }
 
 void Game::redraw() { draw(); }
@@ -29,15 +31,26 @@ void Game::activated() {
     draw();
 }
 
+// Nothing is kept before the game in progress was taken back: the state is not yet a game.
 void Game::start(const std::string& file) {
     if (!file.empty()) {
         draw();  // Load's message, if any, shows over the board
-        if (loadFile({FileChoice::Outcome::chosen, file})) return;
+        if (loadFile({FileChoice::Outcome::chosen, file})) {
+            if (keeping_ == Keeping::notYet) keeping_ = Keeping::held;
+            return;
+        }
     }
-    s_.waitingForDigit = false;
-    s_.seconds = 0;
-    playMode();
-    deal(gameNumber_, false);
+    if (resume()) {
+        draw();
+    } else {
+        s_.waitingForDigit = false;
+        s_.seconds = 0;
+        playMode();
+        deal(gameNumber_, false);
+        // The file holds nothing to take back either: it need not be written before a change.
+        kept_ = progressText();
+    }
+    if (keeping_ == Keeping::notYet) keeping_ = Keeping::on;
 }
 
 bool Game::closeRequested() {

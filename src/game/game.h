@@ -29,11 +29,23 @@ public:
     const GameState& state() const { return s_; }
 
     // Start-up: the choices kept from the last run set the marks and the state only; then the
-    // first game comes without the game dialog, or the game file named at start is loaded
-    // (when it cannot be, Load's message shows over the board and a game is dealt).
+    // game in progress comes back as it was left, or the first game comes without the game
+    // dialog; or the game file named at start is loaded (when it cannot be, Load's message
+    // shows over the board and the start goes on as without it).
     void applyPreferences(const Preferences& choices);
     Preferences preferences() const;
     void start(const std::string& file = {});
+
+    // The game in progress is kept in the file at path (game/progress.h) after every change
+    // and when the program ends, and comes back at start, unless it was solved or never played
+    // (no digit or note of the player's, nothing to undo or redo). One that cannot be read is
+    // renamed aside to path.bad; if even that fails, nothing is written over it. After a start
+    // with a game file the kept game stays until the player changes something. Without a
+    // path, nothing is kept.
+    void keepProgressIn(std::string path);
+    // The program ends: the game is kept a last time, its clock too, and this copy is on the
+    // disk before the call returns. Nothing is written after it.
+    void end();
 
     // The window: activated (the instructions page hides), asked to close (true when the
     // program may end), resized (drawn anew), and the clock's second.
@@ -76,14 +88,21 @@ public:
 
     // The board: a press in board units (game/layout.h), and keys by their meaning. A digit
     // typed is 0..9, 0 for any other printable character; a blank is a space or a control
-    // character, which only empties a cell waiting for a digit.
-    void press(MouseButton button, double x, double y);
+    // character, which only empties a cell waiting for a digit. A press taken as a note (Ctrl
+    // held) on the keypad in play mode notes its digit, "Delete" clearing the notes.
+    void press(MouseButton button, double x, double y, bool noting = false);
     void key(Key key);
     void digitTyped(std::int16_t digit);
     void blankTyped();
+    // The player's note of digit 1..9 in the selected empty cell, on or off; 0 takes the cell's
+    // notes away. Play mode only; a note ends a waiting entry, so that it shows.
+    void note(std::int16_t digit);
 
 private:
     class Step;  // game/undo.h
+    // Whether the game in progress is written: not without a path, nor before the start has
+    // taken back what there is; held after a start with a game file, until a change.
+    enum class Keeping { off, notYet, held, on, ended };
 
     void draw(bool answerShown = false);
     void setCheck(Item item, bool on);
@@ -95,6 +114,10 @@ private:
     void startPuzzle(const Puzzle& puzzle);
     void warnOfClash();
     void showPathInCaption(const std::string& path);
+    void showCaption(const Caption& caption);
+    bool resume();
+    std::string progressText() const;
+    void keepProgress();
     bool answersFileFree(const std::string& gamePath);
     std::string answersText() const;
     void typed(std::int16_t digit, bool printable);
@@ -114,6 +137,11 @@ private:
     std::string lastPath_;                        // the file dialogs start from it
     History history_;
     Step* step_ = nullptr;  // the undo step being recorded, if any
+    Caption caption_;       // as the window shows it
+
+    Keeping keeping_ = Keeping::off;
+    std::string progressPath_;
+    std::string kept_;  // the text last written, or one that comes to the same
 };
 
 }  // namespace ninebox

@@ -26,6 +26,12 @@ std::optional<Change> History::redo() {
     return done_.back();
 }
 
+void History::restore(std::deque<Change> done, std::vector<Change> undone) {
+    done_ = std::move(done);
+    undone_ = std::move(undone);
+    while (done_.size() > limit_) done_.pop_front();
+}
+
 void History::clear() {
     done_.clear();
     undone_.clear();

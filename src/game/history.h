@@ -25,6 +25,12 @@ public:
     std::optional<Change> redo();
     void clear();
 
+    // The steps to undo, the oldest first, and those to redo, the next one last; a history
+    // taken back from them as it was (beyond the bound, the oldest steps go).
+    const std::deque<Change>& done() const { return done_; }
+    const std::vector<Change>& undone() const { return undone_; }
+    void restore(std::deque<Change> done, std::vector<Change> undone);
+
 private:
     std::size_t limit_;
     std::deque<Change> done_;

@@ -63,4 +63,11 @@ void Game::typed(std::int16_t digit, bool printable) {
     draw();
 }
 
+void Game::note(std::int16_t digit) {
+    const Step step(*this);
+    if (s_.mode == Mode::play && s_.puzzle.toggleNote(s_.selectedX, s_.selectedY, digit))
+        s_.waitingForDigit = false;
+    draw();
+}
+
 }  // namespace ninebox

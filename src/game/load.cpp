@@ -77,7 +77,7 @@ std::string lastCharacters(const std::string& text, std::size_t count) {
 
 // A path of more than ten characters shows its last nine; a shorter one leaves the caption.
 void Game::showPathInCaption(const std::string& path) {
-    if (characters(path) > 10) ui_.setCaption({Caption::Kind::file, 0, lastCharacters(path, 9)});
+    if (characters(path) > 10) showCaption({Caption::Kind::file, 0, lastCharacters(path, 9)});
 }
 
 }  // namespace ninebox

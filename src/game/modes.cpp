@@ -30,6 +30,7 @@ void Game::mapMode() {
 void Game::editMode() {
     setMode(Mode::edit);
     s_.waitingForDigit = false;
+    keepProgress();
 }
 
 }  // namespace ninebox

@@ -27,7 +27,9 @@ std::int16_t keypadDigit(double x, double y) {
 // shading, the answer of a right press, play and map mode's entry, the keypad, the on-board
 // buttons. The cell under it counts only when the press is on the grid; elsewhere the
 // selection stays.
-void Game::press(MouseButton button, double x, double y) {
+void Game::press(MouseButton button, double x, double y, bool noting) {
+    if (noting && button == MouseButton::left && s_.mode == Mode::play && x < 0 && y > layout::kKeypadTop)
+        return note(keypadDigit(x, y));
     const Step step(*this);
     if (layout::inCorner(x, y)) {
         s_.menusShown = !s_.menusShown;

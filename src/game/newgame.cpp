@@ -45,7 +45,7 @@ void Game::deal(double number, bool typed) {
     s_.level = library()[k].level;
     Grid board = library()[k].puzzle, answers = library()[k].solution;
     forgetHistory();
-    ui_.setCaption({Caption::Kind::game, number, {}});
+    showCaption({Caption::Kind::game, number, {}});
     transform(board, answers, rng_);
     s_.puzzle = Puzzle(board, answers);
     draw();

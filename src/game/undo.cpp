@@ -12,12 +12,19 @@ Game::Step::Step(Game& game) : game_(game), outer_(!game.step_) {
 Game::Step::~Step() {
     if (!outer_) return;
     game_.step_ = nullptr;
-    if (!forgotten_) game_.history_.record(changeBetween(before_, game_.s_.puzzle));
+    if (!forgotten_) {
+        Change change = changeBetween(before_, game_.s_.puzzle);
+        if (!change.empty() && game_.keeping_ == Keeping::held) game_.keeping_ = Keeping::on;
+        game_.history_.record(std::move(change));
+    }
+    game_.keepProgress();
 }
 
+// A new, loaded or pasted game replaces a game kept from before a start with a game file.
 void Game::forgetHistory() {
     history_.clear();
     if (step_) step_->forget();
+    if (keeping_ == Keeping::held) keeping_ = Keeping::on;
 }
 
 void Game::undo() { takeBack(history_.undo(), Puzzle::Side::before); }

@@ -24,6 +24,10 @@ inline Givens givensOf(const Grid& puzzle) {
     return givens;
 }
 
+// Indexed [x][y] as Grid: the player's notes in a cell, bit n - 1 set for digit n = 1..9 (so
+// 0..511). Only empty cells hold notes.
+using Notes = std::array<std::array<std::uint16_t, 11>, 11>;
+
 // Indexed [x][y][n]: the state of digit n = 1..9 in cell (x, y), as candidateMap builds it
 // (rules/candidates.h). n = 0 always holds 0: with no digit chosen nothing is ruled out.
 using CandidateMap = std::array<std::array<std::array<std::int16_t, 10>, 11>, 11>;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A puzzle in play: its givens, the player's digits and the answers, and what follows from
-// them (the candidate map, the score, whether it is solved). Its changes keep it whole: play
-// never writes over a given, and the candidate map always belongs to the board as it stands.
+// A puzzle in play: its givens, the player's digits and notes and the answers, and what
+// follows from them (the candidate map, the score, whether it is solved). Its changes keep it
+// whole: play never writes over a given, only empty cells hold notes, and the candidate map
+// always belongs to the board as it stands.
 
 #include <cstdint>
 #include <optional>
@@ -20,12 +21,13 @@ struct Score {
     bool operator==(const Score& other) const { return right == other.right && wrong == other.wrong; }
 };
 
-// One cell's change: its digit and given flag before and after. A player's notes, when they
-// come, belong here too, so that undo takes them back with the digit.
+// One cell's change: its digit, given flag and notes before and after, so that undo takes
+// back the notes a digit cleared with the digit.
 struct CellChange {
     std::int16_t x = 0, y = 0;
     std::int16_t before = 0, after = 0;  // digit, 0 = empty
     bool givenBefore = false, givenAfter = false;
+    std::uint16_t notesBefore = 0, notesAfter = 0;  // as Notes holds them
 };
 using Change = std::vector<CellChange>;  // cells in no particular order, each at most once
 
@@ -34,12 +36,18 @@ public:
     Puzzle() = default;
     // The filled cells of puzzle are its givens; answers all 0 are unknown.
     explicit Puzzle(const Grid& puzzle, const Grid& answers = Grid{});
+    // A puzzle as it was kept, none when the parts do not hold together: a value beyond 0..9,
+    // a given on an empty cell, notes beyond 511 or on a filled cell, anything in the margins.
+    static std::optional<Puzzle> fromParts(const Grid& board, const Givens& givens, const Grid& answers,
+                                           const Notes& notes);
 
     std::int16_t digit(int x, int y) const { return board_[x][y]; }
     bool given(int x, int y) const { return givens_[x][y]; }
     const Grid& board() const { return board_; }
     const Givens& givens() const { return givens_; }
     const Grid& answers() const { return answers_; }
+    std::uint16_t notes(int x, int y) const { return notes_[x][y]; }
+    const Notes& notes() const { return notes_; }
     // The givens' digits alone, every other cell 0: what a game file keeps.
     Grid puzzle() const;
 
@@ -50,13 +58,19 @@ public:
     bool answersValid() const;  // every row, column and box of the answers complete
     bool answersKnown() const;  // no answer 0
 
+    // A digit written into a cell (a player's, a given or Cheat's) takes away the cell's notes
+    // and that digit's notes in its row, column and box: it cannot go there any more.
+
     // A player's digit, 0 to empty the cell; a given stays as it is. True when the cell is open.
     bool enter(int x, int y, std::int16_t digit);
+    // The player's note of digit 1..9 in an empty cell turned on or off; 0 takes all its notes
+    // away. False on a filled cell, which holds none.
+    bool toggleNote(int x, int y, std::int16_t digit);
     // Edit mode: the cell becomes a given of the digit, or an empty open cell for 0.
     void setGiven(int x, int y, std::int16_t digit);
     // Edit mode: the given becomes an open cell that keeps its digit.
     void releaseGiven(int x, int y);
-    void clearEntries();       // every open cell empty
+    void clearEntries();       // every open cell empty, every note gone
     void clearWrongEntries();  // the open cells that differ from the answers, when they are valid
     // One pass of Cheat's rules (rules/cheat.h) over the board, from the map as it is now.
     PassOutcome cheatPass();
@@ -68,10 +82,12 @@ public:
 
 private:
     void changed() { candidates_.reset(); }
+    void placed(int x, int y, std::int16_t digit);
 
     Grid board_{};
     Givens givens_{};
     Grid answers_{};
+    Notes notes_{};
     mutable std::optional<CandidateMap> candidates_;
 };
 

@@ -88,7 +88,7 @@ public:
     void doAction(const QString& name) override {
         const Area a = area();
         if (view_ && name == pressAction())
-            Q_EMIT view_->pressed(MouseButton::left, (a.left + a.right) / 2, (a.top + a.bottom) / 2);
+            Q_EMIT view_->pressed(MouseButton::left, (a.left + a.right) / 2, (a.top + a.bottom) / 2, false);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

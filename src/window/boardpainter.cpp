@@ -155,13 +155,31 @@ void paintSelection(Canvas& c, const GameState& s) {
     c.setColour(kBlack);
 }
 
-void paintLatinMarks(Canvas& c, const GameState& s) {
-    const CandidateMap& map = s.puzzle.candidates();
+// The small digits in an empty cell, bit k - 1 for digit k: the map's candidates, or the
+// player's notes.
+std::uint16_t candidateMarks(const Puzzle& p, int x, int y) {
+    std::uint16_t marks = 0;
+    for (int k = 1; k <= 9; ++k)
+        if (p.candidates()[x][y][k] != 1) marks |= static_cast<std::uint16_t>(1u << (k - 1));
+    return marks;
+}
+
+std::uint16_t noteMarks(const Puzzle& p, int x, int y) { return p.notes(x, y); }
+
+bool hasNotes(const Puzzle& p) {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (p.notes(x, y) != 0) return true;
+    return false;
+}
+
+void paintLatinMarks(Canvas& c, const GameState& s, Marks marksOf) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             if (s.puzzle.digit(x, y) != 0) continue;
+            const std::uint16_t marks = marksOf(s.puzzle, x, y);
             for (std::int16_t k = 1; k <= 9; ++k)
-                if (map[x][y][k] != 1) digit(c, s, candidateAt(x, y, k), k);
+                if (marks >> (k - 1) & 1) digit(c, s, candidateAt(x, y, k), k);
         }
 }
 
@@ -243,11 +261,14 @@ void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int
     paintBoard(c, s);
     paintKeypad(c, s);
     paintSelection(c, s);
-    if (s.mode == Mode::map) {  // every digit still possible in every empty cell
-        c.setColour(kBlack);
+    // Map mode: every digit still possible in every empty cell; else the player's notes, blue
+    // as the player's digits.
+    const bool map = s.mode == Mode::map;
+    if (map || hasNotes(s.puzzle)) {
+        c.setColour(map ? kBlack : kBlue);
         c.setFontSize(kSmallFont);
-        if (s.kanji()) paintKanjiMarks(c, s);
-        else paintLatinMarks(c, s);
+        if (s.kanji()) paintKanjiMarks(c, s, map ? candidateMarks : noteMarks);
+        else paintLatinMarks(c, s, map ? candidateMarks : noteMarks);
         c.setFontSize(kDigitFont);
     }
     if (overlay.answerShown) paintAnswer(c, s);
@@ -263,12 +284,12 @@ void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int
     }
 }
 
-// The kanji numerals fill their em square, so at the candidate font's size they would run
+// The kanji numerals fill their em square, so at the mark font's size they would run
 // into each other and over the grid lines. Each mark is as large as that size allows but
 // fits its place, a third of the cell's inside each way less a tenth of that (at least a
 // pixel) on every side, centred there; all take one size and offset, so the numerals keep
 // the font's placing relative to each other.
-void BoardPainter::paintKanjiMarks(Canvas& c, const GameState& s) {
+void BoardPainter::paintKanjiMarks(Canvas& c, const GameState& s, Marks marksOf) {
     QSizeF place(1e9, 1e9);  // the smallest of the board's, as cells differ by a pixel
     for (int i = 1; i <= 9; ++i) place = place.boundedTo(cellInside(c, i, i).size() / 3);
     const auto inner = [](double side) { return static_cast<int>(side - 2 * std::max(1.0, side / 10)); };
@@ -277,8 +298,9 @@ void BoardPainter::paintKanjiMarks(Canvas& c, const GameState& s) {
         for (int y = 1; y <= 9; ++y) {
             if (s.puzzle.digit(x, y) != 0) continue;
             const QRectF inside = cellInside(c, x, y);
+            const std::uint16_t marks = marksOf(s.puzzle, x, y);
             for (std::int16_t k = 1; k <= 9; ++k) {
-                if (s.puzzle.candidates()[x][y][k] == 1) continue;
+                if (!(marks >> (k - 1) & 1)) continue;
                 const QPointF centre(inside.left() + inside.width() * (2 * ((k - 1) % 3) + 1) / 6,
                                      inside.top() + inside.height() * (2 * ((k - 1) / 3) + 1) / 6);
                 drawKanji(c, k, fit.pixels, (centre - fit.centre).toPoint());

@@ -14,6 +14,9 @@
 
 namespace ninebox {
 
+// Which small digits an empty cell shows, bit k - 1 for digit k.
+using Marks = std::uint16_t (*)(const Puzzle& puzzle, int x, int y);
+
 // What a drawing shows besides the game's state: the selected cell's answer in the box above
 // the board, and the mark of a button or key that has the keyboard (a stop of game/layout.h).
 struct Overlay {
@@ -39,8 +42,9 @@ public:
     void prepareTexts(int outerWidthTwips, int dpi, double ratio);
 
     // A full redraw: background, level, frame, score, shading, grid, digits, keypad, selection,
-    // candidate marks, the answer when shown, the waiting cell and the button labels. Font
-    // sizes follow the window's outer width in twips; dpi turns points into pixels.
+    // candidate marks (or the player's notes), the answer when shown, the waiting cell and the
+    // button labels. Font sizes follow the window's outer width in twips; dpi turns points
+    // into pixels.
     void paint(QImage& image, const GameState& state, Overlay overlay, int outerWidthTwips, int dpi);
 
     // Wipes the clock's place and the previous reading, and writes this reading there.
@@ -57,7 +61,7 @@ private:
     };
 
     const QImage& background(QSize size);
-    void paintKanjiMarks(Canvas& c, const GameState& s);
+    void paintKanjiMarks(Canvas& c, const GameState& s, Marks marksOf);
     const MarkFit& kanjiFit(Canvas& c, QSize box);
 
     QImage picture_;

@@ -114,17 +114,25 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
                                : event->button() == Qt::RightButton ? MouseButton::right
                                                                     : MouseButton::other;
     const QPointF at = toBoard(event->position());
-    Q_EMIT pressed(button, at.x(), at.y());
+    Q_EMIT pressed(button, at.x(), at.y(), event->modifiers().testFlag(Qt::ControlModifier));
 }
 
 // The keys the board knows by their Qt key, the keypad's too; every other key by the character
 // it types: a digit, another printable character, or a blank (space or a control character,
 // Escape and Backspace among them). A key that types nothing (F1, Shift) is just a key. On a
 // button or key of the board, Space and Enter press it, and the arrows go back to the cells.
+// Ctrl with a digit (the keypad's too, and Shift where the digits need it) or with Delete
+// is a note.
 void BoardView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (focusStop_ >= 0 && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
         return pressStop(focusStop_);
+    const Qt::KeyboardModifiers held = event->modifiers();
+    if (held.testFlag(Qt::ControlModifier) && !held.testFlag(Qt::AltModifier) &&
+        !held.testFlag(Qt::MetaModifier)) {
+        if (key >= Qt::Key_0 && key <= Qt::Key_9) return Q_EMIT noteTyped(key - Qt::Key_0);
+        if (key == Qt::Key_Delete) return Q_EMIT noteTyped(0);
+    }
     switch (key) {
         case Qt::Key_Left:
         case Qt::Key_Right:
@@ -167,7 +175,7 @@ void BoardView::moveFocus(int stop) {
 
 void BoardView::pressStop(int stop) {
     const layout::Point at = layout::stopPoint(stop);
-    Q_EMIT pressed(MouseButton::left, at.x, at.y);
+    Q_EMIT pressed(MouseButton::left, at.x, at.y, false);
 }
 
 void BoardView::focusInEvent(QFocusEvent* event) {

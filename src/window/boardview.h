@@ -2,7 +2,8 @@
 #pragma once
 // The drawing area of the board window. It keeps the board as a retained image: every
 // redraw paints into the image and paint events only copy it to the screen. Input is passed
-// on by meaning: presses in board units (game/layout.h), keys as moves, digits and blanks.
+// on by meaning: presses in board units (game/layout.h), keys as moves, digits, blanks and
+// notes (Ctrl with a digit, or a click with Ctrl held).
 // Tab takes the keyboard from the cells to the on-board buttons and the keypad and back; a
 // screen reader reads the board as it was last drawn (window/boardaccessible.h).
 
@@ -43,10 +44,11 @@ public:
     void pressStop(int stop);
 
 Q_SIGNALS:
-    void pressed(MouseButton button, double x, double y);
+    void pressed(MouseButton button, double x, double y, bool noting);
     void keyPressed(Key key);
     void digitTyped(int digit);  // 0..9, 0 for any other printable character
     void blankTyped();           // a space or a control character
+    void noteTyped(int digit);   // 1..9, 0 to clear the cell's notes
     void resized();
 
 protected:

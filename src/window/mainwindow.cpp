@@ -48,12 +48,15 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
     board_->setMinimumSize(kSmallestArea);
     resize(kStartArea);
 
-    connect(board_, &BoardView::pressed, this,
-            [this](MouseButton button, double x, double y) { game_.press(button, x, y); });
+    connect(board_, &BoardView::pressed, this, [this](MouseButton button, double x, double y, bool noting) {
+        game_.press(button, x, y, noting);
+    });
     connect(board_, &BoardView::keyPressed, this, [this](Key key) { game_.key(key); });
     connect(board_, &BoardView::digitTyped, this,
             [this](int digit) { game_.digitTyped(static_cast<std::int16_t>(digit)); });
     connect(board_, &BoardView::blankTyped, this, [this] { game_.blankTyped(); });
+    connect(board_, &BoardView::noteTyped, this,
+            [this](int digit) { game_.note(static_cast<std::int16_t>(digit)); });
     // The drawing area changes with the window and with the menu bar: redraw to fit.
     connect(board_, &BoardView::resized, this, [this] {
         if (shown_) game_.redraw();

@@ -110,6 +110,11 @@ QString cellName(const GameState& state, int x, int y) {
         for (int k = 1; k <= 9; ++k)
             if (puzzle.candidates()[x][y][k] != 1) open << QString::number(k);
         name += translate("Accessible", ", candidates %1").arg(open.join(QLatin1Char(' ')));
+    } else if (digit == 0 && puzzle.notes(x, y) != 0) {  // the notes show outside map mode
+        QStringList noted;
+        for (int k = 1; k <= 9; ++k)
+            if (puzzle.notes(x, y) >> (k - 1) & 1) noted << QString::number(k);
+        name += translate("Accessible", ", notes %1").arg(noted.join(QLatin1Char(' ')));
     }
     if (state.waitingForDigit && state.selectedX == x && state.selectedY == y)
         name += translate("Accessible", ", waiting for a digit");

@@ -2,6 +2,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 
@@ -13,6 +14,7 @@
 
 #include "disk/atomicfile.h"
 #include "disk/diskfilesystem.h"
+#include "game/progress.h"
 #include "rules/gridtext.h"
 #include "rules/units.h"
 #include "support/fixture.h"
@@ -234,4 +236,35 @@ TEST_F(filesystem, SaveOnAFullDiskLeavesTheOldFilesAndNothingElse) {
     EXPECT_EQ(run(&Game::save, "full/a.sud", Answer::yes), (Shown{kQuestion, kError}));
     EXPECT_EQ(entries("full"), std::set<std::string>{"a.sud"});
     EXPECT_EQ(bytes("full/a.sud"), kGame);
+}
+
+// A game killed at any moment, again and again, comes back whole each time (nothing is set
+// aside as unreadable) and loses at most the change under way: (1, 1)'s digit tells how far
+// it got, each change writing the next one.
+TEST_F(filesystem, AKilledGameComesBackWholeLessAtMostItsLastChange) {
+    auto* changes = static_cast<int*>(
+        ::mmap(nullptr, sizeof(int), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    std::optional<HeadlessGame> h;  // each child's own
+    killRepeatedly(40, 30000, [&] {
+        if (!h) {
+            h.emplace(0, &files_);
+            h->game.keepProgressIn(at("game"));
+            h->game.start();
+            h->window.clipboard = kRecordA;
+            if (h->window.caption.kind != Caption::Kind::pasted) h->game.pastePuzzle();
+            return;
+        }
+        h->type(std::to_string((*changes + 1) % 9 + 1));
+        ++*changes;
+    });
+    const std::string keptText = bytes("game");
+    const auto kept = readProgress(keptText);
+    const int n = *changes, digit = kept ? kept->puzzle.digit(1, 1) : -1;
+    EXPECT_TRUE(n > 0 && (digit == n % 9 + 1 || digit == (n + 1) % 9 + 1) && !entries().count("game.bad"))
+        << n << " " << digit;
+    ::munmap(changes, sizeof(int));
+    put("game.bad", "earlier");  // a file set aside is never moved over
+    EXPECT_TRUE(!files_.moveAside(at("game"), at("game.bad")) &&
+                files_.moveAside(at("game"), at("game.bad.2")));
+    EXPECT_EQ(bytes("game.bad") + bytes("game.bad.2"), "earlier" + keptText);
 }

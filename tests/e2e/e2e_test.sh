@@ -3,8 +3,8 @@
 # The real program on a virtual X display, driven with xdotool as a player would: start-up,
 # the game dialog, the menus, Save and the close (status 0, nothing left behind); a restart
 # with a game file named on the command line and the last run's settings; a save past a
-# file size limit; the keyboard alone; the command line's options. (Entries by mouse and keys:
-# the window suite.)
+# file size limit; the keyboard alone; the command line's options; a game resumed after a
+# close and after SIGTERM. (Entries by mouse and keys: the window suite.)
 #   e2e_test.sh PATH/TO/ninebox PATH/TO/wmclose
 set -euo pipefail
 ninebox=$(realpath "$1") wmclose=$(realpath "$2")
@@ -176,5 +176,32 @@ save_as "$work/games/limit.sud"
 await "^Sudoku$" "error message"
 xdotool key Return
 wait_for 10 gone || fail "the error message stayed"
+close_ninebox "$main"
+
+# A digit and two notes (Ctrl+2, Ctrl+8 in (2, 1)) in game 7 come back at the next start, after
+# a close and after SIGTERM, whose clean end keeps the clock too (changes are kept as made).
+kept=$work/resume/.local/state/ninebox/game
+blue() { grab "$1" "$2" $(($1 + ${3:-5})) $(($2 + ${3:-5})) mark && (($(share mark 0 0 255) >= 3)); }
+seen() { blue 22 22 16 && blue 49 24 && blue 49 34 && ! blue 49 29; }
+resumed() {
+    home_name=resume start_ninebox
+    wait_for 20 started && captioned "Ninebox1 --Game# 7" || fail "game 7 did not come back: '$(caption)'"
+    wait_for 10 seen || fail "the digit in (1, 1) or the notes 2 and 8 in (2, 1) did not come back"
+}
+home_name=resume start_ninebox
+wait_for 20 started || fail "no game at the first start"
+click -45 15  # "New"
+deal 7
+xdotool key 4 Right ctrl+2 ctrl+8
+wait_for 10 grep -q '^notes 000202' "$kept" || fail "the notes were not kept: $(cat "$kept")"
+close_ninebox "$main"
+resumed
+clock=$(sed -n 's/^clock //p' "$kept")
+sleep 1.2
+kill -TERM "$app_pid"
+status=0 && wait "$app_pid" || status=$?
+app_pid=''
+((status == 0 && $(sed -n 's/^clock //p' "$kept") > clock)) || fail "SIGTERM: status $status, clock not kept"
+resumed
 close_ninebox "$main"
 echo "ok"

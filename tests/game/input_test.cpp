@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "game/printpage.h"
 #include "rules/candidates.h"
 #include "support/fixture.h"
 
@@ -201,5 +202,45 @@ TEST(Undo, EachChangeOfTheBoardIsOneStep) {
         for (int i = 0; i < 2; ++i) b.game.undo();  // the entries put
         for (int i = 0; i < 3; ++i) b.game.redo();
         EXPECT_TRUE(board(b) == after && after != before);
+    }
+}
+
+// Notes go into empty cells in play mode only, by key or by a Ctrl-click on the keypad (which
+// ends a wait); a digit written takes its cell's notes and that digit's in its row, column and
+// box away (not (4, 4)'s), and one undo brings them back. Reset and Cheat leave none, and
+// neither the game file nor the printout ever holds one. Masks of 11 21 31 18 33 44.
+TEST(Notes, OnlyInEmptyCellsTakenByADigitBackByOneUndo) {
+    Board b(kPlay);
+    const auto noted = [&] {
+        std::string masks;
+        for (const int xy : {11, 21, 31, 18, 33, 44})
+            masks += std::to_string(b.puzzle().notes(xy / 10, xy % 10)) + " ";
+        return masks;
+    };
+    for (const auto& [xy, digits] : std::vector<std::pair<int, std::vector<int>>>{
+             {31, {5, 7}}, {18, {5}}, {33, {5}}, {44, {5, 1, 1}}, {21, {5}}, {11, {5, 8, 8, 8}}}) {
+        b.select(xy / 10, xy % 10);
+        for (const int d : digits) b.game.note(static_cast<std::int16_t>(d));
+    }
+    b.game.mapMode();
+    b.game.note(1);  // taken only in play mode
+    b.game.playMode();
+    b.presses({cell(1, 1)}).game.press(MouseButton::left, pad(3).x, pad(3).y, true);
+    EXPECT_EQ(noted() + std::to_string(b.s().waitingForDigit), "148 0 80 16 16 16 0");
+    b.type("5");
+    EXPECT_EQ(noted(), "0 0 64 0 0 16 ");
+    b.game.undo();
+    EXPECT_EQ(noted(), "148 0 80 16 16 16 ");
+    b.select(3, 1);
+    b.game.press(MouseButton::left, kDelete.x, kDelete.y, true);
+    EXPECT_EQ(noted(), "148 0 0 16 16 16 ");
+    b.window.files.push_back(chosen("/g/n.sud"));
+    b.game.save();  // the givens alone, in the file and on paper
+    EXPECT_TRUE(b.files.files["/g/n.sud"] == writeGrid(gridFrom(kRecordA)) &&
+                printPage(b.puzzle(), true, false).texts.size() == 33u);
+    for (const auto command : {&Game::reset, &Game::cheat}) {
+        b.game.note(4);
+        (b.game.*command)();
+        EXPECT_EQ(noted(), "0 0 0 0 0 0 ");
     }
 }

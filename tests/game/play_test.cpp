@@ -4,6 +4,7 @@
 
 #include "game/clock.h"
 #include "game/history.h"
+#include "game/progress.h"
 #include "rules/numbers.h"
 #include "rules/units.h"
 #include "support/fixture.h"
@@ -195,4 +196,77 @@ TEST(Undo, BoundedHistoryAndNewGamesForgetIt) {
         h.game.undo();
         EXPECT_EQ(h.puzzle().board(), started);
     }
+}
+
+// The game in progress comes back as it was left, and is written back byte for byte (clock,
+// undo and redo too), also when the game file named at start cannot be loaded. A solved game,
+// one never played, a missing file and a damaged one (kept aside) give a dealt game. After a
+// start with a game file the kept game stays until a change.
+TEST(Resume, TheGameInProgressComesBackAsItWasLeft) {
+    std::map<std::string, std::string> files;
+    const auto kept = [&](HeadlessGame& h, const std::string& file = {}) -> HeadlessGame& {
+        h.files.files = files;
+        h.game.keepProgressIn("/s/game");
+        h.game.start(file);
+        return h;
+    };
+    HeadlessGame left;
+    kept(left).deal(12.5);  // Easy; (1, 1) a given, (2, 1) to (4, 1) open
+    left.select(2, 1);
+    left.type("4\x7f");  // on to (3, 1)
+    for (const int k : {2, 8, 5}) left.game.note(static_cast<std::int16_t>(k));
+    left.game.undo();  // a note to redo
+    left.game.mapMode();
+    left.presses({pad(4), cell(4, 1)});  // 4 shaded, (4, 1) waiting
+    for (int i = 0; i < 5; ++i) left.game.tick();
+    left.game.end();
+    files = left.files.files;
+    for (const char* file : {"", "/p/none.sud"}) {
+        HeadlessGame back;
+        kept(back, file).game.end();
+        EXPECT_EQ(back.files.files, files) << file;
+        EXPECT_TRUE(back.window.caption.gameNumber == 12.5 && back.s().checked(Item::mapMode)) << file;
+    }
+    HeadlessGame loaded;
+    files["/p/puzzle.sud"] = writeGrid(gridFrom(kRecordA));
+    kept(loaded, "/p/puzzle.sud").game.key(Key::up);  // to (1, 9), open
+    EXPECT_EQ(loaded.files.files, files) << "kept until a change";
+    loaded.type("1");
+    EXPECT_NE(loaded.files.files["/s/game"], files["/s/game"]);
+    const std::string damaged = files["/s/game"].substr(0, 300);
+    for (const std::string name : {"damaged", "missing", "unplayed", "solved"}) {
+        HeadlessGame before, start;
+        files = {{"/s/game.bad", ""}};
+        if (name == "damaged") files["/s/game"] = damaged;
+        if (name == "unplayed" || name == "solved") kept(before).deal(7);
+        if (name == "solved") before.game.cheat();
+        before.game.end();
+        files.merge(before.files.files);
+        EXPECT_TRUE(kept(start).s().seconds == 0 && start.window.caption.gameNumber != 7) << name;
+        EXPECT_EQ(start.files.files["/s/game.bad"] + "|" + start.files.files["/s/game.bad.2"],
+                  name == "damaged" ? "|" + damaged : "|")
+            << name;
+    }
+    // Read strictly: a text changed in any byte fails, or reads as the game it now spells and
+    // is written back byte for byte; cut short or grown, it fails, and so does a history that
+    // does not lead to the board or a note on a given. A history too long for 64 KiB loses its
+    // oldest steps and still leads to the board.
+    const std::string text = left.files.files["/s/game"];
+    for (std::size_t i = 0; i < text.size(); ++i)
+        for (const char c : std::string("0179g.>: \nx")) {
+            std::string changed = text;
+            changed[i] = c;
+            if (const auto p = readProgress(changed)) {
+                EXPECT_EQ(writeProgress(*p), changed) << i;
+            }
+        }
+    std::string history = text, noteOnAGiven = text;
+    history[text.find("21:0.000>4.000") + 9] = '6';
+    noteOnAGiven[text.find("\nnotes 000") + 9] = '1';
+    for (const std::string& wrong : {text.substr(0, text.size() - 1), text + "\n", history, noteOnAGiven})
+        EXPECT_FALSE(readProgress(wrong)) << wrong;
+    for (int i = 0; i < 200; ++i) (loaded.game.*(i % 2 ? &Game::reset : &Game::cheat))();  // Record A
+    const auto full = readProgress(loaded.files.files["/s/game"]);
+    EXPECT_TRUE(loaded.files.files["/s/game"].size() <= kMaxProgress && full && full->done.size() > 50 &&
+                full->done.size() < 200);
 }

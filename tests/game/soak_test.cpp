@@ -4,6 +4,7 @@
 #include <array>
 #include <random>
 
+#include "game/progress.h"
 #include "rules/candidates.h"
 #include "support/fixture.h"
 
@@ -20,6 +21,8 @@ bool sound(const GameState& s) {
               s.puzzle.candidates() == candidateMap(s.puzzle.board());  // the map is never stale
     for (const auto& column : s.puzzle.board())                         // the margins included: they hold 0
         for (const std::int16_t v : column) ok = ok && v >= 0 && v <= 9;
+    for (int x = 0; x <= 10; ++x)  // notes in empty cells only
+        for (int y = 0; y <= 10; ++y) ok = ok && s.puzzle.notes(x, y) <= (s.puzzle.digit(x, y) ? 0 : 511);
     for (const auto& column : s.puzzle.candidates())
         for (const auto& cell : column)
             for (const std::int16_t v : cell) ok = ok && (v < 2 || (v >= 6 && v <= 8));
@@ -29,7 +32,7 @@ bool sound(const GameState& s) {
 }  // namespace
 
 // Input outside edit mode never changes the givens; new puzzles come with new givens, and
-// undo and redo may take back an edit of them.
+// undo and redo may take back an edit of them. The game kept reads back as the game shown.
 TEST(Soak, HundredThousandRandomEventsKeepTheStateSound) {
     const std::vector<std::vector<void (Game::*)()>> commands = {
         {&Game::reset, &Game::cheat, &Game::removeWrongAnswers, &Game::playMode, &Game::mapMode},
@@ -43,6 +46,7 @@ TEST(Soak, HundredThousandRandomEventsKeepTheStateSound) {
         HeadlessGame h(seed * 1.5);
         std::mt19937 rng(seed);
         const auto pick = [&](std::size_t n) { return rng() % n; };
+        h.game.keepProgressIn("/s/game");
         h.game.start();
         for (int i = 0; i < 20000; ++i) {
             const Grid givens = h.puzzle().puzzle();
@@ -57,6 +61,7 @@ TEST(Soak, HundredThousandRandomEventsKeepTheStateSound) {
                 h.game.key(keys[pick(keys.size())]);
             } else if (kind < 8) {
                 if (pick(4)) h.game.digitTyped(static_cast<std::int16_t>(pick(10)));
+                else if (pick(2)) h.game.note(static_cast<std::int16_t>(pick(10)));
                 else h.game.blankTyped();
             } else if (kind < 9) {
                 const auto row = pick(commands.size());
@@ -66,6 +71,12 @@ TEST(Soak, HundredThousandRandomEventsKeepTheStateSound) {
                 h.game.chooseLevel(static_cast<Level>(pick(4)));
             }
             ASSERT_TRUE(sound(h.s()) && (!kept || h.puzzle().puzzle() == givens))
+                << "seed " << seed << ", event " << i;
+            if (i % 97 || !h.files.files.count("/s/game")) continue;  // written at the first change
+            const auto back = readProgress(h.files.files["/s/game"]);
+            ASSERT_TRUE(back && back->puzzle.board() == h.puzzle().board() &&
+                        back->puzzle.notes() == h.puzzle().notes() &&
+                        back->puzzle.givens() == h.puzzle().givens() && back->mode == h.s().mode)
                 << "seed " << seed << ", event " << i;
         }
     }

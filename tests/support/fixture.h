@@ -108,6 +108,14 @@ public:
         files[path] = content;
         return true;
     }
+    bool replaceUnsynced(const std::string& path, const std::string& content) override {
+        return disk_ ? disk_->replaceUnsynced(path, content) : replace(path, content);
+    }
+    bool moveAside(const std::string& path, const std::string& to) override {
+        if (disk_ || !files.count(path) || files.count(to)) return disk_ && disk_->moveAside(path, to);
+        files[to] = std::move(files[path]);
+        return files.erase(path);
+    }
     std::shared_ptr<void> holdFolder(const std::string& path) override {
         return disk_ ? disk_->holdFolder(path) : nullptr;
     }

@@ -39,8 +39,9 @@ start_xvfb() {
 # or the program would be (other tests' folders there come and go meanwhile).
 listing() { (ls -A "$(dirname "$ninebox")"; find /tmp -maxdepth 1 -type f -printf '%f\n' | grep -Ei '\.ttf$|^temp|ninebox' || true) | sort; }
 
-# With a home (its settings in there), TMPDIR and runtime folder of its own, and Qt's own
-# dialogs; the arguments go to the program. Started again, it finds the same home. $file_limit:
+# With a home (its settings and its kept game in there), TMPDIR and runtime folder of its own,
+# and Qt's own dialogs; the arguments go to the program. Started again, it finds the same
+# home, and resumes the game left there. $file_limit:
 # the largest file it may write, in KiB (ulimit -f).
 start_ninebox() {
     local home=$work/${home_name:-home}
@@ -48,6 +49,7 @@ start_ninebox() {
     listed_before=$(listing)
     (cd "$home" && unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME && ulimit -f "${file_limit:-unlimited}" &&
         TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        XDG_STATE_HOME="$home/.local/state" \
         exec "$ninebox" "$@") >"$work/app.log" 2>&1 &
     app_pid=$!
 }

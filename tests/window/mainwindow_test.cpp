@@ -147,7 +147,8 @@ TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
 // Keys go to the game by their meaning: the arrows, Delete and Enter (the keypad's too) by
 // their Qt key alone, so the characters % & ' ( . or a French keyboard's digit row move and
 // delete nothing; other keys by the character they type: a digit, another printable
-// character (0), or a blank; keys that type nothing are just keys. Tab and Shift+Tab go round
+// character (0), or a blank; keys that type nothing are just keys. Ctrl with a digit or Delete
+// is a note (200 + its digit), and so is a click with Ctrl held. Tab and Shift+Tab go round
 // the buttons and keys, marked in the frame's yellow; Space presses the one marked, an arrow
 // goes back to the cells. The keyboard never leaves the board.
 TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
@@ -158,7 +159,11 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     QObject::connect(&board, &BoardView::keyPressed, [&](Key key) { got.push_back(100 + int(key)); });
     QObject::connect(&board, &BoardView::digitTyped, [&](int digit) { got.push_back(digit); });
     QObject::connect(&board, &BoardView::blankTyped, [&] { got.push_back(-1); });
+    QObject::connect(&board, &BoardView::noteTyped, [&](int digit) { got.push_back(200 + digit); });
+    QObject::connect(&board, &BoardView::pressed,
+                     [&](MouseButton, double, double, bool noting) { got.push_back(300 + noting); });
     const auto none = Qt::NoModifier, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
+    const auto ctrl = Qt::ControlModifier;
     const int left = 100 + int(Key::left), down = 100 + int(Key::down), del = 100 + int(Key::del),
               enter = 100 + int(Key::enter), other = 100 + int(Key::other);
     const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int>> cases = {
@@ -183,13 +188,19 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
         {Qt::Key_Enter, keypad, "\r", enter},
         {Qt::Key_F1, none, "", other},
         {Qt::Key_Shift, shift, "", other},
-        {Qt::Key_PageDown, none, "", other}};
+        {Qt::Key_PageDown, none, "", other},
+        {Qt::Key_5, ctrl | keypad, "5", 205},
+        {Qt::Key_1, ctrl | shift, "1", 201},  // a French keyboard's digit row
+        {Qt::Key_Delete, ctrl, "\x7f", 200}};
     for (const auto& [key, modifiers, text, meaning] : cases) {
         got.clear();
         QKeyEvent press(QEvent::KeyPress, key, modifiers, QString::fromUtf8(text));
         QApplication::sendEvent(&board, &press);
         EXPECT_EQ(got, std::vector{meaning}) << text << " " << key;
     }
+    got.clear();
+    for (const auto held : {none, ctrl}) QTest::mouseClick(&board, Qt::LeftButton, held, {10, 400});
+    EXPECT_EQ(got, (std::vector{300, 301}));
     std::vector<layout::Point> presses;
     QObject::connect(&board, &BoardView::pressed, [&](MouseButton, double x, double y) {
         presses.push_back({x, y});

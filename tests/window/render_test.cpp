@@ -15,6 +15,7 @@
 #include "window/boardpainter.h"
 #include "window/boardview.h"
 #include "window/resources.h"
+#include "window/texts.h"
 
 using namespace ninebox;
 using namespace ninebox::testing;
@@ -77,13 +78,19 @@ TEST(RenderColours, FrameShadingSelectionAndWaitingCell) {
     EXPECT_EQ(ink(waiting, {121, 41, 18, 18}, blue).pixels, 0) << "the digit shows through";
 }
 
-// Cell (5, 5) sees 2, 3, 4, 6 and 8: 1, 5, 7 and 9 are open there. A filled cell shows no marks.
+// Cell (5, 5) sees 2, 3, 4, 6 and 8: 1, 5, 7 and 9 are open there, black in map mode alone;
+// the player's notes 2 and 7 show there in blue, but not in map mode. A filled cell shows
+// no marks.
 TEST(RenderCandidates, OnlyInMapModeAndOnlyForPossibleDigits) {
     const std::string givens =
         "000060000000080000000000000000000000234000000000000000000000000000000040000000000";
     const QImage play = painted(Shown(givens).s());
     for (const auto mode : {&Game::playMode, &Game::editMode, &Game::mapMode}) {
-        Shown h(givens, {}, mode);
+        Shown h(givens);
+        h.select(5, 5);
+        h.game.note(2);
+        h.game.note(7);
+        (h.game.*mode)();
         h.select(9, 9);
         const QImage image = painted(h.s());
         const bool map = mode == &Game::mapMode;
@@ -91,7 +98,10 @@ TEST(RenderCandidates, OnlyInMapModeAndOnlyForPossibleDigits) {
         for (int k = 1; k <= 9; ++k) {  // ink at digit k's place in the cell
             const QRectF place(104 + 5 * ((k - 1) % 3), 104 + 5 * ((k - 1) / 3), 5, 5);
             EXPECT_EQ(ink(image, place, dark).pixels > 3, map && k % 2 == 1 && k != 3) << map << k;
+            EXPECT_EQ(ink(image, place, blue).pixels > 3, !map && (k == 2 || k == 7)) << map << k;
         }
+        EXPECT_TRUE(text::cellName(h.s(), 5, 5).endsWith(map ? ", candidates 1 5 7 9" : ", notes 2 7"))
+            << map;
     }
 }
 

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game in progress kept between runs, and taken back at start.
+#include <iterator>
+
+#include "game/filesystem.h"
+#include "game/game.h"
+#include "game/progress.h"
+
+namespace ninebox {
+
+namespace {
+
+// The player did something to it: a digit or a note, or a step to undo or redo (a Reset
+// leaves the board as dealt, yet one undo brings the digits back).
+bool played(const Progress& p) {
+    if (!p.done.empty() || !p.undone.empty()) return true;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if ((!p.puzzle.given(x, y) && p.puzzle.digit(x, y) != 0) || p.puzzle.notes(x, y) != 0)
+                return true;
+    return false;
+}
+
+}  // namespace
+
+void Game::keepProgressIn(std::string path) {
+    progressPath_ = std::move(path);
+    keeping_ = progressPath_.empty() ? Keeping::off : Keeping::notYet;
+}
+
+void Game::showCaption(const Caption& caption) {
+    caption_ = caption;
+    ui_.setCaption(caption);
+}
+
+bool Game::resume() {
+    if (keeping_ != Keeping::notYet || files_.probe(progressPath_) == FileSystem::Probe::missing)
+        return false;
+    std::optional<Progress> kept;
+    std::string text;
+    if (auto in = files_.openRead(progressPath_, kMaxProgress)) {
+        text.assign(std::istreambuf_iterator<char>(*in), {});
+        kept = readProgress(text);
+    }
+    if (!kept) {  // kept for a look, never over an earlier one; else left alone, and not kept over
+        bool aside = false;
+        for (int n = 1; n <= 9 && !aside; ++n)
+            aside = files_.moveAside(progressPath_,
+                                     progressPath_ + ".bad" + (n > 1 ? "." + std::to_string(n) : ""));
+        if (!aside) keeping_ = Keeping::ended;
+        return false;
+    }
+    if (kept->puzzle.solved() || !played(*kept)) return false;
+    s_.puzzle = std::move(kept->puzzle);
+    s_.level = kept->level;
+    s_.seconds = kept->seconds;
+    setMode(kept->mode);
+    s_.shadedDigit = kept->shadedDigit;
+    s_.countedScore = kept->countedScore;
+    s_.selectedX = kept->selectedX;
+    s_.selectedY = kept->selectedY;
+    s_.waitingForDigit = kept->waitingForDigit;
+    showCaption(kept->caption);
+    if (kept->caption.kind == Caption::Kind::game) gameNumber_ = kept->caption.gameNumber;
+    history_.restore(std::move(kept->done), std::move(kept->undone));
+    kept_ = std::move(text);
+    return true;
+}
+
+std::string Game::progressText() const {
+    return writeProgress({s_.puzzle, caption_, s_.level, s_.mode, s_.selectedX, s_.selectedY,
+                          s_.waitingForDigit, s_.shadedDigit, s_.countedScore, s_.seconds, history_.done(),
+                          history_.undone()});
+}
+
+// Once a command is over, with its undo step recorded: the history written must lead to the
+// board written. A game that differs only in its clock is not written again.
+void Game::keepProgress() {
+    if (keeping_ != Keeping::on || step_) return;
+    std::string text = progressText();
+    if (withoutClock(text) == withoutClock(kept_)) return;
+    if (files_.replaceUnsynced(progressPath_, text)) kept_ = std::move(text);
+}
+
+void Game::end() {
+    if (keeping_ == Keeping::on) files_.replace(progressPath_, progressText());
+    keeping_ = Keeping::ended;
+}
+
+}  // namespace ninebox

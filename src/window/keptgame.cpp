@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/keptgame.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
+
+#include "window/mainwindow.h"
+
+namespace ninebox {
+
+namespace {
+
+constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
+
+// A signal handler may do next to nothing: it writes a byte into a pipe whose other end the
+// event loop watches (the self-pipe), and the program ends from there.
+int signalPipe[2] = {-1, -1};
+
+extern "C" void onEndingSignal(int) {
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+}  // namespace
+
+QString KeptGame::playerFile() {
+    // The base directory specification ignores a relative path.
+    QString folder = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(folder)) folder = QDir::homePath() + QStringLiteral("/.local/state");
+    return folder + QStringLiteral("/ninebox/game");
+}
+
+KeptGame::KeptGame(MainWindow& window, const QString& file) : window_(window) {
+    const QString path = file.isEmpty() ? playerFile() : file;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    window_.game().keepProgressIn(QFile::encodeName(path).toStdString());
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { window_.game().end(); });
+    if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    struct sigaction action {};
+    action.sa_handler = onEndingSignal;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    for (const int each : kEndingSignals) ::sigaction(each, &action, nullptr);
+    signals_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    // The game is kept first: ending the event loop ends a dialog's loop too, and the command
+    // that opened it would go on as if the player had closed it.
+    connect(signals_, &QSocketNotifier::activated, this, [this] {
+        char bytes[16];
+        while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        window_.game().end();
+        QCoreApplication::quit();
+    });
+}
+
+KeptGame::~KeptGame() {
+    if (!signals_) return;
+    for (const int each : kEndingSignals) std::signal(each, SIG_DFL);
+    delete signals_;
+    for (int& fd : signalPipe) {
+        ::close(fd);
+        fd = -1;
+    }
+}
+
+}  // namespace ninebox
