@@ -17,7 +17,7 @@ for p in debootstrap xvfb xauth xdotool imagemagick; do
 done
 
 ninebox=/nonexistent wmclose=''
-source tests/support/xvfb.sh
+source tools/xvfb.sh
 root=$work/root
 unmount() {
   for m in "$root/tmp/.X11-unix" "$root/proc"; do

@@ -11,13 +11,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 build=$(realpath "${1:-build-test}")
-source tests/support/xvfb.sh
+source tools/xvfb.sh
 # A build without the tests (the README's install build) lacks the helper that closes the
 # window as a window manager does: it is one small file, built here then.
 wmclose=$build/tests/wmclose
 if [[ ! -x $wmclose ]]; then
   wmclose=$work/wmclose
-  c++ -O2 -Wall -o "$wmclose" tests/support/wmclose.cpp -lX11 || fail "could not build wmclose"
+  c++ -O2 -Wall -o "$wmclose" tools/wmclose.cpp -lX11 || fail "could not build wmclose"
 fi
 
 stage=$work/stage

@@ -62,7 +62,7 @@ ninebox=$(PATH=$user_path command -v "${exec_line%% *}") || {
   echo "FAIL: the menu command '$exec_line' is not on the PATH $user_path" >&2; exit 1; }
 [[ $ninebox == /usr/games/ninebox ]] || { echo "FAIL: the menu command runs $ninebox" >&2; exit 1; }
 wmclose=''
-source tests/support/xvfb.sh
+source tools/xvfb.sh
 start_xvfb
 start_ninebox
 game() { running && [[ -n $(window '^Ninebox1 --Game# [0-9]+$') ]]; }

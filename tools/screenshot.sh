@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build-test}")
 ninebox=$build/src/ninebox wmclose=$build/tests/wmclose
 out=resources/desktop/screenshot.png
-source tests/support/xvfb.sh
+source tools/xvfb.sh
 
 start_xvfb
 start_ninebox

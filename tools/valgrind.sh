@@ -77,7 +77,7 @@ done
 # start it; every wait is long, as everything is some twenty times slower.
 echo "=== ninebox, a short session under Xvfb"
 wmclose=$build/tests/wmclose
-source tests/support/xvfb.sh
+source tools/xvfb.sh
 mkdir "$work/bin"
 printf '#!/bin/sh\nexec %s --xml-file=%s %s "$@"\n' "${memcheck[*]}" "$reports/ninebox.xml" \
   "$build/src/ninebox" >"$work/bin/ninebox"

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mman.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <atomic>
@@ -220,22 +219,6 @@ TEST_F(filesystem, SavesOfOneNameAtOnceKeepEachGameWithItsAnswers) {
         const auto puzzle = readGrid(game), solution = readGrid(answers);
         ASSERT_TRUE(puzzle && solution && solves(*solution, *puzzle)) << "round " << round;
     }
-}
-
-// On a full disk (a tmpfs of one page) the game file fits and its answers do not; a second
-// save finds no room for the new copy and leaves the old one.
-TEST_F(filesystem, SaveOnAFullDiskLeavesTheOldFilesAndNothingElse) {
-    stdfs::create_directory(at("full"));
-    if (::mount("tmpfs", at("full").c_str(), "tmpfs", 0, "size=4k") != 0)
-        GTEST_SKIP() << "no tmpfs can be mounted here (needs root): a full disk is not tried";
-    struct Unmount {
-        std::string at;
-        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-    } unmount{at("full")};
-    EXPECT_EQ(run(&Game::save, "full/a.sud"), Shown{Message::answersNotWritten});
-    EXPECT_EQ(run(&Game::save, "full/a.sud", Answer::yes), (Shown{kQuestion, kError}));
-    EXPECT_EQ(entries("full"), std::set<std::string>{"a.sud"});
-    EXPECT_EQ(bytes("full/a.sud"), kGame);
 }
 
 // A game killed at any moment, again and again, comes back whole each time (nothing is set

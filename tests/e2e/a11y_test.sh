@@ -5,7 +5,7 @@
 #   a11y_test.sh PATH/TO/ninebox PATH/TO/wmclose
 set -euo pipefail
 ninebox=$(realpath "$1") wmclose=$(realpath "$2")
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../../tools/xvfb.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
 if [[ ! -x $launcher ]] || ! command -v dbus-run-session >/dev/null || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     echo "SKIP: no accessibility bus here (at-spi2-core, dbus and python3-pyatspi are needed)"

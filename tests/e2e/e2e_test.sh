@@ -8,7 +8,7 @@
 #   e2e_test.sh PATH/TO/ninebox PATH/TO/wmclose
 set -euo pipefail
 ninebox=$(realpath "$1") wmclose=$(realpath "$2")
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../../tools/xvfb.sh"
 
 # Without a display the options are read all the same; the program itself says in one line
 # that it cannot start. An unknown option is refused the same way with a display.

@@ -50,13 +50,6 @@ struct Played : HeadlessGame {
 
 }  // namespace
 
-TEST(gridfile, AnswersPathTakesTheFirstDotOfTheFileNameNotOfItsFolder) {
-    const std::vector<std::pair<std::string, std::string>> names = {
-        {"/g/hard1.sud", "/g/hard1.ans"},   {"hard1.sud", "hard1.ans"},     {"/g/hard1", "/g/hard1.ans"},
-        {"/j.doe/h1.sud", "/j.doe/h1.ans"}, {"/j.doe/h1", "/j.doe/h1.ans"}, {"/g/hard.1.sud", "/g/hard.ans"}};
-    for (const auto& [path, ans] : names) EXPECT_EQ(answersPath(path), ans) << path;
-}
-
 // A field is a number rounded half to even, first or last; no number, one beyond 16 bits or
 // over 64 characters fails the read, and so does a short text. Blanks and line ends only
 // separate the fields. The decimal point is a point in
@@ -189,21 +182,6 @@ TEST(saveload, LoadCaptionsTheFileOrLeavesTheGameAsItWas) {
         EXPECT_EQ(h.window.messages, Shown{caption.empty() ? kNoFile : Message::noAnswers}) << file.path;
         EXPECT_EQ(h.window.caption.pathEnd, caption.empty() ? shown : caption) << file.path;
         EXPECT_TRUE(!caption.empty() || (kept(h.s()) == before && h.s().mode == Mode::play)) << file.path;
-    }
-}
-
-// A game file named at start is loaded by the first activation instead of the first deal, as
-// Load loads it, and only then; one that cannot be loaded shows Load's message, then the
-// first game is dealt, still without the game dialog.
-TEST(saveload, FileNamedAtStartReplacesTheFirstDeal) {
-    for (const bool loadable : {true, false}) {
-        HeadlessGame h;
-        h.files.files = {{"/g/start.sud", kGame}, {"/g/start.ans", kAnswers}};
-        h.game.start(loadable ? "/g/start.sud" : "/g/none.sud");
-        EXPECT_EQ(h.window.messages, loadable ? Shown{} : Shown{kNoFile});
-        EXPECT_EQ(h.window.caption.kind, loadable ? Caption::Kind::file : Caption::Kind::game);
-        EXPECT_EQ(h.puzzle().answers() == gridFrom(kRecordASolution), loadable);
-        EXPECT_TRUE(h.puzzle().answersValid() && !h.window.gameDialogShown);
     }
 }
 

@@ -195,6 +195,7 @@ TEST(Undo, EachChangeOfTheBoardIsOneStep) {
         const auto before = board(b);
         b.presses(presses).type(keys);
         if (command) (b.game.*command)();
+        EXPECT_EQ(b.s().mode == Mode::map, mode == kMap) << "Cheat keeps the mode it started in";
         const auto after = board(b);
         b.waitHere();
         b.game.undo();

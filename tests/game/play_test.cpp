@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
-#include <random>
 
 #include "game/clock.h"
 #include "game/history.h"
@@ -27,35 +26,17 @@ void expectSoundDeal(HeadlessGame& h, double number) {
 
 }  // namespace
 
-// Cheat fills an Easy game and returns to the mode it started in; it ends even when a wrong
-// entry puts the one solution out of reach. (Which records Cheat fills: the library's test.)
-TEST(Cheat, FillsEasyGamesAndEndsOnAWrongEntry) {
-    for (const Mode start : {Mode::play, Mode::map})
-        for (const bool wrong : {false, true}) {
-            HeadlessGame h;
-            h.deal(7);  // Easy, (1, 1) open
-            if (wrong) h.type(std::to_string(h.puzzle().answers()[1][1] % 9 + 1));
-            if (start == Mode::map) h.game.mapMode();
-            h.game.cheat();
-            EXPECT_EQ(h.puzzle().board() == h.puzzle().answers(), !wrong) << wrong;
-            EXPECT_EQ(h.s().mode, start) << wrong;
-        }
-}
-
 // The level chosen filters random games only: typed numbers give their own records. A random
 // game's number, drawn from the time of day, deals it again when typed.
 TEST(NewGame, TenThousandNumbersDealSoundGames) {
     HeadlessGame h;
-    std::mt19937_64 pick(2026);
-    std::uniform_real_distribution<double> wide(-1e9, 1e9);
     int otherLevels = 0;
     for (int i = 0; i < 2500 && !HasFatalFailure(); ++i) {
         const Level level = static_cast<Level>(i % 4);
         h.game.chooseLevel(level);
         expectSoundDeal(h, i);
         otherLevels += level != Level::none && h.s().level != level;
-        expectSoundDeal(h, std::floor(wide(pick) / 1000));
-        expectSoundDeal(h, wide(pick) / 7.0);
+        expectSoundDeal(h, i * -997.3);  // negative and fractional
         h.clock = i * 0.37;
         h.game.newGame();  // the dialog closed: a random game
         const double number = h.window.caption.gameNumber;
@@ -71,40 +52,17 @@ TEST(NewGame, TenThousandNumbersDealSoundGames) {
 TEST(NewGame, EachNumberDealsThePuzzleItAlwaysDealt) {
     const std::vector<std::tuple<double, std::string, Level>> games = {
         {0, "030002800204000031000360075900600300760905008005070006007050090140207060600100700", Level::hard},
-        {1, "030060000702810000100000860800504000900700002050020700000000219200003004000000030", Level::hard},
         {7, "005601200371004000006853001037400000600002903000738600910200865004005002000090017", Level::easy},
-        {42, "501070004000000825000000000200008530000300008009650700000000000073420100405000097",
-         Level::hard},
-        {4711, "000000000700003006340809005000408700000500092032900500000000420406000000000070000",
-         Level::hard},
-        {10000, "001900023030060005704000000603000000570200600000039000200100900000000400090007000",
-         Level::hard},
         {65536, "058912600000300080073400520000040100020060800046803090007058004090004000284007000",
-         Level::easy},
-        {123456, "200060000086000900490800671001608000930205006805300009300000010508010204000480300",
          Level::easy},
         {999999, "307800100000500000009010000400006001802903070005000040000700603001090000000000208",
          Level::hard},
         {1000000, "904000000017500004000089000005600008080010000000000002201000000090004700600800950",
          Level::hard},
-        {-1, "030000001204600037600430000370804002000070004005000000000165900000397046000000000",
-         Level::hard},
         {-7, "000009000500000002000000436830700000000090000000045890078460010090007000010030000",
          Level::medium},
-        {-123456789, "500376000039008010700004253304201506900705320000000400600450000085109000000000030",
-         Level::easy},
         {12.5, "500070000900020006008409027009004000106007043200658091000300679000700008070910030",
          Level::easy},
-        {0.01, "000720010040300005201596300870000400000009786009801003728000004090200658050003902",
-         Level::easy},
-        {0.5, "203408907040907030700010004480070000500600708007000040090005261650140300070000080",
-         Level::easy},
-        {31415.9265, "000504120804000050000800009900000000561000000070090010000073040002100003010002060",
-         Level::hard},
-        {2500, "030005000007029008090700603100967840009853701700014000086502000400030060000090200",
-         Level::easy},
-        {1e15, "009013070000000500502000013901000000850200000706008002000300050300800960000907000",
-         Level::medium},
         {1e308, "020000000037006000600007920006030000000950100905000040050000006402000059700800002",
          Level::medium}};
     for (const auto& [number, puzzle, level] : games) {

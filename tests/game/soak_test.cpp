@@ -23,9 +23,6 @@ bool sound(const GameState& s) {
         for (const std::int16_t v : column) ok = ok && v >= 0 && v <= 9;
     for (int x = 0; x <= 10; ++x)  // notes in empty cells only
         for (int y = 0; y <= 10; ++y) ok = ok && s.puzzle.notes(x, y) <= (s.puzzle.digit(x, y) ? 0 : 511);
-    for (const auto& column : s.puzzle.candidates())
-        for (const auto& cell : column)
-            for (const std::int16_t v : cell) ok = ok && (v < 2 || (v >= 6 && v <= 8));
     return ok;
 }
 
