@@ -229,6 +229,7 @@ TextCache firstFrameTexts(int outerWidthTwips, int dpi, double ratio) {
     for (int n = 1; n <= 9; ++n) {
         add(kDigitFont, numberForm(n));
         add(kKeypadFont, numberForm(n));
+        add(kSmallFont, numberForm(n));  // a resumed game's notes, or map mode's marks
     }
     add(kKeypadFont, text::deleteKey());
     for (const ButtonLabel& label : kButtons) add(kLabelFont, text::button(label.button));
