@@ -10,7 +10,8 @@
 #
 # usage: bench/startup.sh [RUNS] [NAME=PROGRAM ...]
 #   (apt-get install gnome-sudoku to compare with it; each NAME=PROGRAM is another build of
-#   Ninebox measured in the same run, as when a part of it is weighed by leaving it out)
+#   Ninebox measured in the same run, as when a part of it is weighed by leaving it out;
+#   start it with env as the others are, for example "de=env LANG=de_DE.UTF-8 PROGRAM")
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
@@ -57,7 +58,9 @@ PATH="$PATH:/usr/games"  # where Debian puts gnome-sudoku
 mkdir -p "$XDG_RUNTIME_DIR/home/.local/share"
 names=(ninebox "bare Qt window" "ninebox resumed")
 titles=("Ninebox1 --Game#" "Bare Qt window" "Ninebox1 --Game# 4711")
-commands=("$build/src/ninebox" "$build/bench/bare_window" "env XDG_STATE_HOME=$resumed $build/src/ninebox")
+# Every program starts through env, as those that need a variable of their own do, so that
+# none is an exec behind the others.
+commands=("env $build/src/ninebox" "env $build/bench/bare_window" "env XDG_STATE_HOME=$resumed $build/src/ninebox")
 for other in "$@"; do
   names+=("${other%%=*}")
   titles+=("Ninebox1 --Game#")
