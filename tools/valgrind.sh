@@ -84,6 +84,7 @@ printf '#!/bin/sh\nexec %s --xml-file=%s %s "$@"\n' "${memcheck[*]}" "$reports/n
 chmod +x "$work/bin/ninebox"
 ninebox=$work/bin/ninebox
 start_xvfb
+key_delay=700  # keys in the menus, slow enough for the program under valgrind
 start_ninebox
 game() { running && [[ -n $(window '^Ninebox1 --Game# [0-9]+$') ]]; }
 wait_for 180 game || fail "no game shown"
@@ -110,7 +111,7 @@ others() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -vx 
 menu_open() { running && [[ -n $(others) ]]; }
 xdotool mousemove 30 9 click 1
 wait_for 60 menu_open || fail "no menu opened"
-xdotool key Right Down Down Down Down Down Return  # Game > Cheat
+xdotool key --delay "$key_delay" Right Down Down Down Down Down Return  # Game > Cheat
 menu_closed() { running && [[ -z $(others) ]]; }
 wait_for 60 menu_closed || fail "the menu stayed open"
 timeout 10 "$wmclose" "$win"

@@ -71,9 +71,13 @@ open_instructions() {
     menubar() { shot && [[ $(pixel 3 3) != "$top_left" ]]; }
     wait_for 20 menubar || fail "the corner click showed no menu bar"
     xdotool mousemove --sync 30 10 click 1
-    xdotool key Right Right Down Down Down Down Down Return
+    # The keys only once the first menu is open, and $key_delay ms apart (xdotool's 12 by
+    # default): a program as slow as under valgrind loses keys that come faster.
+    popup() { (($(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l) > 1)); }
+    wait_for 60 popup || fail "the click on the menu bar opened no menu"
+    xdotool key --delay "${key_delay:-12}" Right Right Down Down Down Down Down Return
     banner() { shot && read -r r g b <<<"$(pixel 60 60)" && ((r > 50 && r < 100 && g < 70 && b > 110)); }
-    wait_for 20 banner || fail "no instructions page over the board: $(pixel 60 60)"
+    wait_for 60 banner || fail "no instructions page over the board: $(pixel 60 60)"
 }
 
 # Closes the window as a window manager does: the program must end with status 0 and leave

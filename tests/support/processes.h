@@ -27,7 +27,7 @@ inline bool inChild(rlim_t limit, const std::function<bool()>& body) {
 }
 
 // Runs body over and over in `times` child processes, each killed at a moment of its own
-// within its first `spread` microseconds.
+// within its first `spread` microseconds, the moments spread evenly.
 inline void killRepeatedly(int times, int spread, const std::function<void()>& body) {
     for (int i = 0; i < times; ++i) {
         const pid_t pid = ::fork();
@@ -35,7 +35,7 @@ inline void killRepeatedly(int times, int spread, const std::function<void()>& b
             ::alarm(10);
             for (;;) body();
         }
-        ::usleep(static_cast<useconds_t>(i * 997 % spread));
+        ::usleep(static_cast<useconds_t>(static_cast<long>(i) * 7919 % times * spread / times));
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
     }
