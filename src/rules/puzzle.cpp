@@ -82,8 +82,8 @@ bool Puzzle::enter(int x, int y, std::int16_t digit) {
 
 bool Puzzle::toggleNote(int x, int y, std::int16_t digit) {
     if (board_[x][y] != 0) return false;
-    notes_[x][y] =
-        digit == 0 ? std::uint16_t{0} : static_cast<std::uint16_t>(notes_[x][y] ^ (1u << (digit - 1)));
+    if (digit == 0) notes_[x][y] = 0;
+    else notes_[x][y] ^= static_cast<std::uint16_t>(1u << (digit - 1));
     return true;
 }
 
