@@ -91,8 +91,6 @@ save_as() {
     xdotool key Return
 }
 show_menus
-menu Right  # Game > New game: the dialog again
-deal 5
 
 # Options > Show Score shows the score left of the board; a restart with the same home keeps
 # it, and opens the game file named on the command line instead of dealing a game.

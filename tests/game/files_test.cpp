@@ -188,17 +188,14 @@ TEST(saveload, LoadCaptionsTheFileOrLeavesTheGameAsItWas) {
 // The last folder kept between runs is where the file dialogs start, until a file is chosen;
 // nothing is drawn before the first activation. (The menu choices: the window's settings test.)
 TEST(saveload, LastFolderRoundTripsThroughThePreferences) {
-    for (const std::string folder : {"/p/games", ""}) {
-        HeadlessGame h;
-        h.game.applyPreferences(Preferences{true, true, false, true, Level::hard, folder});
-        EXPECT_EQ(h.window.paints, 0);
-        h.window.files = {kCancelled, chosen("/g/start.sud")};
-        h.files.files["/g/start.sud"] = kGame;
-        h.game.load();
-        EXPECT_EQ(h.window.fileDialogStarts.back(), folder.empty() ? "" : folder + "/");
-        h.game.load();
-        EXPECT_EQ(h.game.preferences().lastFolder, "/g");
-    }
+    HeadlessGame h;
+    h.game.applyPreferences(Preferences{true, true, false, true, Level::hard, "/p/games"});
+    EXPECT_EQ(h.window.paints, 0);
+    h.window.files = {kCancelled, chosen("/g/start.sud")};
+    h.files.files["/g/start.sud"] = kGame;
+    for (int i = 0; i < 2; ++i) h.game.load();
+    EXPECT_EQ(h.window.fileDialogStarts, (std::vector<std::string>{"/p/games/", "/p/games/"}));
+    EXPECT_EQ(h.game.preferences().lastFolder, "/g");
 }
 
 // Pasted or loaded puzzles: the compact form in each layout it may take, and its near misses,
@@ -217,10 +214,8 @@ TEST(PuzzleText, ReadsTheCompactFormAndGridTextsAsBefore) {
                                     "\r\n" + replaced(crlf, "\r\n", " \r\n\t\r\n")})
         check(text, gridFrom(a));
     for (const std::string& text :
-         {a.substr(1), a + "0", a + "\n" + a, replaced(a, "3", "x"), a.substr(0, 40) + "," + a.substr(40),
-          a.substr(0, 40) + " " + a.substr(40),
-          nine.substr(0, 8) + "\n" + nine.substr(8, 1) + nine.substr(10), kAnswers,
-          replaced(kAnswers, ",", " ")})
+         {a.substr(1), a + "0", a + "\n" + a, replaced(a, "3", "x"), a.substr(0, 40) + " " + a.substr(40),
+          nine.substr(0, 8) + "\n" + nine.substr(8, 1) + nine.substr(10), kAnswers})
         check(text, read(text));
 }
 

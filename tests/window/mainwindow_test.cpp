@@ -145,7 +145,7 @@ TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
 }
 
 // Keys go to the game by their meaning: the arrows, Delete and Enter (the keypad's too) by
-// their Qt key alone, so the characters % and . or a French keyboard's digit row move and
+// their Qt key alone, so the characters % & ' ( . or a French keyboard's digit row move and
 // delete nothing; other keys by the character they type: a digit, another printable
 // character (0), or a blank; keys that type nothing are just keys. Ctrl with a digit or Delete
 // is a note (200 + its digit), and so is a click with Ctrl held. Tab and Shift+Tab go round
@@ -167,13 +167,27 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     const int left = 100 + int(Key::left), down = 100 + int(Key::down), del = 100 + int(Key::del),
               enter = 100 + int(Key::enter), other = 100 + int(Key::other);
     const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int>> cases = {
-        {Qt::Key_A, none, "a", 0},           {Qt::Key_5, none, "5", 5},
-        {Qt::Key_Percent, shift, "%", 0},    {Qt::Key_Period, none, ".", 0},
-        {Qt::Key_Eacute, none, "\u00e9", 0}, {Qt::Key_Escape, none, "\x1b", -1},
-        {Qt::Key_Space, none, " ", -1},      {Qt::Key_Left, none, "", left},
-        {Qt::Key_Down, keypad, "", down},    {Qt::Key_Delete, none, "\x7f", del},
-        {Qt::Key_Return, none, "\r", enter}, {Qt::Key_Enter, keypad, "\r", enter},
-        {Qt::Key_Shift, shift, "", other},   {Qt::Key_5, ctrl | keypad, "5", 205},
+        {Qt::Key_A, none, "a", 0},
+        {Qt::Key_5, none, "5", 5},
+        {Qt::Key_5, keypad, "5", 5},
+        {Qt::Key_Percent, shift, "%", 0},
+        {Qt::Key_Ampersand, shift, "&", 0},
+        {Qt::Key_Apostrophe, none, "'", 0},
+        {Qt::Key_ParenLeft, shift, "(", 0},
+        {Qt::Key_Period, none, ".", 0},
+        {Qt::Key_Eacute, none, "\u00e9", 0},
+        {Qt::Key_QuoteDbl, none, "\"", 0},
+        {Qt::Key_Agrave, none, "\u00e0", 0},
+        {Qt::Key_Escape, none, "\x1b", -1},
+        {Qt::Key_Space, none, " ", -1},
+        {Qt::Key_Left, none, "", left},
+        {Qt::Key_Down, keypad, "", down},
+        {Qt::Key_Delete, none, "\x7f", del},
+        {Qt::Key_Delete, keypad, "\x7f", del},
+        {Qt::Key_Return, none, "\r", enter},
+        {Qt::Key_Enter, keypad, "\r", enter},
+        {Qt::Key_Shift, shift, "", other},
+        {Qt::Key_5, ctrl | keypad, "5", 205},
         {Qt::Key_1, ctrl | shift, "1", 201},  // a French keyboard's digit row
         {Qt::Key_Delete, ctrl, "\x7f", 200}};
     for (const auto& [key, modifiers, text, meaning] : cases) {
