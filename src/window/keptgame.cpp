@@ -53,13 +53,14 @@ KeptGame::KeptGame(MainWindow& window, const QString& file) : window_(window) {
     for (const int each : kEndingSignals) ::sigaction(each, &action, nullptr);
     signals_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     // The game is kept first: ending the event loop ends a dialog's loop too, and the command
-    // that opened it would go on as if the player had closed it.
+    // that opened it would go on as if the player had closed it. exit(), not quit(): quit asks
+    // every window to close, and the board window refuses while the instructions page shows.
     connect(signals_, &QSocketNotifier::activated, this, [this] {
         char bytes[16];
         while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
         }
         window_.game().end();
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);
     });
 }
 

@@ -196,7 +196,10 @@ close_ninebox "$main"
 resumed
 clock=$(sed -n 's/^clock //p' "$kept")
 sleep 1.2
+open_instructions  # a close request only hides the page; SIGTERM ends the program all the same
 kill -TERM "$app_pid"
+ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+wait_for 20 ended || fail "SIGTERM with the instructions page shown did not end the program"
 status=0 && wait "$app_pid" || status=$?
 app_pid=''
 ((status == 0 && $(sed -n 's/^clock //p' "$kept") > clock)) || fail "SIGTERM: status $status, clock not kept"
