@@ -115,7 +115,6 @@ xdotool key --delay "$key_delay" Right Down Down Down Down Down Return  # Game >
 menu_closed() { running && [[ -z $(others) ]]; }
 wait_for 60 menu_closed || fail "the menu stayed open"
 timeout 10 "$wmclose" "$win"
-ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 wait_for 180 ended || fail "still running after the close request"
 status=0
 wait "$app_pid" || status=$?

@@ -55,6 +55,7 @@ start_ninebox() {
 }
 
 running() { kill -0 "$app_pid" 2>/dev/null || fail "ninebox ended unexpectedly"; }
+ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true; }
 # The screen as raw RGB; a pixel of it as "r g b".
 shot() { timeout 20 import -window root -depth 8 "rgb:$work/shot.rgb"; }
@@ -84,7 +85,6 @@ open_instructions() {
 # no file behind.
 close_ninebox() {
     timeout 10 "$wmclose" "$1" || fail "could not send the close request"
-    ended() { ! kill -0 "$app_pid" 2>/dev/null; }
     wait_for 20 ended || fail "still running after the close request"
     local status=0 added
     wait "$app_pid" || status=$?
