@@ -28,7 +28,7 @@ void expectSoundDeal(HeadlessGame& h, double number) {
 
 // The level chosen filters random games only: typed numbers give their own records. A random
 // game's number, drawn from the time of day, deals it again when typed.
-TEST(NewGame, TenThousandNumbersDealSoundGames) {
+TEST(NewGame, ThousandsOfNumbersDealSoundGames) {
     HeadlessGame h;
     int otherLevels = 0;
     for (int i = 0; i < 2500 && !HasFatalFailure(); ++i) {
@@ -36,6 +36,7 @@ TEST(NewGame, TenThousandNumbersDealSoundGames) {
         h.game.chooseLevel(level);
         expectSoundDeal(h, i);
         otherLevels += level != Level::none && h.s().level != level;
+        expectSoundDeal(h, i * -997.3);  // negative, and a fraction
         h.clock = i * 0.37;
         h.game.newGame();  // the dialog closed: a random game
         const double number = h.window.caption.gameNumber;
