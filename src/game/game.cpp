@@ -43,9 +43,7 @@ void Game::start(const std::string& file) {
     if (resume()) {
         draw();
     } else {
-        s_.waitingForDigit = false;
-        s_.seconds = 0;
-        playMode();
+        clearForNewGame();
         deal(gameNumber_, false);
         // The file holds nothing to take back either: it need not be written before a change.
         kept_ = progressText();

@@ -108,6 +108,7 @@ private:
     void setCheck(Item item, bool on);
     void toggleCheck(Item item);
     void setMode(Mode mode);
+    void clearForNewGame();
     void deal(double number, bool typed);
     void forgetHistory();
     bool loadFile(const FileChoice& file);

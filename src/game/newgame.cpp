@@ -8,10 +8,15 @@
 
 namespace ninebox {
 
-void Game::newGame() {
+// The clock restarts and play mode comes back before the game dialog shows.
+void Game::clearForNewGame() {
     s_.waitingForDigit = false;
     s_.seconds = 0;
     playMode();
+}
+
+void Game::newGame() {
+    clearForNewGame();
     const GameChoice choice = ui_.chooseGame(levelChoice_);
     double number = gameNumber_;
     if (choice.kind == GameChoice::Kind::random) {

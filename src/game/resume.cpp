@@ -34,11 +34,13 @@ void Game::showCaption(const Caption& caption) {
 }
 
 bool Game::resume() {
-    if (keeping_ != Keeping::notYet || files_.probe(progressPath_) == FileSystem::Probe::missing)
-        return false;
+    if (keeping_ != Keeping::notYet) return false;
+    // Opened first: the common start finds a file there, and only a failure needs the probe.
+    const auto in = files_.openRead(progressPath_, kMaxProgress);
+    if (!in && files_.probe(progressPath_) == FileSystem::Probe::missing) return false;
     std::optional<Progress> kept;
     std::string text;
-    if (auto in = files_.openRead(progressPath_, kMaxProgress)) {
+    if (in) {
         text.assign(std::istreambuf_iterator<char>(*in), {});
         kept = readProgress(text);
     }

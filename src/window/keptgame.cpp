@@ -34,7 +34,7 @@ extern "C" void onEndingSignal(int) {
 }  // namespace
 
 QString KeptGame::playerFile() {
-    // The base directory specification ignores a relative path.
+    // An XDG base directory must be absolute; a relative one counts as unset.
     QString folder = qEnvironmentVariable("XDG_STATE_HOME");
     if (!QDir::isAbsolutePath(folder)) folder = QDir::homePath() + QStringLiteral("/.local/state");
     return folder + QStringLiteral("/ninebox/game");
