@@ -142,7 +142,8 @@ private:
 
     Keeping keeping_ = Keeping::off;
     std::string progressPath_;
-    std::string kept_;  // the text last written, or one that comes to the same
+    std::string kept_;  // the text last written or read, or one that comes to the same
+    bool toldNotKept_ = false;
 };
 
 }  // namespace ninebox

@@ -21,6 +21,7 @@ enum class Message {
     noAnswers,               // the game loaded has no answers file that solves it
     puzzleBreaksRules,       // a digit appears twice in a row, column or box
     clipboardHoldsNoPuzzle,  // Ctrl+V
+    gameNotKept,             // the folder named cannot be written: the game in progress is not kept
     donation,                // now and then after "Select Random"
 };
 bool asksYesNo(Message message);

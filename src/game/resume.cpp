@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game in progress kept between runs, and taken back at start.
+#include <algorithm>
 #include <iterator>
 
 #include "game/filesystem.h"
@@ -77,15 +78,29 @@ std::string Game::progressText() const {
 
 // Once a command is over, with its undo step recorded: the history written must lead to the
 // board written. A game that differs only in its clock is not written again.
+// The player hears once that the folder cannot be written; later changes try again quietly.
 void Game::keepProgress() {
     if (keeping_ != Keeping::on || step_) return;
     std::string text = progressText();
     if (withoutClock(text) == withoutClock(kept_)) return;
-    if (files_.replaceUnsynced(progressPath_, text)) kept_ = std::move(text);
+    if (files_.replaceUnsynced(progressPath_, text)) {
+        kept_ = std::move(text);
+    } else if (!toldNotKept_) {
+        toldNotKept_ = true;
+        ui_.message(Message::gameNotKept,
+                    progressPath_.substr(0, std::max<std::size_t>(progressPath_.rfind('/'), 1)));
+    }
 }
 
+// Another copy of the program may have kept its own game since this one last wrote or read
+// the file: an unchanged game is written (for its clock) only over what this copy left there.
 void Game::end() {
-    if (keeping_ == Keeping::on) files_.replace(progressPath_, progressText());
+    if (keeping_ == Keeping::on) {
+        const std::string text = progressText();
+        const auto there = files_.openRead(progressPath_, kMaxProgress);
+        const bool ours = there && std::string(std::istreambuf_iterator<char>(*there), {}) == kept_;
+        if (ours || withoutClock(text) != withoutClock(kept_)) files_.replace(progressPath_, text);
+    }
     keeping_ = Keeping::ended;
 }
 

@@ -32,6 +32,9 @@ QString message(Message message, const QString& name) {
             return translate("Message",
                              "This puzzle breaks the rules: a digit appears twice in a row, column or box.");
         case Message::clipboardHoldsNoPuzzle: return translate("Message", "The clipboard holds no puzzle.");
+        //: %1 is a folder; the game plays on, but will not come back at the next start.
+        case Message::gameNotKept:
+            return translate("Message", "Your game cannot be kept: %1 cannot be written.").arg(name);
         //: Now and then after "Select Random"; its title is "Honesty is the Best!!".
         case Message::donation:
             return translate("Message", "If you enjoy Ninebox, please consider supporting its developers.");

@@ -235,3 +235,39 @@ TEST(Resume, TheGameInProgressComesBackAsItWasLeft) {
     EXPECT_TRUE(loaded.files.files["/s/game"].size() <= kMaxProgress && full && full->done.size() > 50 &&
                 full->done.size() < 200);
 }
+
+// Of two copies of the program on one kept game, the one that changed its game last is kept: a
+// copy that changed nothing writes nothing over the other's at its end. A game only Reset comes
+// back (its history is its trace). A folder that cannot be written is said once, and the file
+// there stays as it was.
+TEST(Resume, TheCopyThatChangedItsGameLastIsKept) {
+    HeadlessGame first;
+    const auto start = [&](HeadlessGame& h) -> HeadlessGame& {
+        h.game.keepProgressIn("/s/game");
+        h.game.start();
+        return h;
+    };
+    start(first).deal(12.5);
+    first.select(2, 1);  // open, as (3, 1) and (4, 1)
+    first.game.note(2);
+    first.game.end();
+    HeadlessGame a(0, &first.files), b(0, &first.files), onlyReset(0, &first.files);
+    start(a).select(3, 1);
+    start(b).game.tick();
+    for (const int k : {3, 5, 7}) a.game.note(static_cast<std::int16_t>(k));
+    ASSERT_EQ(a.puzzle().notes(3, 1), 0124);
+    a.game.end();
+    const std::string left = first.files.files["/s/game"];
+    b.game.end();
+    EXPECT_EQ(first.files.files["/s/game"], left);
+    start(onlyReset).game.reset();
+    onlyReset.game.end();
+    const std::string reset = first.files.files["/s/game"];
+    HeadlessGame back(0, &first.files);
+    EXPECT_EQ(start(back).window.caption.gameNumber, 12.5);
+    first.files.full = true;
+    back.type("56");
+    back.game.end();
+    EXPECT_EQ(back.window.messages, std::vector{Message::gameNotKept});
+    EXPECT_EQ(first.files.files["/s/game"], reset);
+}

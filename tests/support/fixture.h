@@ -94,6 +94,7 @@ class MemoryFileSystem : public FileSystem {
 public:
     explicit MemoryFileSystem(FileSystem* disk) : disk_(disk) {}
     std::map<std::string, std::string> files;
+    bool full = false;  // every write fails, as on a full disk
 
     Probe probe(const std::string& path) override {
         return files.count(path) ? Probe::exists : disk_ ? disk_->probe(path) : Probe::missing;
@@ -104,12 +105,12 @@ public:
         return found->second.size() > limit ? nullptr : std::make_unique<std::istringstream>(found->second);
     }
     bool replace(const std::string& path, const std::string& content) override {
-        if (disk_) return disk_->replace(path, content);
+        if (full || disk_) return !full && disk_->replace(path, content);
         files[path] = content;
         return true;
     }
     bool replaceUnsynced(const std::string& path, const std::string& content) override {
-        return disk_ ? disk_->replaceUnsynced(path, content) : replace(path, content);
+        return disk_ && !full ? disk_->replaceUnsynced(path, content) : replace(path, content);
     }
     bool moveAside(const std::string& path, const std::string& to) override {
         if (disk_ || !files.count(path) || files.count(to)) return disk_ && disk_->moveAside(path, to);
