@@ -59,9 +59,11 @@ FileState fileState(const std::string& path) {
     if (fd < 0) {
         if (errno != ENOENT) return FileState::wrong;
         // Only a file missing from an existing folder is missing; a missing folder is a wrong
-        // name.
-        struct stat above {};
-        return ::stat(placeOf(path).folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode)
+        // name, and so is a link that leads nowhere.
+        struct stat above {
+        }, itself{};
+        return ::stat(placeOf(path).folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode) &&
+                       ::lstat(path.c_str(), &itself) != 0
                    ? FileState::missing
                    : FileState::wrong;
     }
@@ -286,6 +288,14 @@ FolderHold::FolderHold(const std::string& path) {
 
 FolderHold::~FolderHold() {
     if (fd_ >= 0) ::close(fd_);  // closing lets go of the lock
+}
+
+bool makePrivateFolder(const std::string& folder) {
+    // Folders already there stay as they are; whether the last one is there decides.
+    for (std::size_t at = 0; at != std::string::npos; at = folder.find('/', at + 1))
+        ::mkdir(folder.substr(0, folder.find('/', at + 1)).c_str(), 0700);
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace ninebox

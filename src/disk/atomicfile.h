@@ -32,6 +32,10 @@ std::optional<std::string> readFile(const std::string& path, std::size_t limit);
 // sync: quicker, and still whole for every reader, but a power cut may cost the new content.
 bool replaceFile(const std::string& path, std::string_view content, bool synced = true);
 
+// Makes folder and every missing folder above it, each readable by its owner alone (as the
+// XDG rule asks of state folders); true when the folder is there.
+bool makePrivateFolder(const std::string& folder);
+
 // While an object lives, other holders of the same folder wait (up to a few seconds, then
 // they go on without it): two saves of a game and its answers run one after the other.
 class FolderHold {

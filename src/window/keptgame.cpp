@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <csignal>
 
+#include "disk/atomicfile.h"
 #include "window/mainwindow.h"
 
 namespace ninebox {
@@ -42,7 +43,7 @@ QString KeptGame::playerFile() {
 
 KeptGame::KeptGame(MainWindow& window, const QString& file) : window_(window) {
     const QString path = file.isEmpty() ? playerFile() : file;
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    makePrivateFolder(QFile::encodeName(QFileInfo(path).absolutePath()).toStdString());
     window_.game().keepProgressIn(QFile::encodeName(path).toStdString());
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { window_.game().end(); });
     if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;

@@ -96,11 +96,12 @@ TEST_F(filesystem, OnlyPlainFilesInExistingFoldersAreGameFiles) {
     put("empty.sud", "");
     stdfs::create_directory(at("sub"));
     ASSERT_EQ(::mkfifo(at("pipe.sud").c_str(), 0600), 0);
+    stdfs::create_symlink(at("none.sud"), at("nowhere.sud"));
     using P = FileSystem::Probe;
     const std::vector<std::pair<std::string, P>> probes = {
         {at("game.sud"), P::exists}, {at("empty.sud"), P::exists},     {at("none.sud"), P::missing},
         {at("sub"), P::error},       {at("nofolder/x.sud"), P::error}, {at("game.sud/x.sud"), P::error},
-        {at("pipe.sud"), P::error},  {"/dev/null", P::error}};
+        {at("pipe.sud"), P::error},  {"/dev/null", P::error},         {at("nowhere.sud"), P::error}};
     EXPECT_TRUE(inChild(RLIM_INFINITY, [&] {
         std::atomic<bool> done{false};
         std::thread swapper([&] {  // the pipe and a plain file in turn as swapped.sud
@@ -253,4 +254,22 @@ TEST_F(filesystem, AKilledGameComesBackWholeLessAtMostItsLastChange) {
     EXPECT_TRUE(!files_.moveAside(at("game"), at("game.bad")) &&
                 files_.moveAside(at("game"), at("game.bad.2")));
     EXPECT_EQ(bytes("game.bad") + bytes("game.bad.2"), "earlier" + keptText);
+}
+
+// The kept game's folders are made for their owner alone. A link in the kept file's place that
+// leads nowhere is set aside as anything else unreadable there (the link itself, nothing it
+// names), and the first change writes a file of its own.
+TEST_F(filesystem, KeptGamesFolderIsPrivateAndALinkNowhereIsSetAside) {
+    ASSERT_TRUE(makePrivateFolder(at("state/ninebox")));
+    for (const char* folder : {"state", "state/ninebox"})
+        EXPECT_EQ(stdfs::status(at(folder)).permissions(), stdfs::perms::owner_all) << folder;
+    stdfs::create_symlink(at("elsewhere"), at("state/ninebox/game"));
+    HeadlessGame h(0, &files_);
+    h.game.keepProgressIn(at("state/ninebox/game"));
+    h.game.start();
+    h.game.note(1);
+    h.game.key(Key::right);
+    h.game.note(1);  // one of the first two cells is open
+    EXPECT_TRUE(stdfs::is_symlink(at("state/ninebox/game.bad")) && !stdfs::exists(at("elsewhere")) &&
+                readProgress(bytes("state/ninebox/game")));
 }
