@@ -15,7 +15,7 @@ packages=(
   xclip                   # what the program put on the clipboard there
   locales                 # a French locale for the installed program's check
   imagemagick             # import: screenshots of that display
-  libx11-dev              # the test's helper that closes a window as a window manager does
+  libx11-dev libxcb1-dev  # the clipboard read in parts; the tests' helper that closes a window
   poppler-utils           # pdftotext and pdftoppm for the printing tests
   desktop-file-utils appstream  # validators of the installed desktop entry and metainfo
   at-spi2-core python3-pyatspi dbus  # the board as a screen reader reads it

@@ -27,6 +27,7 @@
 #include "window/printer.h"
 #include "window/resources.h"
 #include "window/texts.h"
+#include "window/xclipboard.h"
 
 namespace ninebox {
 
@@ -281,11 +282,17 @@ void MainWindow::print(const PrintPage& page) {
 }
 
 std::optional<std::string> MainWindow::clipboardText(std::size_t limit) {
+    std::string text;
+    switch (readXClipboard(limit, text)) {
+        case ClipboardRead::text: return text;
+        case ClipboardRead::tooLong: return std::nullopt;
+        case ClipboardRead::unknown: break;
+    }
     const QMimeData* held = QGuiApplication::clipboard()->mimeData();
     if (!held || !held->hasText()) return std::string();
-    const QString text = held->text();  // shares the clipboard's own copy
-    if (static_cast<std::size_t>(text.size()) > limit) return std::nullopt;
-    return text.toStdString();
+    const QString whole = held->text();  // shares the clipboard's own copy
+    if (static_cast<std::size_t>(whole.size()) > limit) return std::nullopt;
+    return whole.toStdString();
 }
 
 void MainWindow::setClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(q(text)); }

@@ -8,6 +8,7 @@
 #   e2e_test.sh PATH/TO/ninebox PATH/TO/wmclose
 set -euo pipefail
 ninebox=$(realpath "$1") wmclose=$(realpath "$2")
+kRecordA=030002009400900020600013408901000045050020600206804000060007004007200090003041802
 source "$(dirname "$0")/../../tools/xvfb.sh"
 
 # Without a display the options are read all the same; the program itself says in one line
@@ -203,4 +204,31 @@ app_pid=''
 ((status == 0 && $(sed -n 's/^clock //p' "$kept") > clock)) || fail "SIGTERM: status $status, clock not kept"
 resumed
 close_ninebox "$main"
+
+# A puzzle another program put on the clipboard starts a game; a text of 100 MB there is refused
+# without the program ever holding it: its peak memory grows by less than 20 MB.
+home_name=paste start_ninebox
+wait_for 20 started || fail "no game before the paste"
+clipboard() {  # the owner of the clipboard until the next one takes it, or until this test ends
+    xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
+    clipboard_pid=$!
+}
+echo "$kRecordA" >"$work/puzzle.txt"
+clipboard "$work/puzzle.txt"
+holds_puzzle() { [[ $(timeout 5 xclip -o -selection clipboard 2>/dev/null) == "$kRecordA" ]]; }
+wait_for 10 holds_puzzle || fail "xclip did not take the clipboard"
+xdotool key ctrl+v
+wait_for 20 captioned "Ninebox1 --Pasted" || fail "caption '$(caption)' after a paste"
+head -c 100000000 /dev/zero | tr '\0' 1 >"$work/big.txt"
+last_owner=$clipboard_pid
+clipboard "$work/big.txt"
+wait_for 10 eval '! kill -0 $last_owner 2>/dev/null' || fail "the 100 MB text did not take the clipboard"
+peak() { sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB$/\1/p' "/proc/$app_pid/status"; }
+before=$(peak)
+xdotool key ctrl+v
+await "^Sudoku$" "message of no puzzle"
+(($(peak) - before < 20000)) || fail "a 100 MB clipboard took $(($(peak) - before)) kB"
+xdotool key Return
+close_ninebox "$main"
+kill "$clipboard_pid" 2>/dev/null || true
 echo "ok"
