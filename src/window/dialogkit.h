@@ -14,11 +14,12 @@ inline QRect twipRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-// A control under its object name at its place in twips.
+// A control under its object name at its place in twips, less whatever of it lies beyond its
+// dialog's edges (the dialog is sized first): a text fitted to the control is seen whole.
 template <typename Control>
 Control* place(Control* control, const char* name, int left, int top, int width, int height) {
     control->setObjectName(QLatin1String(name));
-    control->setGeometry(twipRect(left, top, width, height));
+    control->setGeometry(twipRect(left, top, width, height) & control->parentWidget()->rect());
     return control;
 }
 

@@ -56,7 +56,7 @@ TEST(Language, TheWindowSpeaksThePlayersLanguage) {
 
 // In every language, at the window's first size and its smallest, no ink of the panel's words
 // outside the picture's slabs (a text's top less 1 to 12 below it, x -66 to -4), its keys and
-// the space below them; no caption of a dialog beyond its control.
+// the space below them; no caption of a dialog beyond its control or its dialog's edges.
 TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
     ASSERT_TRUE(QRawFont::fromFont(QFont(), QFontDatabase::Japanese).supportsCharacter(U'盤'))
         << "no CJK font";
@@ -88,13 +88,18 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
         for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print})
             for (QWidget* c : dialog->findChildren<QWidget*>()) {  // wrapped or on one line
                 const auto* wrap = qobject_cast<WrapButton*>(c);
-                const QRect area = wrap ? wrap->captionArea() : c->rect().adjusted(4, 0, -4, 0);
-                const QRect needed = QFontMetrics(wrap ? wrap->captionFont() : c->font())
-                                         .boundingRect(area, Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0),
-                                                       c->property("text").toString());
-                const bool label = c->inherits("QCheckBox") || c->inherits("QLabel");
-                EXPECT_TRUE(c->inherits("QPushButton") ? area.contains(needed)
-                                                       : !label || c->sizeHint().width() <= c->width())
+                const bool button = c->inherits("QPushButton");
+                if (!button && !c->inherits("QCheckBox") && !c->inherits("QLabel")) continue;
+                // A caption is drawn in its place less the style's margins, a label's text from
+                // its left edge on; none of it may lie beyond the control or the dialog's edges.
+                const QRect place =
+                    wrap ? wrap->captionArea() : c->rect().adjusted(button ? 4 : 0, 0, button ? -4 : 0, 0);
+                const QRect needed =
+                    button ? QFontMetrics(wrap ? wrap->captionFont() : c->font())
+                                 .boundingRect(place, Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0),
+                                               c->property("text").toString())
+                           : QRect(0, 0, c->sizeHint().width(), c->height());
+                EXPECT_TRUE((place & dialog->rect().translated(-c->pos())).contains(needed))
                     << language.toStdString() << " " << c->objectName().toStdString();
             }
     }
