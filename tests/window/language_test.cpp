@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QTextBrowser>
+#include <map>
 
 #include "support/modals.h"
 #include "window/answersdialog.h"
@@ -17,6 +18,7 @@
 #include "window/newgamedialog.h"
 #include "window/printdialog.h"
 #include "window/resources.h"
+#include "window/texts.h"
 
 namespace ninebox::testing {
 namespace {
@@ -56,7 +58,8 @@ TEST(Language, TheWindowSpeaksThePlayersLanguage) {
 
 // In every language, at the window's first size and its smallest, no ink of the panel's words
 // outside the picture's slabs (a text's top less 1 to 12 below it, x -66 to -4), its keys and
-// the space below them; no caption of a dialog beyond its control or its dialog's edges.
+// the space below them; no caption of a dialog beyond its control or its dialog's edges, and
+// one size for the controls of one kind in a dialog, whatever level the random button names.
 TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
     ASSERT_TRUE(QRawFont::fromFont(QFont(), QFontDatabase::Japanese).supportsCharacter(U'盤'))
         << "no CJK font";
@@ -85,23 +88,32 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
         NewGameDialog game(nullptr);
         AnswersDialog answers(nullptr);
         PrintDialog print(nullptr);
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print})
-            for (QWidget* c : dialog->findChildren<QWidget*>()) {  // wrapped or on one line
-                const auto* wrap = qobject_cast<WrapButton*>(c);
-                const bool button = c->inherits("QPushButton");
-                if (!button && !c->inherits("QCheckBox") && !c->inherits("QLabel")) continue;
-                // A caption is drawn in its place less the style's margins, a label's text from
-                // its left edge on; none of it may lie beyond the control or the dialog's edges.
-                const QRect place =
-                    wrap ? wrap->captionArea() : c->rect().adjusted(button ? 4 : 0, 0, button ? -4 : 0, 0);
-                const QRect needed =
-                    button ? QFontMetrics(wrap ? wrap->captionFont() : c->font())
-                                 .boundingRect(place, Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0),
-                                               c->property("text").toString())
-                           : QRect(0, 0, c->sizeHint().width(), c->height());
-                EXPECT_TRUE((place & dialog->rect().translated(-c->pos())).contains(needed))
-                    << language.toStdString() << " " << c->objectName().toStdString();
+        for (const Level level : {Level::none, Level::easy, Level::medium, Level::hard}) {
+            game.findChild<WrapButton*>("randomButton")->setText(text::randomButton(level));
+            for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print}) {
+                std::map<std::string, double> points;  // the size of each kind's first control
+                for (QWidget* c : dialog->findChildren<QWidget*>()) {  // wrapped or on one line
+                    const auto* wrap = qobject_cast<WrapButton*>(c);
+                    const bool button = c->inherits("QPushButton");
+                    if (!button && !c->inherits("QCheckBox") && !c->inherits("QLabel")) continue;
+                    // A caption is drawn in its place less the style's margins, a label's text
+                    // from its left edge on; none of it may lie beyond the control or the
+                    // dialog's edges, and the controls of one kind share one size.
+                    const QRect place = wrap ? wrap->captionArea()
+                                             : c->rect().adjusted(button ? 4 : 0, 0, button ? -4 : 0, 0);
+                    const QFont font = wrap ? wrap->captionFont() : c->font();
+                    const QRect needed = button ? QFontMetrics(font).boundingRect(
+                                                      place, Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0),
+                                                      c->property("text").toString())
+                                                : QRect(0, 0, c->sizeHint().width(), c->height());
+                    const std::string where = language.toStdString() + " " + c->objectName().toStdString();
+                    EXPECT_TRUE((place & dialog->rect().translated(-c->pos())).contains(needed)) << where;
+                    EXPECT_EQ(points.emplace(c->metaObject()->className(), font.pointSizeF()).first->second,
+                              font.pointSizeF())
+                        << where;
+                }
             }
+        }
     }
     use("C");
 }
