@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score: %1 right, %2 wrong</source>
-        <translation>Puntuación: %1 aciertos, %2 errores</translation>
+        <translation>Puntuación: aciertos %1, errores %2</translation>
     </message>
     <message>
         <source>Time: %1</source>

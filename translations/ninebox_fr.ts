@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score: %1 right, %2 wrong</source>
-        <translation>Score&#xa0;: %1 justes, %2 fausses</translation>
+        <translation>Score&#xa0;: justes %1, fausses %2</translation>
     </message>
     <message>
         <source>Time: %1</source>

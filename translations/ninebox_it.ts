@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score: %1 right, %2 wrong</source>
-        <translation>Punteggio: %1 giusti, %2 sbagliati</translation>
+        <translation>Punteggio: giusti %1, sbagliati %2</translation>
     </message>
     <message>
         <source>Time: %1</source>

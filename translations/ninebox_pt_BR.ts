@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score: %1 right, %2 wrong</source>
-        <translation>Pontuação: %1 acertos, %2 erros</translation>
+        <translation>Pontuação: acertos %1, erros %2</translation>
     </message>
     <message>
         <source>Time: %1</source>
