@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Lösung drucken, wenn bekannt</translation>
+        <translation>Lösung mitdrucken</translation>
     </message>
     <message>
         <source>Print</source>

@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Imprimer la solution si connue</translation>
+        <translation>Imprimer la solution</translation>
     </message>
     <message>
         <source>Print</source>

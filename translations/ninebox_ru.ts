@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Печатать решение, если есть</translation>
+        <translation>Печатать решение</translation>
     </message>
     <message>
         <source>Print</source>
