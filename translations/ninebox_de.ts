@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Kandidaten</translation>
+        <translation>Kandidatenmodus</translation>
     </message>
     <message>
         <source>Score On/Off</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Show &amp;Score</source>
-        <translation>&amp;Punktestand anzeigen</translation>
+        <translation>&amp;Punkte anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Time</source>

@@ -117,11 +117,11 @@
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Candidatos</translation>
+        <translation>Modo candidatos</translation>
     </message>
     <message>
         <source>Score On/Off</source>
-        <translation>Puntos sí/no</translation>
+        <translation>Puntuación sí/no</translation>
     </message>
     <message>
         <source>Time On/Off</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Select Medium</source>
-        <translation>Partida media</translation>
+        <translation>Partida de nivel medio</translation>
     </message>
     <message>
         <source>Select Hard</source>
@@ -309,7 +309,7 @@
     <message>
         <source>&amp;won?</source>
         <extracomment>Always greyed out: would ask whether the board is solved.</extracomment>
-        <translation>¿&amp;Ganado?</translation>
+        <translation>¿Has &amp;ganado?</translation>
     </message>
     <message>
         <source>&amp;Options</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>%1, given, row %2, column %3</source>
-        <translation>%1, donné, ligne %2, colonne %3</translation>
+        <translation>%1, indice, ligne %2, colonne %3</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
@@ -117,15 +117,15 @@
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Candidats</translation>
+        <translation>Mode candidats</translation>
     </message>
     <message>
         <source>Score On/Off</source>
-        <translation>Voir le score</translation>
+        <translation>Score oui/non</translation>
     </message>
     <message>
         <source>Time On/Off</source>
-        <translation>Voir le temps</translation>
+        <translation>Temps oui/non</translation>
     </message>
     <message>
         <source>About</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Select Medium</source>
-        <translation>Partie moyenne</translation>
+        <translation>Partie de niveau moyen</translation>
     </message>
     <message>
         <source>Select Hard</source>

@@ -113,15 +113,15 @@
     </message>
     <message>
         <source>Play Mode</source>
-        <translation>Gioca</translation>
+        <translation>Modalità gioco</translation>
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Candidati</translation>
+        <translation>Modalità candidati</translation>
     </message>
     <message>
         <source>Score On/Off</source>
-        <translation>Punti sì/no</translation>
+        <translation>Punteggio sì/no</translation>
     </message>
     <message>
         <source>Time On/Off</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Select Medium</source>
-        <translation>Partita media</translation>
+        <translation>Partita di livello medio</translation>
     </message>
     <message>
         <source>Select Hard</source>
@@ -309,7 +309,7 @@
     <message>
         <source>&amp;won?</source>
         <extracomment>Always greyed out: would ask whether the board is solved.</extracomment>
-        <translation>&amp;Vinto?</translation>
+        <translation>Hai &amp;vinto?</translation>
     </message>
     <message>
         <source>&amp;Options</source>

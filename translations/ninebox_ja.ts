@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>情報</translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Level=Easy</source>
@@ -167,7 +167,7 @@
     <message>
         <source>NA</source>
         <extracomment>In the small box above the board, when the cell&apos;s answer is not known: one or two letters.</extracomment>
-        <translation>無</translation>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>New game</source>
-        <translation>新しいゲーム</translation>
+        <translation>新規ゲーム</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation>新しいゲーム(&amp;N)</translation>
+        <translation>新規ゲーム(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;reset</source>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Заново</translation>
+        <translation>Начать заново</translation>
     </message>
     <message>
         <source>Play Mode</source>
@@ -117,19 +117,19 @@
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Кандидаты</translation>
+        <translation>Режим кандидатов</translation>
     </message>
     <message>
         <source>Score On/Off</source>
-        <translation>Счёт</translation>
+        <translation>Счёт вкл/выкл</translation>
     </message>
     <message>
         <source>Time On/Off</source>
-        <translation>Время</translation>
+        <translation>Время вкл/выкл</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Об игре</translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <source>Level=Easy</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Select Medium</source>
-        <translation>Средняя игра</translation>
+        <translation>Игра среднего уровня</translation>
     </message>
     <message>
         <source>Select Hard</source>
