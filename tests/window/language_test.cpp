@@ -4,6 +4,7 @@
 // within its place in every language, measured in the fonts that draw it.
 #include <QAccessible>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QRawFont>
 #include <QTextBrowser>
@@ -54,6 +55,17 @@ TEST(Language, TheWindowSpeaksThePlayersLanguage) {
         for (const char* command : {"load", "toggleInstructions"}) trigger(window, command);
         EXPECT_EQ(seen.join('|') + '|' + window.findChild<QTextBrowser*>()->source().fileName(), row);
     }
+}
+
+// Every catalogue's language has its instructions page, under the name the window looks for.
+TEST(Language, EveryLanguageHasItsInstructionsPage) {
+    for (QString catalogue : QDir(":/i18n").entryList()) {
+        use(catalogue.remove("ninebox_").remove(".qm"));
+        EXPECT_TRUE(
+            QFileInfo::exists(QCoreApplication::applicationDirPath() + "/readme." + language() + ".htm"))
+            << catalogue.toStdString();
+    }
+    use("C");
 }
 
 // In every language, at the window's first size and its smallest, no ink of the panel's words
