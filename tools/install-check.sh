@@ -27,7 +27,7 @@ id=org.ninebox.Ninebox
 # layout), to bin otherwise.
 programs=$(cd "$stage" && ls bin/ninebox games/ninebox 2>/dev/null || true)
 [[ $programs == bin/ninebox || $programs == games/ninebox ]] || fail "programs installed: '$programs'"
-for f in share/ninebox/readme.htm share/ninebox/readme.{de,fr,es,ja}.htm share/applications/$id.desktop \
+for f in share/ninebox/readme.htm share/ninebox/readme.{de,fr,es,it,pt_BR,ru,ja,zh_CN}.htm share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
          share/icons/hicolor/scalable/apps/$id.svg \
          share/icons/hicolor/256x256/apps/$id.png share/man/man6/ninebox.6.gz \

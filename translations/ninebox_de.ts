@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Kandidaten</translation>
+        <translation>Kandidatenmodus</translation>
     </message>
     <message>
         <source>Score On/Off</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Show &amp;Score</source>
-        <translation>&amp;Punktestand anzeigen</translation>
+        <translation>&amp;Punkte anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Time</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Lösung drucken, wenn bekannt</translation>
+        <translation>Lösung mitdrucken</translation>
     </message>
     <message>
         <source>Print</source>
@@ -480,6 +480,14 @@
         <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <extracomment>%1 is the PDF file&apos;s name.</extracomment>
         <translation>„%1“ existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score: %1 right, %2 wrong</source>
-        <translation>Puntuación: %1 aciertos, %2 errores</translation>
+        <translation>Puntuación: aciertos %1, errores %2</translation>
     </message>
     <message>
         <source>Time: %1</source>
@@ -117,11 +117,11 @@
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Candidatos</translation>
+        <translation>Modo candidatos</translation>
     </message>
     <message>
         <source>Score On/Off</source>
-        <translation>Puntos sí/no</translation>
+        <translation>Puntuación sí/no</translation>
     </message>
     <message>
         <source>Time On/Off</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Select Medium</source>
-        <translation>Partida media</translation>
+        <translation>Partida de nivel medio</translation>
     </message>
     <message>
         <source>Select Hard</source>
@@ -309,7 +309,7 @@
     <message>
         <source>&amp;won?</source>
         <extracomment>Always greyed out: would ask whether the board is solved.</extracomment>
-        <translation>¿&amp;Ganado?</translation>
+        <translation>¿Has &amp;ganado?</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -480,6 +480,14 @@
         <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <extracomment>%1 is the PDF file&apos;s name.</extracomment>
         <translation>«%1» ya existe. ¿Quieres reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Carpeta</translation>
     </message>
 </context>
 <context>

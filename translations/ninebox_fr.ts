@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>%1, given, row %2, column %3</source>
-        <translation>%1, donné, ligne %2, colonne %3</translation>
+        <translation>%1, indice, ligne %2, colonne %3</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score: %1 right, %2 wrong</source>
-        <translation>Score&#xa0;: %1 justes, %2 fausses</translation>
+        <translation>Score&#xa0;: justes %1, fausses %2</translation>
     </message>
     <message>
         <source>Time: %1</source>
@@ -117,15 +117,15 @@
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Candidats</translation>
+        <translation>Mode candidats</translation>
     </message>
     <message>
         <source>Score On/Off</source>
-        <translation>Voir le score</translation>
+        <translation>Score oui/non</translation>
     </message>
     <message>
         <source>Time On/Off</source>
-        <translation>Voir le temps</translation>
+        <translation>Temps oui/non</translation>
     </message>
     <message>
         <source>About</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Select Medium</source>
-        <translation>Partie moyenne</translation>
+        <translation>Partie de niveau moyen</translation>
     </message>
     <message>
         <source>Select Hard</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Imprimer la solution si connue</translation>
+        <translation>Imprimer la solution</translation>
     </message>
     <message>
         <source>Print</source>
@@ -480,6 +480,14 @@
         <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <extracomment>%1 is the PDF file&apos;s name.</extracomment>
         <translation>«&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Dossier</translation>
     </message>
 </context>
 <context>

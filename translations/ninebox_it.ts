@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score: %1 right, %2 wrong</source>
-        <translation>Punteggio: %1 giusti, %2 sbagliati</translation>
+        <translation>Punteggio: giusti %1, sbagliati %2</translation>
     </message>
     <message>
         <source>Time: %1</source>
@@ -113,15 +113,15 @@
     </message>
     <message>
         <source>Play Mode</source>
-        <translation>Gioca</translation>
+        <translation>Modalità gioco</translation>
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Candidati</translation>
+        <translation>Modalità candidati</translation>
     </message>
     <message>
         <source>Score On/Off</source>
-        <translation>Punti sì/no</translation>
+        <translation>Punteggio sì/no</translation>
     </message>
     <message>
         <source>Time On/Off</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Select Medium</source>
-        <translation>Partita media</translation>
+        <translation>Partita di livello medio</translation>
     </message>
     <message>
         <source>Select Hard</source>
@@ -309,7 +309,7 @@
     <message>
         <source>&amp;won?</source>
         <extracomment>Always greyed out: would ask whether the board is solved.</extracomment>
-        <translation>&amp;Vinto?</translation>
+        <translation>Hai &amp;vinto?</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -480,6 +480,14 @@
         <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <extracomment>%1 is the PDF file&apos;s name.</extracomment>
         <translation>«%1» esiste già. Vuoi sostituirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Cartella</translation>
     </message>
 </context>
 <context>

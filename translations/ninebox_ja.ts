@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>情報</translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Level=Easy</source>
@@ -167,7 +167,7 @@
     <message>
         <source>NA</source>
         <extracomment>In the small box above the board, when the cell&apos;s answer is not known: one or two letters.</extracomment>
-        <translation>無</translation>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>New game</source>
-        <translation>新しいゲーム</translation>
+        <translation>新規ゲーム</translation>
     </message>
     <message>
         <source>Game number</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation>新しいゲーム(&amp;N)</translation>
+        <translation>新規ゲーム(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;reset</source>
@@ -480,6 +480,14 @@
         <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <extracomment>%1 is the PDF file&apos;s name.</extracomment>
         <translation>「%1」は既に存在します。置き換えますか？</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>フォルダ</translation>
     </message>
 </context>
 <context>

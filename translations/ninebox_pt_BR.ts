@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score: %1 right, %2 wrong</source>
-        <translation>Pontuação: %1 acertos, %2 erros</translation>
+        <translation>Pontos: acertos %1, erros %2</translation>
     </message>
     <message>
         <source>Time: %1</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Create answers from Worked puzzle</source>
-        <translation>Criar a solução do quebra-cabeça resolvido</translation>
+        <translation>Criar a solução do jogo resolvido</translation>
     </message>
     <message>
         <source>Create Answers from Existing Answers</source>
@@ -117,15 +117,15 @@
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Candidatos</translation>
+        <translation>Modo candidatos</translation>
     </message>
     <message>
         <source>Score On/Off</source>
-        <translation>Ver pontos</translation>
+        <translation>Pontos sim/não</translation>
     </message>
     <message>
         <source>Time On/Off</source>
-        <translation>Ver tempo</translation>
+        <translation>Tempo sim/não</translation>
     </message>
     <message>
         <source>About</source>
@@ -174,7 +174,7 @@
     <name>CommandLine</name>
     <message>
         <source>Ninebox: Sudoku puzzles picked by game number.</source>
-        <translation>Ninebox: quebra-cabeças Sudoku escolhidos pelo número do jogo.</translation>
+        <translation>Ninebox: jogos de sudoku escolhidos pelo número do jogo.</translation>
     </message>
     <message>
         <source>file</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Select Medium</source>
-        <translation>Jogo médio</translation>
+        <translation>Jogo de nível médio</translation>
     </message>
     <message>
         <source>Select Hard</source>
@@ -299,7 +299,7 @@
     <message>
         <source>&amp;Enter/edit game</source>
         <extracomment>Edit mode: the player types in a puzzle of their own; every digit becomes a given.</extracomment>
-        <translation>&amp;Inserir/editar quebra-cabeça</translation>
+        <translation>&amp;Inserir/editar jogo</translation>
     </message>
     <message>
         <source>&amp;Cheat</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Show &amp;Score</source>
-        <translation>Mostrar &amp;pontuação</translation>
+        <translation>Mostrar &amp;pontos</translation>
     </message>
     <message>
         <source>Show &amp;Time</source>
@@ -404,15 +404,15 @@
     </message>
     <message>
         <source>Note, No answers available for this puzzle.</source>
-        <translation>Observação: não há solução disponível para este quebra-cabeça.</translation>
+        <translation>Observação: não há solução disponível para este jogo.</translation>
     </message>
     <message>
         <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
-        <translation>Este quebra-cabeça viola as regras: um número aparece duas vezes em uma linha, coluna ou quadrado.</translation>
+        <translation>Este jogo viola as regras: um número aparece duas vezes em uma linha, coluna ou quadrado.</translation>
     </message>
     <message>
         <source>The clipboard holds no puzzle.</source>
-        <translation>A área de transferência não contém nenhum quebra-cabeça.</translation>
+        <translation>A área de transferência não contém nenhum jogo.</translation>
     </message>
     <message>
         <source>If you enjoy Ninebox, please consider supporting its developers.</source>
@@ -480,6 +480,14 @@
         <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <extracomment>%1 is the PDF file&apos;s name.</extracomment>
         <translation>“%1” já existe. Deseja substituí-lo?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Pasta</translation>
     </message>
 </context>
 <context>

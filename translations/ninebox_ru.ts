@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Заново</translation>
+        <translation>Начать заново</translation>
     </message>
     <message>
         <source>Play Mode</source>
@@ -117,19 +117,19 @@
     </message>
     <message>
         <source>Map Mode</source>
-        <translation>Кандидаты</translation>
+        <translation>Режим кандидатов</translation>
     </message>
     <message>
         <source>Score On/Off</source>
-        <translation>Счёт</translation>
+        <translation>Счёт вкл/выкл</translation>
     </message>
     <message>
         <source>Time On/Off</source>
-        <translation>Время</translation>
+        <translation>Время вкл/выкл</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Об игре</translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <source>Level=Easy</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Select Medium</source>
-        <translation>Средняя игра</translation>
+        <translation>Игра среднего уровня</translation>
     </message>
     <message>
         <source>Select Hard</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Print Answers if available</source>
-        <translation>Печатать решение, если есть</translation>
+        <translation>Печатать решение</translation>
     </message>
     <message>
         <source>Print</source>
@@ -480,6 +480,14 @@
         <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <extracomment>%1 is the PDF file&apos;s name.</extracomment>
         <translation>«%1» уже существует. Заменить его?</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Папка</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,7 @@ AnswersDialog::AnswersDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     prompt->setPalette(yellow);
     prompt->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
-    fitWidth(prompt);
+    fitWidth({prompt});
 
     struct Choice {
         const char* name;

@@ -35,7 +35,9 @@ void WrapButton::paintEvent(QPaintEvent*) {
                          caption, QPalette::ButtonText);
 }
 
-void fitWidth(QWidget* control) {
+namespace {
+
+void fitOne(QWidget* control) {
     QFont font = control->font();
     if (font.pointSizeF() <= 0) return;  // sized in pixels: leave it alone
     // A push button's size hint has a floor of its own (80 pixels in Fusion): what has to fit
@@ -53,6 +55,22 @@ void fitWidth(QWidget* control) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         control->setFont(font);
     }
+}
+
+}  // namespace
+
+void fitWidth(std::initializer_list<QWidget*> controls) {
+    for (QWidget* control : controls) fitOne(control);
+    for (QWidget* control : controls)
+        for (const QWidget* other : controls) {
+            const qreal points = other->font().pointSizeF();
+            if (other->metaObject() != control->metaObject() || points <= 0 ||
+                points >= control->font().pointSizeF())
+                continue;
+            QFont font = control->font();
+            font.setPointSizeF(points);
+            control->setFont(font);
+        }
 }
 
 }  // namespace ninebox

@@ -5,6 +5,7 @@
 
 #include <QPushButton>
 #include <QRect>
+#include <initializer_list>
 
 namespace ninebox {
 
@@ -14,11 +15,12 @@ inline QRect twipRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-// A control under its object name at its place in twips.
+// A control under its object name at its place in twips, less whatever of it lies beyond its
+// dialog's edges (the dialog is sized first): a text fitted to the control is seen whole.
 template <typename Control>
 Control* place(Control* control, const char* name, int left, int top, int width, int height) {
     control->setObjectName(QLatin1String(name));
-    control->setGeometry(twipRect(left, top, width, height));
+    control->setGeometry(twipRect(left, top, width, height) & control->parentWidget()->rect());
     return control;
 }
 
@@ -42,9 +44,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Shrinks a one-line control's font until its text fits the control's width (never below
-// 6 points): the controls keep their places where the system font is wider than the one they
-// were laid out for, or a translation longer than the English.
-void fitWidth(QWidget* control);
+// Shrinks each one-line control's font until its text fits the control's width (never below
+// 6 points), then gives the controls of one kind the smallest of their sizes: the controls keep
+// their places where the system font is wider than the one they were laid out for, or a
+// translation longer than the English, and neighbours of one kind read alike.
+void fitWidth(std::initializer_list<QWidget*> controls);
 
 }  // namespace ninebox

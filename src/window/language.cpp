@@ -14,6 +14,14 @@ namespace {
 // Compiled in by the build (translations/ninebox_<language>.ts).
 const QString kCatalogues = QStringLiteral(":/i18n/ninebox_");
 
+// Qt's own texts that its catalogues lack in most of our languages (Qt 6.4 has the file
+// dialog's type of a folder in German only): ours fill the gap, and Qt's win where they have
+// them. Context, text and comment are Qt's, as it asks for them.
+[[maybe_unused]] const struct {
+    const char* text;
+    const char* comment;
+} kQtTexts[] = {QT_TRANSLATE_NOOP3("QAbstractFileIconProvider", "Folder", "All other platforms")};
+
 struct Catalogues {
     QString language;
     std::unique_ptr<QTranslator> own, qt;

@@ -38,7 +38,7 @@ NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
     prompt_ = place(
         new QLabel(text::translate("GameDialog", "To select a game enter a number from 1 to 1000000"), this),
         "prompt", 240, 1320, 4215, 255);
-    fitWidth(prompt_);
+    fitWidth({prompt_});
 
     connect(randomButton_, &QPushButton::clicked, this, [this] {
         activate();

@@ -25,9 +25,7 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
                               120, 120, 1095, 495);
     auto* cancelButton = place(new QPushButton(text::translate("PrintDialog", "Cancel"), this),
                                "cancelButton", 1800, 120, 975, 495);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{puzzleBox_, answersBox_, printButton, cancelButton})
-        fitWidth(control);
+    fitWidth({puzzleBox_, answersBox_, printButton, cancelButton});
 
     connect(printButton, &QPushButton::clicked, this, [this] {
         print_ = true;

@@ -4,9 +4,11 @@
 // within its place in every language, measured in the fonts that draw it.
 #include <QAccessible>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QRawFont>
 #include <QTextBrowser>
+#include <map>
 
 #include "support/modals.h"
 #include "window/answersdialog.h"
@@ -17,6 +19,7 @@
 #include "window/newgamedialog.h"
 #include "window/printdialog.h"
 #include "window/resources.h"
+#include "window/texts.h"
 
 namespace ninebox::testing {
 namespace {
@@ -54,9 +57,21 @@ TEST(Language, TheWindowSpeaksThePlayersLanguage) {
     }
 }
 
+// Every catalogue's language has its instructions page, under the name the window looks for.
+TEST(Language, EveryLanguageHasItsInstructionsPage) {
+    for (QString catalogue : QDir(":/i18n").entryList()) {
+        use(catalogue.remove("ninebox_").remove(".qm"));
+        EXPECT_TRUE(
+            QFileInfo::exists(QCoreApplication::applicationDirPath() + "/readme." + language() + ".htm"))
+            << catalogue.toStdString();
+    }
+    use("C");
+}
+
 // In every language, at the window's first size and its smallest, no ink of the panel's words
 // outside the picture's slabs (a text's top less 1 to 12 below it, x -66 to -4), its keys and
-// the space below them; no caption of a dialog beyond its control.
+// the space below them; no caption of a dialog beyond its control or its dialog's edges, and
+// one size for the controls of one kind in a dialog, whatever level the random button names.
 TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
     ASSERT_TRUE(QRawFont::fromFont(QFont(), QFontDatabase::Japanese).supportsCharacter(U'盤'))
         << "no CJK font";
@@ -85,18 +100,32 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
         NewGameDialog game(nullptr);
         AnswersDialog answers(nullptr);
         PrintDialog print(nullptr);
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print})
-            for (QWidget* c : dialog->findChildren<QWidget*>()) {  // wrapped or on one line
-                const auto* wrap = qobject_cast<WrapButton*>(c);
-                const QRect area = wrap ? wrap->captionArea() : c->rect().adjusted(4, 0, -4, 0);
-                const QRect needed = QFontMetrics(wrap ? wrap->captionFont() : c->font())
-                                         .boundingRect(area, Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0),
-                                                       c->property("text").toString());
-                const bool label = c->inherits("QCheckBox") || c->inherits("QLabel");
-                EXPECT_TRUE(c->inherits("QPushButton") ? area.contains(needed)
-                                                       : !label || c->sizeHint().width() <= c->width())
-                    << language.toStdString() << " " << c->objectName().toStdString();
+        for (const Level level : {Level::none, Level::easy, Level::medium, Level::hard}) {
+            game.findChild<WrapButton*>("randomButton")->setText(text::randomButton(level));
+            for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print}) {
+                std::map<std::string, double> points;  // the size of each kind's first control
+                for (QWidget* c : dialog->findChildren<QWidget*>()) {  // wrapped or on one line
+                    const auto* wrap = qobject_cast<WrapButton*>(c);
+                    const bool button = c->inherits("QPushButton");
+                    if (!button && !c->inherits("QCheckBox") && !c->inherits("QLabel")) continue;
+                    // A caption is drawn in its place less the style's margins, a label's text
+                    // from its left edge on; none of it may lie beyond the control or the
+                    // dialog's edges, and the controls of one kind share one size.
+                    const QRect place = wrap ? wrap->captionArea()
+                                             : c->rect().adjusted(button ? 4 : 0, 0, button ? -4 : 0, 0);
+                    const QFont font = wrap ? wrap->captionFont() : c->font();
+                    const QRect needed = button ? QFontMetrics(font).boundingRect(
+                                                      place, Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0),
+                                                      c->property("text").toString())
+                                                : QRect(0, 0, c->sizeHint().width(), c->height());
+                    const std::string where = language.toStdString() + " " + c->objectName().toStdString();
+                    EXPECT_TRUE((place & dialog->rect().translated(-c->pos())).contains(needed)) << where;
+                    EXPECT_EQ(points.emplace(c->metaObject()->className(), font.pointSizeF()).first->second,
+                              font.pointSizeF())
+                        << where;
+                }
             }
+        }
     }
     use("C");
 }
