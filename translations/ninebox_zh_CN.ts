@@ -429,6 +429,11 @@
         <extracomment>Title of the occasional request for a donation: playful, like a proverb.</extracomment>
         <translation>诚信为本！！</translation>
     </message>
+    <message>
+        <source>Your game cannot be kept: %1 cannot be written.</source>
+        <extracomment>%1 is a folder; the game plays on, but will not come back at the next start.</extracomment>
+        <translation>无法保留您的游戏：无法写入 %1。</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialog</name>
