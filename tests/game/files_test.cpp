@@ -98,6 +98,9 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
     const Files old = {{sud, "old game"}, {ans, "old answers"}}, both = {{sud, kGame}, {ans, kAnswers}};
     const Files others = {{other, "1"}, {ans, kAnswers}},
                 othersToo = {{other, "1"}, {sud, kGame}, {ans, kAnswers}};
+    // The game file replaced holds a puzzle the answers there do not solve: they are another's.
+    const Files replaced = {{other, kGame}, {sud, writeGrid(gridFrom("1"))}, {ans, kAnswers}},
+                replacedToo = {{other, kGame}, {sud, kGame}, {ans, kAnswers}};
     const std::vector<std::tuple<FileChoice, Files, Answer, Shown, Files>> cases = {
         // chosen, files before, overwrite?, messages, files after
         {chosen(sud), {}, Answer::no, {}, both},
@@ -107,6 +110,7 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
         {chosen(sud), old, Answer::no, {question, kError}, old},
         {chosen(sud), others, Answer::yes, {shared}, othersToo},
         {chosen(sud), others, Answer::no, {shared, kError}, others},
+        {chosen(sud), replaced, Answer::yes, {question, shared}, replacedToo},
         {kCancelled, old, Answer::no, {Message::saveCancelled}, old},
         {kFailed, old, Answer::no, {kError}, old}};
     for (const auto& [file, before, reply, messages, after] : cases) {

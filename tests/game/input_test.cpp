@@ -80,7 +80,10 @@ TEST(MouseEntry, WaitsForTheKeypadInEveryMode) {
         {kMap, {cell(3, 1), cell(2, 1)}, "03'0 0 3 0"},  // a given's digit shades
         {kEdit, {cell(1, 1), pad(9)}, "9'3'0 0 0 0"},
         {kEdit, {cell(1, 1), pad(9), cell(1, 1), pad(2)}, "9'3'0 0 0 0"},
-        {kEdit, {cell(3, 1, right)}, "03'0 1 0 0"}};  // edit: the right button as the left
+        {kEdit, {cell(3, 1, right)}, "03'0 1 0 0"},              // edit: the right button as the left,
+        {kEdit, {cell(2, 1, right)}, "03'0 0 0 0"},              // never an answer: not on a given,
+        {kEdit, {cell(1, 1), cell(3, 1, right)}, "03'0 1 0 0"},  // nor while an entry waits
+        {kMap, {pad(4), {-45, 47}, {-45, 62}}, "03'0 0 0 0"}};   // a mode change ends the shading
     for (const auto& [mode, presses, expected] : rows) {
         Board b(mode);
         const GameState& s = b.presses(presses).s();

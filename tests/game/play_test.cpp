@@ -225,10 +225,15 @@ TEST(Resume, TheGameInProgressComesBackAsItWasLeft) {
                 EXPECT_EQ(writeProgress(*p), changed) << i;
             }
         }
-    std::string history = text, noteOnAGiven = text;
+    std::string history = text, noteOnAGiven = text, stepNotesOnADigit = text;
     history[text.find("21:0.000>4.000") + 9] = '6';
     noteOnAGiven[text.find("\nnotes 000") + 9] = '1';
-    for (const std::string& wrong : {text.substr(0, text.size() - 1), text + "\n", history, noteOnAGiven})
+    for (const char* typedAndDeleted : {"21:0.000>4.000", "21:4.000>0.000"})  // as if 4 held notes
+        stepNotesOnADigit.replace(
+            stepNotesOnADigit.find(typedAndDeleted), 14,
+            std::string(typedAndDeleted) == "21:0.000>4.000" ? "21:0.000>4.002" : "21:4.002>0.000");
+    for (const std::string& wrong :
+         {text.substr(0, text.size() - 1), text + "\n", history, noteOnAGiven, stepNotesOnADigit})
         EXPECT_FALSE(readProgress(wrong)) << wrong;
     for (int i = 0; i < 200; ++i) (loaded.game.*(i % 2 ? &Game::reset : &Game::cheat))();  // Record A
     const auto full = readProgress(loaded.files.files["/s/game"]);

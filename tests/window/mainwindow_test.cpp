@@ -2,6 +2,7 @@
 // The real board window, offscreen: start-up, keys, dialogs, the instructions page, About.
 #include <sys/resource.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -188,7 +189,8 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
         {Qt::Key_Shift, shift, "", other},
         {Qt::Key_5, ctrl | keypad, "5", 205},
         {Qt::Key_1, ctrl | shift, "1", 201},  // a French keyboard's digit row
-        {Qt::Key_Delete, ctrl, "\x7f", 200}};
+        {Qt::Key_Delete, ctrl, "\x7f", 200},
+        {Qt::Key_0, ctrl, "0", 200}};
     for (const auto& [key, modifiers, text, meaning] : cases) {
         got.clear();
         QKeyEvent press(QEvent::KeyPress, key, modifiers, QString::fromUtf8(text));
@@ -211,6 +213,20 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     EXPECT_TRUE(presses[0].x == layout::stopPoint(1).x && presses[0].y == layout::stopPoint(1).y);
     QTest::keyClick(&board, Qt::Key_Left);
     EXPECT_TRUE(board.focusStop() == -1 && QApplication::focusWidget() == &board);
+}
+
+// A screen reader says where it is from a cell's own row and column.
+TEST(WindowKeys, EachCellOfTheReadersTableKnowsItsRowAndColumn) {
+    MainWindow mainWindow;
+    start(mainWindow);
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&mainWindow.board());
+    QAccessibleTableInterface* table = nullptr;
+    for (int i = 0; i < board->childCount() && !table; ++i) table = board->child(i)->tableInterface();
+    ASSERT_TRUE(table);
+    for (const auto& [row, column] : {std::pair{0, 0}, {2, 7}, {8, 4}}) {
+        QAccessibleTableCellInterface* cell = table->cellAt(row, column)->tableCellInterface();
+        EXPECT_TRUE(cell->rowIndex() == row && cell->columnIndex() == column) << row << "," << column;
+    }
 }
 
 // F10, and Alt pressed and released alone, show the hidden menu bar with its first menu open;
