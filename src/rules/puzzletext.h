@@ -9,8 +9,8 @@
 //
 // Why the form can be told from the text alone: a compact text has no comma and at most nine
 // lines holding anything, each one unbroken field, so the grid reader (81 fields) refuses every
-// compact text. Trying the compact form first therefore leaves every text the grid reader
-// accepts reading exactly as before, and every text both refuse is still refused.
+// compact text. Trying the compact form first therefore reads every text the grid reader
+// accepts as that reader does, and refuses every text both refuse.
 
 #include <functional>
 #include <istream>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the small dialogs share: a layout in twips (15 to the pixel) and push buttons whose
-// captions wrap onto a second line, as the narrow buttons of the original dialogs need.
+// What the small dialogs share: a layout in twips (15 to the pixel) and push buttons narrow
+// enough that their captions wrap onto a second line.
 
 #include <QPushButton>
 #include <QRect>

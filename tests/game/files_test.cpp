@@ -203,8 +203,8 @@ TEST(saveload, LastFolderRoundTripsThroughThePreferences) {
 }
 
 // Pasted or loaded puzzles: the compact form in each layout it may take, and its near misses,
-// which stay grid text as before. (Every Load seed reads as before: the Load fuzzer's check.)
-TEST(PuzzleText, ReadsTheCompactFormAndGridTextsAsBefore) {
+// which are read as grid text. (Every Load seed as the grid reader reads it: the fuzzer's check.)
+TEST(PuzzleText, ReadsTheCompactFormAndItsNearMissesAsGridText) {
     const std::string a = kRecordA, dots = replaced(a, "0", ".");
     std::string nine;
     for (std::size_t row = 0; row < 9; ++row) nine += dots.substr(row * 9, 9) + "\n";

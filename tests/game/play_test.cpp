@@ -48,7 +48,7 @@ TEST(NewGame, ThousandsOfNumbersDealSoundGames) {
 }
 
 // The promise of a game number: the same number deals the same puzzle, at the same level, on
-// every machine and in every version (these were dealt by version 1.0).
+// every machine and in every version: a table of numbers and the puzzles they deal.
 TEST(NewGame, EachNumberDealsThePuzzleItAlwaysDealt) {
     constexpr Level E = Level::easy, M = Level::medium, H = Level::hard;  // one game a line
     const std::vector<std::tuple<double, std::string, Level>> games = {
