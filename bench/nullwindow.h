@@ -16,7 +16,6 @@ public:
     void paintClock(std::int64_t) override {}
     void setCaption(const Caption&) override {}
     void setMenusVisible(bool) override {}
-    void setChecked(Item, bool) override {}
     GameChoice chooseGame(Level) override { return {GameChoice::Kind::number, std::to_string(++number)}; }
     std::optional<AnswersChoice> chooseAnswers() override { return std::nullopt; }
     PrintChoice choosePrint() override { return {}; }

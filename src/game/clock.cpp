@@ -17,7 +17,7 @@ std::string clockText(std::int64_t seconds) {
 // A solved board stops the clock.
 void Game::tick() {
     if (!s_.puzzle.solved()) ++s_.seconds;
-    if (s_.checked(Item::showTime)) ui_.paintClock(s_.seconds);
+    if (s_.timeShown) ui_.paintClock(s_.seconds);
 }
 
 }  // namespace ninebox

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on the player's digits as a whole: Reset, Remove Wrong Answers and Cheat.
-#include "game/game.h"
-#include "game/undo.h"
+#include "game/command.h"
 
 namespace ninebox {
 
 void Game::reset() {
-    const Step step(*this);
+    const Command command(*this);
     s_.puzzle.clearEntries();
     s_.shadedDigit = 0;
     s_.waitingForDigit = false;
@@ -15,7 +14,7 @@ void Game::reset() {
 }
 
 void Game::removeWrongAnswers() {
-    const Step step(*this);
+    const Command command(*this);
     s_.puzzle.clearWrongEntries();
     draw();
 }
@@ -24,7 +23,7 @@ void Game::removeWrongAnswers() {
 // placing pass fills an empty cell, so the loop ends. A pass that meets a clash ends it too:
 // the board holds a contradiction. Then back to the mode it started in.
 void Game::cheat() {
-    const Step step(*this);
+    const Command command(*this);
     if (s_.mode == Mode::edit) return;
     const Mode started = s_.mode;
     PassOutcome pass = PassOutcome::placed;

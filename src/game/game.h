@@ -36,12 +36,12 @@ public:
     Preferences preferences() const;
     void start(const std::string& file = {});
 
-    // The game in progress is kept in the file at path (game/progress.h) after every change
-    // and when the program ends, and comes back at start, unless it was solved or never played
-    // (no digit or note of the player's, nothing to undo or redo). One that cannot be read is
-    // renamed aside to path.bad; if even that fails, nothing is written over it. After a start
-    // with a game file the kept game stays until the player changes something. Without a
-    // path, nothing is kept.
+    // The game in progress is kept in the file at path (game/progress.h) after every command
+    // that changes it and when the program ends, and comes back at start, unless it was solved
+    // or never played (no digit or note of the player's, nothing to undo or redo). One that
+    // cannot be read is renamed aside to path.bad; if even that fails, nothing is written over
+    // it. After a start with a game file the kept game stays until the player changes
+    // something. Without a path, nothing is kept.
     void keepProgressIn(std::string path);
     // The program ends: the game is kept a last time, its clock too, and this copy is on the
     // disk before the call returns. Nothing is written after it.
@@ -51,7 +51,7 @@ public:
     // program may end), resized (drawn anew), and the clock's second.
     void activated();
     bool closeRequested();
-    void redraw();
+    void redraw() const;
     void tick();
 
     // The Vault
@@ -99,14 +99,9 @@ public:
     void note(std::int16_t digit);
 
 private:
-    class Step;  // game/undo.h
-    // Whether the game in progress is written: not without a path, nor before the start has
-    // taken back what there is; held after a start with a game file, until a change.
-    enum class Keeping { off, notYet, held, on, ended };
+    class Command;  // game/command.h
 
-    void draw(bool answerShown = false);
-    void setCheck(Item item, bool on);
-    void toggleCheck(Item item);
+    void draw(bool answerShown = false) const;
     void setMode(Mode mode);
     void clearForNewGame();
     void deal(double number, bool typed);
@@ -132,17 +127,19 @@ private:
     FileSystem& files_;
     std::function<double()> timeOfDay_;
 
-    double gameNumber_ = 0;  // any double the game dialog accepts
-    Level levelChoice_ = Level::none;
     std::optional<AnswersChoice> answersChoice_;  // the answers dialog's last choice
     std::string lastPath_;                        // the file dialogs start from it
     History history_;
-    Step* step_ = nullptr;  // the undo step being recorded, if any
-    Caption caption_;       // as the window shows it
+    Command* command_ = nullptr;  // the outermost command running, if any
+    // As the window shows it. Its number is the last dealt game's, whatever the caption names:
+    // a random game's number is drawn from it.
+    Caption caption_;
 
-    Keeping keeping_ = Keeping::off;
+    // The game in progress is kept at progressPath_ (empty: not kept, or no more) when a command
+    // that changed it ends. kept_: the text last written or read there, none before the start.
     std::string progressPath_;
-    std::string kept_;  // the text last written or read, or one that comes to the same
+    std::optional<std::string> kept_;
+    bool holding_ = false;  // the game file named at start shows: the kept game stays until a change
     bool toldNotKept_ = false;
 };
 

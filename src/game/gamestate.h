@@ -3,9 +3,9 @@
 // What the game shows: everything the board window draws and its menus mirror. Game keeps it
 // and hands it out read-only; only Game's commands change it.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "rules/library.h"
 #include "rules/puzzle.h"
@@ -14,7 +14,8 @@ namespace ninebox {
 
 enum class Mode { play, map, edit };
 
-// Menu items that carry a check mark. The marks are game state; the window mirrors them.
+// Menu items that carry a check mark. Each mark follows from the state (GameState::checked);
+// the window mirrors them.
 enum class Item : std::size_t {
     showScore,
     showTime,
@@ -43,19 +44,32 @@ struct GameState {
     // The score as last counted. Play mode counts at every change; map and edit mode show
     // this count, which a left press on the board in map mode renews.
     Score countedScore;
-    std::array<bool, static_cast<std::size_t>(Item::count)> checks = initialChecks();
 
-    bool checked(Item item) const { return checks[static_cast<std::size_t>(item)]; }
-    bool kanji() const { return checked(Item::kanji); }  // digits drawn as kanji numerals
-    Score score() const { return mode == Mode::play ? puzzle.score() : countedScore; }
+    // The Options menu's switches.
+    bool scoreShown = false, timeShown = false, levelShown = true, instructionsShown = false;
+    bool kanji = false;  // digits drawn as kanji numerals
+    // The level random games must have (Level::none: any); none until the player chooses.
+    std::optional<Level> levelChoice;
 
-private:
-    static constexpr std::array<bool, static_cast<std::size_t>(Item::count)> initialChecks() {
-        std::array<bool, static_cast<std::size_t>(Item::count)> marks{};
-        marks[static_cast<std::size_t>(Item::playMode)] = true;
-        marks[static_cast<std::size_t>(Item::showLevel)] = true;
-        return marks;
+    bool checked(Item item) const {
+        switch (item) {
+            case Item::showScore: return scoreShown;
+            case Item::showTime: return timeShown;
+            case Item::showLevel: return levelShown;
+            case Item::kanji: return kanji;
+            case Item::playMode: return mode == Mode::play;
+            case Item::mapMode: return mode == Mode::map;
+            case Item::editMode: return mode == Mode::edit;
+            case Item::instructions: return instructionsShown;
+            case Item::randomLevel: return levelChoice == Level::none;
+            case Item::easy: return levelChoice == Level::easy;
+            case Item::medium: return levelChoice == Level::medium;
+            case Item::hard: return levelChoice == Level::hard;
+            case Item::count: break;
+        }
+        return false;
     }
+    Score score() const { return mode == Mode::play ? puzzle.score() : countedScore; }
 };
 
 }  // namespace ninebox

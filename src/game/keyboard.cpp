@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/game.h"
-#include "game/undo.h"
+#include "game/command.h"
 
 namespace ninebox {
 
@@ -29,7 +28,7 @@ void previousCell(GameState& s) {
 // where nothing happens; edit mode takes the given away. Enter moves on and then types a
 // blank, as its carriage return does.
 void Game::key(Key key) {
-    const Step step(*this);
+    const Command command(*this);
     switch (key) {
         case Key::del:
             if (s_.mode == Mode::edit) s_.puzzle.setGiven(s_.selectedX, s_.selectedY, 0);
@@ -55,7 +54,7 @@ void Game::blankTyped() { typed(0, false); }
 // the selected open cell (a non-digit empties it); with one, a blank empties it too. In edit
 // mode a digit sets a given and anything else empties the cell.
 void Game::typed(std::int16_t digit, bool printable) {
-    const Step step(*this);
+    const Command command(*this);
     const int x = s_.selectedX, y = s_.selectedY;
     if (s_.mode == Mode::edit) s_.puzzle.setGiven(x, y, digit);
     else if (printable || s_.waitingForDigit) s_.puzzle.enter(x, y, digit);
@@ -64,7 +63,7 @@ void Game::typed(std::int16_t digit, bool printable) {
 }
 
 void Game::note(std::int16_t digit) {
-    const Step step(*this);
+    const Command command(*this);
     if (s_.mode == Mode::play && s_.puzzle.toggleNote(s_.selectedX, s_.selectedY, digit))
         s_.waitingForDigit = false;
     draw();

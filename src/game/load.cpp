@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/command.h"
 #include "game/filesystem.h"
-#include "game/game.h"
 #include "rules/gridtext.h"
 #include "rules/puzzletext.h"
 #include "rules/units.h"
@@ -10,7 +10,10 @@ namespace ninebox {
 // The new puzzle is read aside and taken only when the game file was read completely, so a
 // cancelled or failed load leaves the game as it was. The file holds grid text or the
 // compact form.
-void Game::load() { loadFile(ui_.chooseOpenFile(lastPath_)); }
+void Game::load() {
+    const Command command(*this);
+    loadFile(ui_.chooseOpenFile(lastPath_));
+}
 
 bool Game::loadFile(const FileChoice& file) {
     const auto failed = [this](Message message) {
@@ -77,7 +80,8 @@ std::string lastCharacters(const std::string& text, std::size_t count) {
 
 // A path of more than ten characters shows its last nine; a shorter one leaves the caption.
 void Game::showPathInCaption(const std::string& path) {
-    if (characters(path) > 10) showCaption({Caption::Kind::file, 0, lastCharacters(path, 9)});
+    if (characters(path) > 10)
+        showCaption({Caption::Kind::file, caption_.gameNumber, lastCharacters(path, 9)});
 }
 
 }  // namespace ninebox

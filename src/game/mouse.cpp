@@ -2,9 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/game.h"
+#include "game/command.h"
 #include "game/layout.h"
-#include "game/undo.h"
 
 namespace ninebox {
 
@@ -30,7 +29,7 @@ std::int16_t keypadDigit(double x, double y) {
 void Game::press(MouseButton button, double x, double y, bool noting) {
     if (noting && button == MouseButton::left && s_.mode == Mode::play && x < 0 && y > layout::kKeypadTop)
         return note(keypadDigit(x, y));
-    const Step step(*this);
+    const Command command(*this);
     if (layout::inCorner(x, y)) {
         s_.menusShown = !s_.menusShown;
         draw();

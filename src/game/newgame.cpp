@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 
-#include "game/game.h"
+#include "game/command.h"
 #include "rules/generator.h"
 #include "rules/numbers.h"
 #include "rules/transform.h"
@@ -16,9 +16,10 @@ void Game::clearForNewGame() {
 }
 
 void Game::newGame() {
+    const Command command(*this);
     clearForNewGame();
-    const GameChoice choice = ui_.chooseGame(levelChoice_);
-    double number = gameNumber_;
+    const GameChoice choice = ui_.chooseGame(s_.levelChoice.value_or(Level::none));
+    double number = caption_.gameNumber;
     if (choice.kind == GameChoice::Kind::random) {
         // The button's own draw decides on the donation request; the game that follows draws
         // its own number from it.
@@ -44,9 +45,9 @@ void Game::deal(double number, bool typed) {
             rng_.mix(number);
         }
         k = static_cast<std::size_t>(rng_.draw(kRecords));
-    } while (!typed && levelChoice_ != Level::none && library()[k].level != levelChoice_);
+    } while (!typed && s_.levelChoice.value_or(Level::none) != Level::none &&
+             library()[k].level != s_.levelChoice);
 
-    gameNumber_ = number;
     s_.level = library()[k].level;
     Grid board = library()[k].puzzle, answers = library()[k].solution;
     forgetHistory();

@@ -5,29 +5,28 @@
 namespace ninebox {
 
 void Game::toggleScore() {
-    toggleCheck(Item::showScore);
+    s_.scoreShown = !s_.scoreShown;
     draw();
 }
 
 // Shows or hides the clock from the next tick on; deliberately not drawn, so switching it off
 // leaves the last reading until the board is next drawn.
-void Game::toggleTime() { toggleCheck(Item::showTime); }
+void Game::toggleTime() { s_.timeShown = !s_.timeShown; }
 
 void Game::toggleLevelShown() {
-    toggleCheck(Item::showLevel);
+    s_.levelShown = !s_.levelShown;
     draw();
 }
 
 void Game::toggleKanji() {
-    toggleCheck(Item::kanji);
+    s_.kanji = !s_.kanji;
     draw();
 }
 
 // The tick alone says whether the page is meant to be shown.
 void Game::toggleInstructions() {
-    const bool show = !s_.checked(Item::instructions);
-    setCheck(Item::instructions, show);
-    ui_.setInstructionsVisible(show);
+    s_.instructionsShown = !s_.instructionsShown;
+    ui_.setInstructionsVisible(s_.instructionsShown);
 }
 
 void Game::about() {
@@ -36,15 +35,6 @@ void Game::about() {
 }
 
 // Only the next random game feels the choice.
-void Game::chooseLevel(Level level) {
-    levelChoice_ = level;
-    for (Item each : {Item::hard, Item::easy, Item::medium, Item::randomLevel}) setCheck(each, false);
-    switch (level) {
-        case Level::none: setCheck(Item::randomLevel, true); break;
-        case Level::easy: setCheck(Item::easy, true); break;
-        case Level::medium: setCheck(Item::medium, true); break;
-        case Level::hard: setCheck(Item::hard, true); break;
-    }
-}
+void Game::chooseLevel(Level level) { s_.levelChoice = level; }
 
 }  // namespace ninebox

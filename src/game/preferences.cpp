@@ -9,26 +9,22 @@ namespace ninebox {
 
 Preferences Game::preferences() const {
     Preferences choices;
-    choices.showScore = s_.checked(Item::showScore);
-    choices.showTime = s_.checked(Item::showTime);
-    choices.showLevel = s_.checked(Item::showLevel);
-    choices.kanji = s_.kanji();
-    for (const auto& [item, level] : {std::pair{Item::randomLevel, Level::none},
-                                      {Item::easy, Level::easy},
-                                      {Item::medium, Level::medium},
-                                      {Item::hard, Level::hard}})
-        if (s_.checked(item)) choices.levelChoice = level;
+    choices.showScore = s_.scoreShown;
+    choices.showTime = s_.timeShown;
+    choices.showLevel = s_.levelShown;
+    choices.kanji = s_.kanji;
+    choices.levelChoice = s_.levelChoice;
     // The folder of the file chosen last; a folder taken from the preferences ends in "/".
     choices.lastFolder = std::filesystem::path(lastPath_).parent_path().string();
     return choices;
 }
 
 void Game::applyPreferences(const Preferences& choices) {
-    setCheck(Item::showScore, choices.showScore);
-    setCheck(Item::showTime, choices.showTime);
-    setCheck(Item::showLevel, choices.showLevel);
-    setCheck(Item::kanji, choices.kanji);
-    if (choices.levelChoice) chooseLevel(*choices.levelChoice);
+    s_.scoreShown = choices.showScore;
+    s_.timeShown = choices.showTime;
+    s_.levelShown = choices.showLevel;
+    s_.kanji = choices.kanji;
+    s_.levelChoice = choices.levelChoice;
     if (!choices.lastFolder.empty()) lastPath_ = (std::filesystem::path(choices.lastFolder) / "").string();
 }
 

@@ -24,10 +24,7 @@ bool played(const Progress& p) {
 
 }  // namespace
 
-void Game::keepProgressIn(std::string path) {
-    progressPath_ = std::move(path);
-    keeping_ = progressPath_.empty() ? Keeping::off : Keeping::notYet;
-}
+void Game::keepProgressIn(std::string path) { progressPath_ = std::move(path); }
 
 void Game::showCaption(const Caption& caption) {
     caption_ = caption;
@@ -35,7 +32,7 @@ void Game::showCaption(const Caption& caption) {
 }
 
 bool Game::resume() {
-    if (keeping_ != Keeping::notYet) return false;
+    if (progressPath_.empty()) return false;
     // Opened first: the common start finds a file there, and only a failure needs the probe.
     const auto in = files_.openRead(progressPath_, kMaxProgress);
     if (!in && files_.probe(progressPath_) == FileSystem::Probe::missing) return false;
@@ -50,21 +47,20 @@ bool Game::resume() {
         for (int n = 1; n <= 9 && !aside; ++n)
             aside = files_.moveAside(progressPath_,
                                      progressPath_ + ".bad" + (n > 1 ? "." + std::to_string(n) : ""));
-        if (!aside) keeping_ = Keeping::ended;
+        if (!aside) progressPath_.clear();
         return false;
     }
     if (kept->puzzle.solved() || !played(*kept)) return false;
     s_.puzzle = std::move(kept->puzzle);
     s_.level = kept->level;
     s_.seconds = kept->seconds;
-    setMode(kept->mode);
+    s_.mode = kept->mode;
     s_.shadedDigit = kept->shadedDigit;
     s_.countedScore = kept->countedScore;
     s_.selectedX = kept->selectedX;
     s_.selectedY = kept->selectedY;
     s_.waitingForDigit = kept->waitingForDigit;
     showCaption(kept->caption);
-    if (kept->caption.kind == Caption::Kind::game) gameNumber_ = kept->caption.gameNumber;
     history_.restore(std::move(kept->done), std::move(kept->undone));
     kept_ = std::move(text);
     return true;
@@ -77,12 +73,12 @@ std::string Game::progressText() const {
 }
 
 // Once a command is over, with its undo step recorded: the history written must lead to the
-// board written. A game that differs only in its clock is not written again.
-// The player hears once that the folder cannot be written; later changes try again quietly.
+// board written. A game that differs only in its clock is not written again. The player hears
+// once that the folder cannot be written; later changes try again quietly.
 void Game::keepProgress() {
-    if (keeping_ != Keeping::on || step_) return;
+    if (progressPath_.empty() || !kept_ || holding_) return;
     std::string text = progressText();
-    if (withoutClock(text) == withoutClock(kept_)) return;
+    if (withoutClock(text) == withoutClock(*kept_)) return;
     if (files_.replaceUnsynced(progressPath_, text)) {
         kept_ = std::move(text);
     } else if (!toldNotKept_) {
@@ -95,13 +91,13 @@ void Game::keepProgress() {
 // Another copy of the program may have kept its own game since this one last wrote or read
 // the file: an unchanged game is written (for its clock) only over what this copy left there.
 void Game::end() {
-    if (keeping_ == Keeping::on) {
+    if (!progressPath_.empty() && kept_ && !holding_) {
         const std::string text = progressText();
         const auto there = files_.openRead(progressPath_, kMaxProgress);
-        const bool ours = there && std::string(std::istreambuf_iterator<char>(*there), {}) == kept_;
-        if (ours || withoutClock(text) != withoutClock(kept_)) files_.replace(progressPath_, text);
+        const bool ours = there && std::string(std::istreambuf_iterator<char>(*there), {}) == *kept_;
+        if (ours || withoutClock(text) != withoutClock(*kept_)) files_.replace(progressPath_, text);
     }
-    keeping_ = Keeping::ended;
+    progressPath_.clear();
 }
 
 }  // namespace ninebox

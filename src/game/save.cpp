@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/command.h"
 #include "game/filesystem.h"
-#include "game/game.h"
 #include "rules/gridtext.h"
 #include "rules/puzzletext.h"
 #include "rules/units.h"
@@ -9,6 +9,7 @@ namespace ninebox {
 
 // The answers choice first, then the file; every question before anything is written.
 void Game::save() {
+    const Command command(*this);
     if (const auto choice = ui_.chooseAnswers()) answersChoice_ = *choice;
     const auto failed = [this](Message message) {
         ui_.message(message);

@@ -27,7 +27,6 @@ public:
     virtual void paintClock(std::int64_t seconds) = 0;
     virtual void setCaption(const Caption& caption) = 0;
     virtual void setMenusVisible(bool visible) = 0;
-    virtual void setChecked(Item item, bool on) = 0;
 
     // Modal dialogs, each answering what the player chose. level: the one the game dialog's
     // random button names.

@@ -86,9 +86,7 @@ public:
 
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override {
-        const Area a = area();
-        if (view_ && name == pressAction())
-            Q_EMIT view_->pressed(MouseButton::left, (a.left + a.right) / 2, (a.top + a.bottom) / 2, false);
+        if (view_ && name == pressAction()) view_->pressCell(x_, y_);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -157,9 +155,9 @@ public:
     bool shown() const override {
         const GameState* g = game();
         switch (kind_) {
-            case Kind::level: return g && g->checked(Item::showLevel);
-            case Kind::score: return g && g->checked(Item::showScore);
-            case Kind::clock: return g && g->checked(Item::showTime) && view_ && !view_->clock().isEmpty();
+            case Kind::level: return g && g->levelShown;
+            case Kind::score: return g && g->scoreShown;
+            case Kind::clock: return g && g->timeShown && view_ && !view_->clock().isEmpty();
             case Kind::answer: return view_ && view_->answerShown();
             case Kind::solved: return g && g->puzzle.solved();
         }
@@ -338,10 +336,8 @@ void boardChanged(BoardView& view, const GameState* before) {
                 send(board->cell(x, y), QAccessible::NameChanged);
     if (before->selectedX != now.selectedX || before->selectedY != now.selectedY) focusMoved(view);
     // What the texts were, from the state drawn before: their look follows it alone.
-    statusChanged(*board, Status::Kind::level, before->checked(Item::showLevel),
-                  text::levelName(before->level));
-    statusChanged(*board, Status::Kind::score, before->checked(Item::showScore),
-                  text::scoreName(before->score()));
+    statusChanged(*board, Status::Kind::level, before->levelShown, text::levelName(before->level));
+    statusChanged(*board, Status::Kind::score, before->scoreShown, text::scoreName(before->score()));
     if (view.answerShown()) send(board->status(Status::Kind::answer), QAccessible::ObjectShow);
     if (before->puzzle.solved() != now.puzzle.solved())  // said once, as the frame turns green
         send(board->status(Status::Kind::solved),

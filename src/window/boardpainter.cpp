@@ -37,7 +37,7 @@ QColor shade(int v, int x, int y) {
 
 void digit(Canvas& canvas, const GameState& state, Point at, std::int16_t k) {
     canvas.moveTo(at.x, at.y);
-    if (!state.kanji()) canvas.print(numberForm(k));
+    if (!state.kanji) canvas.print(numberForm(k));
     else drawKanji(canvas, k);
 }
 
@@ -92,7 +92,7 @@ void ensureFormat(QImage& image) {
 }
 
 void paintStatus(Canvas& c, const GameState& s) {
-    if (s.checked(Item::showLevel)) {
+    if (s.levelShown) {
         c.setColour(kWhite);
         c.setFontSize(kLevelFont);
         fitted(c, kLevelText, kLevelPlace, text::level(s.level));
@@ -102,7 +102,7 @@ void paintStatus(Canvas& c, const GameState& s) {
     c.setColour(s.puzzle.solved() ? QColor(0, 255, 0) : QColor(255, 255, 0));
     c.box(kFrame.left, kFrame.top, kFrame.right, kFrame.bottom);
     c.setDrawWidth(1);
-    if (s.checked(Item::showScore)) {
+    if (s.scoreShown) {
         c.setColour(kBlack);
         c.setFontSize(kLabelFont);
         fitted(c, kScoreText, kScorePlace, text::score(s.score()));
@@ -268,7 +268,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int
     if (map || hasNotes(s.puzzle)) {
         c.setColour(map ? kBlack : kBlue);
         c.setFontSize(kSmallFont);
-        if (s.kanji()) paintKanjiMarks(c, s, map ? candidateMarks : noteMarks);
+        if (s.kanji) paintKanjiMarks(c, s, map ? candidateMarks : noteMarks);
         else paintLatinMarks(c, s, map ? candidateMarks : noteMarks);
         c.setFontSize(kDigitFont);
     }

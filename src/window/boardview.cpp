@@ -178,6 +178,11 @@ void BoardView::pressStop(int stop) {
     Q_EMIT pressed(MouseButton::left, at.x, at.y, false);
 }
 
+void BoardView::pressCell(int x, int y) {
+    const layout::Area cell = layout::cell(x, y);
+    Q_EMIT pressed(MouseButton::left, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2, false);
+}
+
 void BoardView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (QAccessible::isActive()) focusMoved(*this);

@@ -40,8 +40,9 @@ public:
     const QString& clock() const { return clock_; }
     // Where the keyboard is: -1 on the cells, else a stop of game/layout.h (a button or key).
     int focusStop() const { return focusStop_; }
-    // A press on a stop, as a click on it would.
+    // A press on a stop, or on cell (x, y), as a click on it would.
     void pressStop(int stop);
+    void pressCell(int x, int y);
 
 Q_SIGNALS:
     void pressed(MouseButton button, double x, double y, bool noting);

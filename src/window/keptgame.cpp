@@ -44,8 +44,8 @@ QString KeptGame::playerFile() {
 KeptGame::KeptGame(MainWindow& window, const QString& file) : window_(window) {
     const QString path = file.isEmpty() ? playerFile() : file;
     makePrivateFolder(QFile::encodeName(QFileInfo(path).absolutePath()).toStdString());
-    window_.game().keepProgressIn(QFile::encodeName(path).toStdString());
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { window_.game().end(); });
+    window_.keepGameIn(QFile::encodeName(path).toStdString());
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { window_.endGame(); });
     if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     struct sigaction action {};
     action.sa_handler = onEndingSignal;
@@ -60,7 +60,7 @@ KeptGame::KeptGame(MainWindow& window, const QString& file) : window_(window) {
         char bytes[16];
         while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
         }
-        window_.game().end();
+        window_.endGame();
         QCoreApplication::exit(0);
     });
 }

@@ -132,16 +132,34 @@ void MainWindow::buildMenus() {
                 board_->addAction(action);
             }
             action->setEnabled(item.run != nullptr);
-            if (item.run) connect(action, &QAction::triggered, this, [this, run = item.run] { run(game_); });
+            if (item.run)
+                connect(action, &QAction::triggered, this, [this, run = item.run] {
+                    run(game_);
+                    mirrorChecks();
+                });
             if (!item.check) continue;
-            const Item mark = *item.check;
             action->setCheckable(true);
-            action->setChecked(game_.state().checked(mark));
-            connect(action, &QAction::triggered, this,
-                    [this, action, mark] { action->setChecked(game_.state().checked(mark)); });
-            checkable_[static_cast<std::size_t>(mark)] = action;
+            checkable_[static_cast<std::size_t>(*item.check)] = action;
         }
     }
+}
+
+// The marks follow from the state: after every drawing and every command of the menus. A
+// click that the game refuses leaves its mark as it was.
+void MainWindow::mirrorChecks() {
+    bool changed = false;
+    for (std::size_t i = 0; i < checks_.size(); ++i) {
+        const bool on = game_.state().checked(static_cast<Item>(i));
+        changed = changed || checks_[i] != on;
+        checks_[i] = on;
+        if (checkable_[i]) checkable_[i]->setChecked(on);
+    }
+    if (changed) Q_EMIT choicesChanged();
+}
+
+void MainWindow::applyPreferences(const Preferences& choices) {
+    game_.applyPreferences(choices);
+    mirrorChecks();
 }
 
 int MainWindow::outerWidthTwips() const {
@@ -150,6 +168,7 @@ int MainWindow::outerWidthTwips() const {
 
 void MainWindow::paint(const GameState& state, bool answerShown) {
     board_->render(state, answerShown, outerWidthTwips());
+    mirrorChecks();
 }
 
 void MainWindow::paintClock(std::int64_t seconds) {
@@ -167,12 +186,6 @@ void MainWindow::setMenusVisible(bool visible) {
     menuBar()->setVisible(visible);
 }
 
-void MainWindow::setChecked(Item item, bool on) {
-    // Menus not built yet take their marks from the state when they are.
-    if (menus_[0]) checkable_[static_cast<std::size_t>(item)]->setChecked(on);
-    Q_EMIT choicesChanged();
-}
-
 QAction* MainWindow::action(Item item) {
     ensureMenus();
     return checkable_[static_cast<std::size_t>(item)];
@@ -188,6 +201,7 @@ QAction* MainWindow::command(const char* name) {
 void MainWindow::ensureMenus() {
     if (menus_[0]) return;
     buildMenus();
+    mirrorChecks();
     const bool shown = game_.state().menusShown;
     for (QMenu* menu : menus_) menu->menuAction()->setVisible(shown);
     menuBar()->setVisible(shown);
@@ -197,6 +211,15 @@ void MainWindow::ensureMenus() {
 // gives it back; its activation (changeEvent) then runs the game's.
 template <typename Result>
 Result MainWindow::backFromModal(Result result) {
+    activateWindow();
+    return result;
+}
+
+// After a message box or a file dialog the game goes on by itself, and draws when it is ready
+// (Load draws the new puzzle before its messages): the activation that follows is not its.
+template <typename Result>
+Result MainWindow::backFromSystemDialog(Result result) {
+    quietActivation_ = !isActiveWindow();
     activateWindow();
     return result;
 }
@@ -235,11 +258,11 @@ void MainWindow::setInstructionsVisible(bool visible) {
 Answer MainWindow::message(Message message, const std::string& name) {
     const QString title = text::title(message), body = text::message(message, q(name));
     if (!asksYesNo(message)) {
-        backFromModal(QMessageBox::information(this, title, body, QMessageBox::Ok));
+        backFromSystemDialog(QMessageBox::information(this, title, body, QMessageBox::Ok));
         return Answer::ok;
     }
     const auto choice =
-        backFromModal(QMessageBox::question(this, title, body, QMessageBox::Yes | QMessageBox::No));
+        backFromSystemDialog(QMessageBox::question(this, title, body, QMessageBox::Yes | QMessageBox::No));
     return choice == QMessageBox::Yes ? Answer::yes : Answer::no;
 }
 
@@ -256,13 +279,14 @@ QString filter() { return text::translate("FileDialog", "Sudoku (*.sud)"); }
 }  // namespace
 
 FileChoice MainWindow::chooseOpenFile(const std::string& start) {
-    const QString path = backFromModal(QFileDialog::getOpenFileName(this, QString(), q(start), filter()));
+    const QString path =
+        backFromSystemDialog(QFileDialog::getOpenFileName(this, QString(), q(start), filter()));
     Q_EMIT choicesChanged();
     return chosen(path);
 }
 
 FileChoice MainWindow::chooseSaveFile(const std::string& start) {
-    const QString path = backFromModal(QFileDialog::getSaveFileName(
+    const QString path = backFromSystemDialog(QFileDialog::getSaveFileName(
         this, QString(), q(start), filter(), nullptr, QFileDialog::DontConfirmOverwrite));
     Q_EMIT choicesChanged();
     return chosen(path);
@@ -322,12 +346,15 @@ void MainWindow::showEvent(QShowEvent* event) {
 // dialog and message box.
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && started_) game_.activated();
+    if (event->type() != QEvent::ActivationChange) return;
+    if (std::exchange(quietActivation_, false) || !isActiveWindow() || !started_) return;
+    game_.activated();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (game_.closeRequested()) event->accept();
     else event->ignore();
+    mirrorChecks();
 }
 
 }  // namespace ninebox

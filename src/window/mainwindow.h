@@ -40,7 +40,14 @@ public:
     MainWindow();
     ~MainWindow() override;
 
-    Game& game() { return game_; }
+    // What the game shows, and the choices kept between runs (window/settings.h).
+    const GameState& state() const { return game_.state(); }
+    Preferences preferences() const { return game_.preferences(); }
+    void applyPreferences(const Preferences& choices);
+    // The game in progress kept in the file at path, and kept a last time as the program ends
+    // (window/keptgame.h).
+    void keepGameIn(const std::string& path) { game_.keepProgressIn(path); }
+    void endGame() { game_.end(); }
     // The game file named at start, loaded instead of a first game dealt.
     void openAtStart(std::string path) { startFile_ = std::move(path); }
     BoardView& board() { return *board_; }
@@ -53,7 +60,6 @@ public:
     void paintClock(std::int64_t seconds) override;
     void setCaption(const Caption& caption) override;
     void setMenusVisible(bool visible) override;
-    void setChecked(Item item, bool on) override;
     GameChoice chooseGame(Level level) override;
     std::optional<AnswersChoice> chooseAnswers() override;
     PrintChoice choosePrint() override;
@@ -69,7 +75,7 @@ public:
     void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
 
 Q_SIGNALS:
-    // A check mark was set, or a file dialog was answered: a choice kept between runs may
+    // A check mark changed, or a file dialog was answered: a choice kept between runs may
     // have changed.
     void choicesChanged();
 
@@ -84,9 +90,12 @@ private:
     void addShortcuts();
     void openMenuBar();
     void ensureMenus();
+    void mirrorChecks();
     int outerWidthTwips() const;
     template <typename Result>
     Result backFromModal(Result result);
+    template <typename Result>
+    Result backFromSystemDialog(Result result);
 
     SplitMixGenerator generator_;
     DiskFileSystem files_;
@@ -94,12 +103,14 @@ private:
     BoardView* board_ = nullptr;
     std::array<QMenu*, 4> menus_{};
     std::array<QAction*, static_cast<std::size_t>(Item::count)> checkable_{};
+    std::array<bool, static_cast<std::size_t>(Item::count)> checks_{};  // as last mirrored
     QTimer clockTimer_;
     bool shown_ = false;
     std::string startFile_;
     bool started_ = false;           // the first game is on the board
     bool altAlone_ = false;          // Alt is down, and no other key went down since
     bool menusOpenedByKey_ = false;  // F10 or Alt showed the bar, whatever the corner says
+    bool quietActivation_ = false;   // the next activation ends a system dialog the game opened
 
     // Dialogs are made on first use and then only hidden, so they keep their state.
     NewGameDialog* newGameDialog_ = nullptr;

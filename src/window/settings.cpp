@@ -103,7 +103,7 @@ std::optional<Settings::Values> readValues(const std::string& file) {
 }
 
 void restore(MainWindow& window, const Settings::Values& values) {
-    Preferences choices = window.game().preferences();
+    Preferences choices = window.preferences();
     for (const auto& [key, choice] : {std::pair{&kShowScore, &choices.showScore},
                                       {&kShowTime, &choices.showTime},
                                       {&kShowLevel, &choices.showLevel},
@@ -115,7 +115,7 @@ void restore(MainWindow& window, const Settings::Values& values) {
     const auto folder = values.find(kLastFolder);
     if (folder != values.end() && QFileInfo(QString::fromStdString(folder->second)).isDir())
         choices.lastFolder = folder->second;
-    window.game().applyPreferences(choices);
+    window.applyPreferences(choices);
 
     std::array<std::optional<int>, 4> place;
     for (std::size_t i = 0; i < place.size(); ++i) place[i] = number(values, kPlace[i]);
@@ -177,7 +177,7 @@ Settings::~Settings() { store(true); }
 
 // A maximized or full-screen window keeps the place it had before.
 Settings::Values Settings::current() const {
-    const Preferences choices = window_.game().preferences();
+    const Preferences choices = window_.preferences();
     const auto word = [](bool on) { return on ? std::string("true") : std::string("false"); };
     Values values = {{kShowScore, word(choices.showScore)},
                      {kShowTime, word(choices.showTime)},

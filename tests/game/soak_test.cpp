@@ -15,9 +15,6 @@ namespace {
 
 bool sound(const GameState& s) {
     bool ok = s.selectedX >= 1 && s.selectedX <= 9 && s.selectedY >= 1 && s.selectedY <= 9 &&
-              s.checked(Item::playMode) == (s.mode == Mode::play) &&
-              s.checked(Item::mapMode) == (s.mode == Mode::map) &&
-              s.checked(Item::editMode) == (s.mode == Mode::edit) &&
               s.puzzle.candidates() == candidateMap(s.puzzle.board());  // the map is never stale
     for (const auto& column : s.puzzle.board())                         // the margins included: they hold 0
         for (const std::int16_t v : column) ok = ok && v >= 0 && v <= 9;

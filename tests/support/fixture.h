@@ -54,7 +54,6 @@ public:
     void paintClock(std::int64_t seconds) override { clock.push_back(seconds); }
     void setCaption(const Caption& shown) override { caption = shown; }
     void setMenusVisible(bool visible) override { menusVisible = visible; }
-    void setChecked(Item, bool) override {}
     GameChoice chooseGame(Level) override {
         ++gameDialogShown;
         return take(games, GameChoice{});

@@ -12,11 +12,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QShortcut>
 #include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
 
+#include "window/boardview.h"
 #include "window/mainwindow.h"
 
 namespace ninebox::testing {
@@ -97,13 +99,20 @@ inline void start(MainWindow& mainWindow) {
     QApplication::processEvents();
 }
 
+// A key of the board window's own, whatever has the keyboard (the window need not be active).
+inline void shortcut(MainWindow& mainWindow, const QKeySequence& keys) {
+    for (QShortcut* each : mainWindow.findChildren<QShortcut*>())
+        if (each->key() == keys) return each->activated();
+    ADD_FAILURE() << "no shortcut " << keys.toString().toStdString();
+}
+
 // An empty puzzle pasted in place of the game, its cell (1, 1) selected.
 inline const GameState& emptyBoard(MainWindow& mainWindow) {
     QGuiApplication::clipboard()->setText(QString(81, u'0'));
-    Game& game = mainWindow.game();
-    game.pastePuzzle();
-    while (game.state().selectedX * 10 + game.state().selectedY != 11) game.key(Key::left);
-    return game.state();
+    shortcut(mainWindow, QKeySequence(Qt::CTRL | Qt::Key_V));
+    const GameState& s = mainWindow.state();
+    while (s.selectedX * 10 + s.selectedY != 11) QTest::keyClick(&mainWindow.board(), Qt::Key_Left);
+    return s;
 }
 
 }  // namespace ninebox::testing

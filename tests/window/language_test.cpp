@@ -79,7 +79,7 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
     for (double top : {10, 25, 42, 57, 72, 87, 103, 118}) places.push_back({-66, top - 1, 62, 13});
     for (int k = 0; k < 9; ++k) places.push_back({-56.5 + 19 * (k % 3), 157.75 + 13 * (k / 3), 15, 11.5});
     GameState s;  // the longest score, the level shown
-    s.checks[static_cast<std::size_t>(Item::showScore)] = true;
+    s.scoreShown = true;
     s.mode = Mode::map, s.countedScore = {81, 80};
     const QStringList languages = QDir(":/i18n").entryList() << "C";
     for (QString language : languages) {

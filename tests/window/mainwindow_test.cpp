@@ -51,21 +51,21 @@ TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
     MainWindow mainWindow;
     mainWindow.show();  // on the screen only once its events have run
     QGuiApplication::clipboard()->setText(QString(40, u'0') + u'8' + QString(40, u'0'));
-    mainWindow.game().pastePuzzle();
+    shortcut(mainWindow, QKeySequence(Qt::CTRL | Qt::Key_V));
     ASSERT_EQ(mainWindow.board().image().size(), kStartArea * mainWindow.board().devicePixelRatio());
     EXPECT_GT(ink(mainWindow.board().image(), {101, 101, 18, 18}, dark).pixels, 20) << "no digit in (5, 5)";
     start(mainWindow);
     const QImage& image = mainWindow.board().image();  // a right click on (4, 6)
     QTest::mouseClick(&mainWindow.board(), Qt::RightButton, {},
                       at(image, 90, 130) / image.devicePixelRatio());
-    const GameState& s = mainWindow.game().state();
+    const GameState& s = mainWindow.state();
     EXPECT_EQ(s.selectedX * 10 + s.selectedY, 46);
     const auto answerShown = [&] { return rgb(mainWindow.board().image(), 118.5, 8) == "250,250,200"; };
     ASSERT_TRUE(answerShown());
     EXPECT_GT(ink(mainWindow.board().image(), {101, 1.5, 18, 12}, dark).pixels, 20) << "no NA";
     mainWindow.repaint();
     EXPECT_TRUE(answerShown());
-    mainWindow.game().redraw();
+    QTest::keyClick(&mainWindow.board(), Qt::Key_Shift);  // a key that types nothing draws anew
     EXPECT_FALSE(answerShown());
     for (const QSize size : {QSize(774, 494), QSize(1200, 800)}) {
         mainWindow.resize(size);
@@ -129,7 +129,7 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
     Settings settings(form, file);
     start(form);
     EXPECT_EQ(marks(form), "110110");
-    EXPECT_TRUE(form.game().state().kanji());
+    EXPECT_TRUE(form.state().kanji);
 }
 
 // A game file named at start that cannot be loaded: its message shows over the board, drawn.
@@ -382,7 +382,8 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(s.selectedY, before.selectedY % 9 + 1);
     EXPECT_TRUE(toggled());
-    mainWindow.game().activated();  // keeps the tick
+    QEvent activation(QEvent::ActivationChange);
+    QApplication::sendEvent(&mainWindow, &activation);  // keeps the tick
     EXPECT_EQ(QApplication::focusWidget(), &mainWindow.board());
     EXPECT_TRUE(!toggled() && toggled());
     mainWindow.resize(mainWindow.width() + 200, mainWindow.height() + 150);

@@ -94,11 +94,10 @@ protected:
 };
 
 TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
-    Game& game = mainWindow.game();
-    const GameState& s = game.state();
+    const GameState& s = mainWindow.state();
     // A player's digit prints after a blank as the givens do, an empty cell nothing.
-    while (s.puzzle.digit(s.selectedX, s.selectedY) != 0) game.key(Key::right);
-    game.digitTyped(7);
+    while (s.puzzle.digit(s.selectedX, s.selectedY) != 0) QTest::keyClick(&mainWindow.board(), Qt::Key_Right);
+    QTest::keyClick(&mainWindow.board(), Qt::Key_7);
     const std::string puzzle = gridText(s.puzzle.board()), answers = gridText(s.puzzle.answers()),
                       none(81, '0');
     ASSERT_EQ(answers.find('0'), std::string::npos) << "a dealt game's answers are known";
@@ -108,8 +107,8 @@ TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
             EXPECT_EQ(print(above, below), (std::array{above ? puzzle : none, below ? answers : none}));
             EXPECT_EQ(gridLines(), 10 * above + 10 * below);
         }
-    game.copyPuzzle();
-    game.pastePuzzle();  // the same givens, with no answers known
+    for (const auto key : {Qt::Key_C, Qt::Key_V})  // the same givens, with no answers known
+        shortcut(mainWindow, QKeySequence(Qt::CTRL | key));
     EXPECT_EQ(print(true, true), (std::array{gridText(s.puzzle.board()), none}));
 }
 
@@ -148,7 +147,7 @@ TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
 
 // A print killed at any moment leaves no temporary file once the next one into the folder ran.
 TEST_F(Printing, KilledPrintsLeaveNoTemporaryFileAfterTheNextOne) {
-    const PrintPage page = printPage(mainWindow.game().state().puzzle, true, true);
+    const PrintPage page = printPage(mainWindow.state().puzzle, true, true);
     killRepeatedly(30, 20000, [&] { printOn(*pdfPrinter(pdf), page); });
     print(true, true);
     EXPECT_EQ(files(), QStringList{"page.pdf"});
