@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The techniques, one or more positions each, the explanation of a step and the wrong-digit
-// finder, on bare grids. Positions are boards met along the explained solutions of qqwing's
-// expert puzzles (bench/data), with the open digits the board leaves.
+// The techniques, one or more positions each, the explanation of a step, the wrong-digit
+// finder and the rating, on bare grids. Positions are boards met along the explained
+// solutions of qqwing's expert puzzles (bench/data), with the open digits the board leaves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,8 +12,10 @@
 
 #include "rules/explain.h"
 #include "rules/generator.h"
+#include "rules/gridtext.h"
 #include "rules/library.h"
 #include "rules/puzzletext.h"
+#include "rules/rating.h"
 #include "rules/solver.h"
 #include "rules/transform.h"
 #include "support/grids.h"
@@ -210,4 +212,25 @@ TEST(WrongDigit, NamesTheClashTheEmptyCellOrTheUnitWithoutAPlace) {
         EXPECT_EQ(wrong->digit, c.digit) << c.added;
     }
     EXPECT_FALSE(findWrongDigit(gridFrom(kRecordA)));
+}
+
+// A file's puzzles rate one a line, in order: the rating, then each technique used with its
+// count; a game file is one puzzle.
+TEST(Rating, RatesEachPuzzleOfAFileOnItsLine) {
+    const std::string twoSolutions = std::string(kRecordA).replace(1, 1, "0");
+    const std::string text = std::string(kRecordA) + "\r\n\n" + ".......12" + std::string(72, '.') + "\n" +
+                             twoSolutions + "\nnot a puzzle\n" + std::string(kRecordA).replace(0, 1, "3") + "\n";
+    const std::vector<std::string> lines = ratingLines(text);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "Naked single: Full house 21, Naked single 27");
+    EXPECT_EQ(lines[1], "more than one solution");
+    EXPECT_EQ(lines[2], "more than one solution");
+    EXPECT_EQ(lines[3], "not a puzzle");
+    EXPECT_EQ(lines[4], "no solution");
+    EXPECT_EQ(ratingLines(writeGrid(gridFrom(kRecordA))), std::vector<std::string>{lines[0]});
+    // The hardest puzzles known rate, every step explained.
+    const auto rating = ratePuzzle(gridFrom(".......39.....1..5..3.5.8....8.9...6.7...2...1..4.......9.8..5..2....6..4..7....."));
+    ASSERT_TRUE(rating);
+    EXPECT_EQ(rating->hardest, Technique::forcingChain);
+    EXPECT_EQ(rating->steps, 81 - 21);
 }
