@@ -590,24 +590,34 @@ std::optional<Deduction> findXyChain(const CandidateGrid& g) {
 }
 
 std::optional<Deduction> findForcingChain(const CandidateGrid& g) {
-    std::optional<Deduction> best;
-    for (const bool pairsOnly : {true, false}) {
+    // Best is a cell where every digit but one fails: its chains lead straight to the digit
+    // left. Cells with fewer digits first, the shortest chain in them; failing that, the
+    // shortest chain anywhere.
+    std::optional<Deduction> decisive, best;
+    const auto shorter = [](const Deduction& d, const std::optional<Deduction>& than) {
+        return !than || d.forcing.size() < than->forcing.size();
+    };
+    for (int open = 2; open <= 9 && !decisive; ++open)
         for (int i = 0; i < 81; ++i) {
-            const int open = digitCount(g.open[i]);
-            if (open < 2 || (open == 2) != pairsOnly) continue;
+            if (digitCount(g.open[i]) != open) continue;
+            std::optional<Deduction> shortest;
+            int fails = 0;
             for (Digits m = g.open[i]; m; m &= m - 1) {
                 Trial trial(g);
                 if (!trial.run(i, lowestDigit(m))) continue;
+                ++fails;
                 Deduction d = make(Technique::forcingChain, m & (~m + 1));
                 trial.explain(d);
-                if (best && d.forcing.size() >= best->forcing.size()) continue;
                 d.eliminations = {{cellAt(i), lowestDigit(m)}};
                 d.target = cellAt(i);
-                best = d;
+                if (shorter(d, shortest)) shortest = d;
             }
+            if (!shortest) continue;
+            if (fails == open - 1 && shorter(*shortest, decisive)) decisive = shortest;
+            if (shorter(*shortest, best)) best = shortest;
         }
-        if (best) return best;
-    }
+    if (decisive) return decisive;
+    if (best) return best;
     // No assumption fails by singles alone: the search decides, trying the cells with fewest
     // digits first, where a wrong digit is likeliest found at once.
     for (int open = 2; open <= 9; ++open)

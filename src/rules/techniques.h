@@ -86,9 +86,10 @@ std::optional<Deduction> findXyzWing(const CandidateGrid& g);
 std::optional<Deduction> findSimpleColouring(const CandidateGrid& g);
 std::optional<Deduction> findUniqueRectangle(const CandidateGrid& g);
 std::optional<Deduction> findXyChain(const CandidateGrid& g);
-// The shortest chain from a cell with two digits open when there is one, else from any cell.
-// When no assumption meets a contradiction by singles, it names a digit that the exact solver
-// shows leads to no solution (contradiction kind noSolution), so that a puzzle with a unique
+// Preferably in a cell where every digit but one fails, the fewer digits the better, so that
+// the chains lead straight to a placement; else the shortest chain anywhere. When no
+// assumption meets a contradiction by singles, it names a digit that the exact solver shows
+// leads to no solution (contradiction kind noSolution), so that a puzzle with a unique
 // solution is never left without a step.
 std::optional<Deduction> findForcingChain(const CandidateGrid& g);
 

@@ -136,6 +136,13 @@ TEST(Explanation, PlacesTheEasiestDigitAfterTheEliminationsItNeeds) {
         ASSERT_TRUE(e) << c.board;
         EXPECT_EQ(describe(*e), c.step);
     }
+    // A cell where every digit but one fails by a chain: the chains, then its last digit.
+    const auto decisive =
+        explainStep(gridFrom("28.51.9..5.1.79......2.8...7341.5..2816.27...9258..7....2.81.....875..4....6....8"));
+    ASSERT_TRUE(decisive);
+    std::string steps;
+    for (const Deduction& d : decisive->steps) steps += names({d.target}) + " " + std::string(techniqueName(d.technique)) + ", ";
+    EXPECT_EQ(steps, "r1c6 Forcing chain, r1c6 Forcing chain, r1c6 Naked single, ");
     // A full board, one with a clash, one with many solutions: no step.
     for (const std::string& board : {std::string(kRecordASolution), "11" + std::string(79, '0'), std::string(81, '0')})
         EXPECT_FALSE(explainStep(gridFrom(board))) << board;
