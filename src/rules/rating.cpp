@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/rating.h"
 
+#include <algorithm>
+
 #include "rules/explain.h"
 #include "rules/gridtext.h"
 #include "rules/puzzletext.h"
@@ -21,7 +23,9 @@ std::optional<Rating> ratePuzzle(const Grid& puzzle) {
         g[step->cell().x][step->cell().y] = static_cast<std::int16_t>(step->digit());
         ++rating.steps;
     }
-    if (!allUnitsComplete(g)) return std::nullopt;  // the ladder ends in a forcing chain: never here
+    // A puzzle with a unique solution always has a next step (the forcing chain falls back on
+    // the solver), so this is a safeguard, never an answer.
+    if (!allUnitsComplete(g)) return std::nullopt;
     return rating;
 }
 
