@@ -11,6 +11,7 @@ packages=(
   fonts-droid-fallback    # a CJK face, as Japanese and Chinese desktops have, for the fit test
   libfontconfig-dev       # read the font configuration early, beside Qt's start-up
   libgtest-dev libgmock-dev libbenchmark-dev
+  qqwing                  # the benchmarks' yardstick for the solver (tools/bench.sh)
   xvfb xauth xdotool      # the real program under a virtual X display
   xclip                   # what the program put on the clipboard there
   locales                 # a French locale for the installed program's check

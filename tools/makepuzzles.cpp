@@ -11,6 +11,9 @@
 //   Hard:   singles of every kind stall.
 // Record A is a fixed puzzle that is Hard by decree; its measured level is only reported.
 //
+// Each record's rating (rules/rating.h) is reported beside its level, and must agree with it:
+// an Easy puzzle needs nothing beyond singles, a Hard one more than singles (record A aside).
+//
 // Generation is deterministic (fixed seed, own random stream): for each record B..d, fill a
 // random complete grid; remove its cells in random order, keeping a removal only while the
 // puzzle stays unique, which ends at a minimal puzzle; if that has no more givens than wanted,
@@ -35,6 +38,8 @@
 #include "rules/gridtext.h"
 #include "rules/library.h"
 #include "rules/puzzletext.h"
+#include "rules/rating.h"
+#include "rules/solver.h"
 #include "rules/units.h"
 
 namespace {
@@ -88,29 +93,14 @@ struct Rng {
     }
 };
 
-// Backtracking, most constrained cell first, over bitmasks of the digits each row, column and
-// box holds: kept up to date a step at a time, where the candidate map would be rebuilt whole.
-class Search {
+// A random complete grid: backtracking, most constrained cell first, over bitmasks of the
+// digits each row, column and box holds, trying the digits of a cell in shuffled order. The
+// shipped files come from this search's draws, cell by cell: another search order would make
+// other files. Counting solutions is the exact solver's (rules/solver.h).
+class RandomFill {
 public:
-    explicit Search(const Grid& g) {
-        for (int i = 0; i < 81; ++i)
-            if (const int d = cell(g, i)) {
-                if (used(i) & (1u << d)) consistent_ = false;
-                mark(i, d);
-            }
-    }
-
-    // Number of solutions, stopping once limit is reached; the first one found lands in first.
-    int count(int limit, Grid* first = nullptr) {
-        if (!consistent_) return 0;
-        first_ = first;
-        return countFrom(limit);
-    }
-
-    // Completes the grid choosing digits in random order (an empty grid gives a uniformly
-    // shuffled full grid).
-    bool fillRandom(Rng& rng, Grid& out) {
-        if (!consistent_) return false;
+    // Completes an empty grid, choosing digits in random order: a uniformly shuffled full grid.
+    bool fill(Rng& rng, Grid& out) {
         int i;
         unsigned cands;
         if (!pickCell(i, cands)) {
@@ -123,7 +113,7 @@ public:
         rng.shuffle(digits, n);
         for (int k = 0; k < n; ++k) {
             mark(i, digits[k]);
-            const bool done = fillRandom(rng, out);
+            const bool done = fill(rng, out);
             unmark(i, digits[k]);
             if (done) return true;
         }
@@ -165,31 +155,12 @@ private:
         }
         return best >= 0;
     }
-    int countFrom(int limit) {
-        int i;
-        unsigned cands;
-        if (!pickCell(i, cands)) {
-            if (first_) *first_ = grid_;
-            first_ = nullptr;
-            return 1;
-        }
-        int total = 0;
-        for (int d = 1; d <= 9 && total < limit; ++d) {
-            if (!(cands & (1u << d))) continue;
-            mark(i, d);
-            total += countFrom(limit - total);
-            unmark(i, d);
-        }
-        return total;
-    }
 
     Grid grid_{};
     unsigned rows_[9] = {}, cols_[9] = {}, boxes_[9] = {};
-    bool consistent_ = true;
-    Grid* first_ = nullptr;
 };
 
-bool isUnique(const Grid& g) { return Search(g).count(2) == 1; }
+bool isUnique(const Grid& g) { return ninebox::solve(g).count == 1; }
 
 // Cheat as the game's command runs it: passes until one places nothing or meets a clash.
 bool cheatFills(Grid board) {
@@ -257,7 +228,7 @@ Level measure(const Grid& puzzle) {
 // One record of the wanted level and given count; grids counts the full grids it took.
 void makeRecord(Rng& rng, int givens, Level level, Grid& puzzle, Grid& solution, long& grids) {
     for (grids = 1;; ++grids) {
-        Search(Grid{}).fillRandom(rng, solution);
+        RandomFill().fill(rng, solution);
         Grid minimal = solution;
         int order[81];
         for (int i = 0; i < 81; ++i) order[i] = i;
@@ -322,10 +293,9 @@ int checkRecord(int k, const Grid& puzzle, const Grid& solution) {
     if (givensIn(puzzle) != kGivens[k])
         faults +=
             fault(k, std::to_string(givensIn(puzzle)) + " givens, expected " + std::to_string(kGivens[k]));
-    Grid found{};
-    const int solutions = Search(puzzle).count(2, &found);
-    if (solutions != 1) faults += fault(k, solutions ? "more than one solution" : "no solution");
-    else if (found != solution) faults += fault(k, "unique solution differs from the solution record");
+    const ninebox::Solutions found = ninebox::solve(puzzle);
+    if (found.count != 1) faults += fault(k, found.count ? "more than one solution" : "no solution");
+    else if (found.first != solution) faults += fault(k, "unique solution differs from the solution record");
 
     const Level level = measure(puzzle);
     if (k == 0) {
@@ -336,6 +306,17 @@ int checkRecord(int k, const Grid& puzzle, const Grid& solution) {
         faults +=
             fault(k, std::string("measures ") + levelName(level) + ", listed as " + levelName(levelOf(k)));
     }
+
+    // The rating must agree with the listed level: Easy needs singles alone, Hard more (record
+    // A, Hard by decree, is only reported).
+    const std::optional<ninebox::Rating> rating = ninebox::ratePuzzle(puzzle);
+    const std::string rated = rating ? std::string(ninebox::techniqueName(rating->hardest)) : "unrated";
+    std::printf("record %c  %-6s rates %s\n", labelOf(k), levelName(levelOf(k)), rated.c_str());
+    if (!rating) faults += fault(k, "no explained solution");
+    else if (k > 0 && levelOf(k) == Level::easy && !ninebox::isSingle(rating->hardest))
+        faults += fault(k, "listed as Easy but needs " + rated);
+    else if (k > 0 && levelOf(k) == Level::hard && ninebox::isSingle(rating->hardest))
+        faults += fault(k, "listed as Hard but needs only singles");
     return faults;
 }
 

@@ -50,6 +50,26 @@ bool hasClash(const Grid& g) {
     return false;
 }
 
+std::optional<Clash> findClash(const Grid& g) {
+    for (const UnitKind kind : {UnitKind::row, UnitKind::column, UnitKind::box})
+        for (int k = 1; k <= 9; ++k) {
+            std::array<int, 10> seen{};
+            for (int i = 0; i < 9; ++i) {
+                const int x = kind == UnitKind::row      ? i + 1
+                              : kind == UnitKind::column ? k
+                                                         : (k - 1) % 3 * 3 + i % 3 + 1;
+                const int y = kind == UnitKind::row      ? k
+                              : kind == UnitKind::column ? i + 1
+                                                         : (k - 1) / 3 * 3 + i / 3 + 1;
+                const int v = g[x][y];
+                if (v >= 1 && v <= 9) ++seen[static_cast<std::size_t>(v)];
+            }
+            for (int n = 1; n <= 9; ++n)
+                if (seen[static_cast<std::size_t>(n)] > 1) return Clash{n, Unit{kind, k}};
+        }
+    return std::nullopt;
+}
+
 bool solves(const Grid& solution, const Grid& puzzle) {
     if (!allUnitsComplete(solution)) return false;
     for (int x = 1; x <= 9; ++x)
