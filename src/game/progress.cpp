@@ -246,60 +246,80 @@ std::string writeProgress(const Progress& p) {
     return text;
 }
 
-std::optional<Progress> readProgress(std::string_view text) {
-    if (text.size() > kMaxProgress || text.substr(0, kHeader.size() + 1) != std::string(kHeader) + '\n')
-        return std::nullopt;
-    Reader in(text.substr(kHeader.size() + 1));
-    Progress p;
+namespace {
+
+// A reader for each kind of line, in the order they come; each fails on a line that is not
+// exactly as written.
+
+bool readClock(Reader& in, Progress& p) {
     const auto clock = in.line("clock", 1);
     const auto seconds = clock ? whole((*clock)[0], std::numeric_limits<std::int64_t>::max()) : std::nullopt;
+    if (seconds) p.seconds = *seconds;
+    return seconds.has_value();
+}
+
+bool readCaption(Reader& in, Progress& p) {
     const auto caption = in.line("caption");
     const auto kind = caption ? wordIndex(kCaptions, (*caption)[0]) : std::nullopt;
-    if (!seconds || !kind) return std::nullopt;
-    p.seconds = *seconds;
+    if (!kind) return false;
     p.caption.kind = static_cast<Caption::Kind>(*kind);
     const bool hasField = p.caption.kind == Caption::Kind::game || p.caption.kind == Caption::Kind::file;
-    if (caption->size() != 1u + hasField) return std::nullopt;
+    if (caption->size() != 1u + hasField) return false;
     if (p.caption.kind == Caption::Kind::game) {
         const std::string_view field = (*caption)[1];
         const auto [end, error] =
             std::from_chars(field.data(), field.data() + field.size(), p.caption.gameNumber);
         // Exactly as written: a number reads back as the same number, and only one text means it.
-        if (error != std::errc() || end != field.data() + field.size() ||
-            !std::isfinite(p.caption.gameNumber) || number(p.caption.gameNumber) != field)
-            return std::nullopt;
+        return error == std::errc() && end == field.data() + field.size() &&
+               std::isfinite(p.caption.gameNumber) && number(p.caption.gameNumber) == field;
     }
-    if (p.caption.kind == Caption::Kind::file) {
-        const std::string_view hex = (*caption)[1];
-        if (hex.empty() || hex.size() % 2 || hex.size() > 128) return std::nullopt;
-        for (std::size_t i = 0; i < hex.size(); i += 2) {
-            const std::size_t high = kHex.find(hex[i]), low = kHex.find(hex[i + 1]);
-            if (high == std::string_view::npos || low == std::string_view::npos) return std::nullopt;
-            p.caption.pathEnd += static_cast<char>(high * 16 + low);
-        }
+    if (p.caption.kind != Caption::Kind::file) return true;
+    const std::string_view hex = (*caption)[1];
+    if (hex.empty() || hex.size() % 2 || hex.size() > 128) return false;
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const std::size_t high = kHex.find(hex[i]), low = kHex.find(hex[i + 1]);
+        if (high == std::string_view::npos || low == std::string_view::npos) return false;
+        p.caption.pathEnd += static_cast<char>(high * 16 + low);
     }
+    return true;
+}
 
+bool readLevel(Reader& in, Progress& p) {
     const auto level = in.line("level", 1);
-    const auto levelIndex = level ? wordIndex(kLevels, (*level)[0]) : std::nullopt;
-    if (!levelIndex) return std::nullopt;
-    p.level = static_cast<Level>(*levelIndex);
+    const auto index = level ? wordIndex(kLevels, (*level)[0]) : std::nullopt;
+    if (index) p.level = static_cast<Level>(*index);
+    return index.has_value();
+}
+
+bool readMode(Reader& in, Progress& p) {
     const auto mode = in.line("mode", 2);
-    const auto modeIndex = mode ? wordIndex(kModes, (*mode)[0]) : std::nullopt;
+    const auto index = mode ? wordIndex(kModes, (*mode)[0]) : std::nullopt;
     const auto shaded = mode ? whole<std::int16_t>((*mode)[1], 9) : std::nullopt;
-    if (!modeIndex || !shaded) return std::nullopt;
-    p.mode = static_cast<Mode>(*modeIndex);
+    if (!index || !shaded) return false;
+    p.mode = static_cast<Mode>(*index);
     p.shadedDigit = *shaded;
+    return true;
+}
+
+bool readSelection(Reader& in, Progress& p) {
     const auto selected = in.line("selected", 3);
-    if (!selected || ((*selected)[2] != "waiting" && (*selected)[2] != "idle")) return std::nullopt;
+    if (!selected || ((*selected)[2] != "waiting" && (*selected)[2] != "idle")) return false;
     p.selectedX = whole((*selected)[0], 9).value_or(0);
     p.selectedY = whole((*selected)[1], 9).value_or(0);
     p.waitingForDigit = (*selected)[2] == "waiting";
-    const auto score = in.line("score", 2);
-    if (p.selectedX < 1 || p.selectedY < 1 || !score) return std::nullopt;
-    const auto right = whole((*score)[0], 81), wrong = whole((*score)[1], 81);
-    if (!right || !wrong) return std::nullopt;
-    p.countedScore = {*right, *wrong};
+    return p.selectedX >= 1 && p.selectedY >= 1;
+}
 
+bool readScore(Reader& in, Progress& p) {
+    const auto score = in.line("score", 2);
+    const auto right = score ? whole((*score)[0], 81) : std::nullopt,
+               wrong = score ? whole((*score)[1], 81) : std::nullopt;
+    if (right && wrong) p.countedScore = {*right, *wrong};
+    return right && wrong;
+}
+
+// The board, its givens, its answers and its notes, as one puzzle that holds together.
+bool readPuzzle(Reader& in, Progress& p) {
     Grid board{}, answers{};
     Givens givens{};
     Notes notes{};
@@ -308,17 +328,35 @@ std::optional<Progress> readProgress(std::string_view text) {
     if (!boardLine || !givensLine || !answersLine || !notesLine ||
         !readCells((*boardLine)[0], 1, '9', board) || !readCells((*givensLine)[0], 1, '1', givens) ||
         !readCells((*answersLine)[0], 1, '9', answers) || !readCells((*notesLine)[0], 3, '7', notes))
-        return std::nullopt;
+        return false;
     auto puzzle = Puzzle::fromParts(board, givens, answers, notes);
+    if (puzzle) p.puzzle = std::move(*puzzle);
+    return puzzle.has_value();
+}
+
+// The steps to undo and to redo, each leading from the board as it stands.
+bool readHistory(Reader& in, Progress& p) {
     auto done = readSteps<std::deque<Change>>(in, "done", kMaxProgress);
     auto undone = readSteps<std::vector<Change>>(in, "undone", kMaxProgress);
-    if (!puzzle || !done || !undone || !in.rest().empty() ||
-        !leadsToTheBoard(*puzzle, *done, Puzzle::Side::before) ||
-        !leadsToTheBoard(*puzzle, *undone, Puzzle::Side::after))
-        return std::nullopt;
-    p.puzzle = std::move(*puzzle);
+    if (!done || !undone || !leadsToTheBoard(p.puzzle, *done, Puzzle::Side::before) ||
+        !leadsToTheBoard(p.puzzle, *undone, Puzzle::Side::after))
+        return false;
     p.done = std::move(*done);
     p.undone = std::move(*undone);
+    return true;
+}
+
+}  // namespace
+
+std::optional<Progress> readProgress(std::string_view text) {
+    if (text.size() > kMaxProgress || text.substr(0, kHeader.size() + 1) != std::string(kHeader) + '\n')
+        return std::nullopt;
+    Reader in(text.substr(kHeader.size() + 1));
+    Progress p;
+    if (!readClock(in, p) || !readCaption(in, p) || !readLevel(in, p) || !readMode(in, p) ||
+        !readSelection(in, p) || !readScore(in, p) || !readPuzzle(in, p) || !readHistory(in, p) ||
+        !in.rest().empty())
+        return std::nullopt;
     return p;
 }
 
