@@ -35,17 +35,24 @@ constexpr bool inCorner(double x, double y) { return x > 210 && y > 210; }
 
 // The keypad: digit n = 3r + c + 1 is drawn at keyAt(n); a press within kKeys goes to the
 // nearest key, any other press left of the board below kKeypadTop to "Delete" (0).
+constexpr int kDigitKeys = 9;
 constexpr double kKeypadTop = 150;
-constexpr Area kKeys{-64, 150, -6, 195};
+constexpr Area kKeys{-64, kKeypadTop, -6, 195};
 // The keys' hit areas, wider and taller than their labels' spacing: a press goes to column
-// round(x - kKeyColumnsLeft) div kKeyColumnWidth and row round(y - kKeyRowsTop) div
+// round(x - kKeyColumnsLeft) div kKeyColumnWidth and row round(y - kKeypadTop) div
 // kKeyRowHeight, each limited to 0..2.
-constexpr double kKeyColumnsLeft = -60, kKeyColumnWidth = 19, kKeyRowsTop = 150, kKeyRowHeight = 15;
+constexpr double kKeyColumnsLeft = -60, kKeyColumnWidth = 19, kKeyRowHeight = 15;
+constexpr Area keyArea(int n) {
+    const int column = (n - 1) % 3, row = (n - 1) / 3;
+    return {kKeyColumnsLeft + kKeyColumnWidth * column, kKeypadTop + kKeyRowHeight * row,
+            kKeyColumnsLeft + kKeyColumnWidth * (column + 1), kKeypadTop + kKeyRowHeight * (row + 1)};
+}
 constexpr Point keyAt(int n) { return {-53.0 + 19 * ((n - 1) % 3), 157.0 + 13 * ((n - 1) / 3)}; }
 constexpr Point kDeleteKey{-40, 197};
+constexpr Area kDeleteArea{-60, kKeys.bottom + 1, -3, kKeys.bottom + 13};
 
 // The on-board buttons left of the board, above kButtonsBottom: each answers a press within
-// the band of y from its label's top to 10 below it, bounds excluded.
+// the band of y from its label's top to kButtonHeight below it, bounds excluded.
 enum class Button { newGame, reset, playMode, mapMode, score, time, about };
 struct ButtonLabel {
     Button button;
@@ -56,19 +63,23 @@ constexpr ButtonLabel kButtons[] = {{Button::newGame, {-47, 10}},  {Button::rese
                                     {Button::playMode, {-47, 42}}, {Button::mapMode, {-47, 57}},
                                     {Button::score, {-49, 72}},    {Button::time, {-49, 87}},
                                     {Button::about, {-45, 103}}};
+constexpr int kButtonCount = sizeof kButtons / sizeof kButtons[0];
+constexpr Area buttonArea(const ButtonLabel& label) {
+    return {-64, label.at.y - 1, -6, label.at.y + kButtonHeight + 1};
+}
 
 // What the keyboard can reach besides the cells, in Tab's order: the on-board buttons, then
-// the keys 1..9 and "Delete". Each stop has an area (its slab, where its focus mark goes)
-// and a point a press there lands on.
-constexpr int kStops = 7 + 10;
+// the keys 1..9, then "Delete". Each stop has an area (where its focus mark goes) and a point
+// a press there lands on.
+constexpr int kFirstKeyStop = kButtonCount, kDeleteStop = kFirstKeyStop + kDigitKeys,
+              kStops = kDeleteStop + 1;
+// The digit of a key's stop, 0 for "Delete"; -1 for a button's.
+constexpr int stopDigit(int stop) {
+    return stop < kFirstKeyStop ? -1 : stop == kDeleteStop ? 0 : stop - kFirstKeyStop + 1;
+}
 constexpr Area stopArea(int stop) {
-    if (stop < 7) return {-64, kButtons[stop].at.y - 1, -6, kButtons[stop].at.y + kButtonHeight + 1};
-    if (stop < 16) {
-        const int n = stop - 7;
-        return {kKeyColumnsLeft + kKeyColumnWidth * (n % 3), kKeyRowsTop + kKeyRowHeight * (n / 3),
-                kKeyColumnsLeft + kKeyColumnWidth * (n % 3 + 1), kKeyRowsTop + kKeyRowHeight * (n / 3 + 1)};
-    }
-    return {-60, kKeys.bottom + 1, -3, kKeys.bottom + 13};
+    const int digit = stopDigit(stop);
+    return digit < 0 ? buttonArea(kButtons[stop]) : digit == 0 ? kDeleteArea : keyArea(digit);
 }
 constexpr Point stopPoint(int stop) {
     const Area area = stopArea(stop);
@@ -81,13 +92,24 @@ constexpr Point kClockText{-42, 136};
 constexpr Area kClockSlab{-42, 138, -17, 143};  // wiped before each reading
 constexpr Point kLevelText{-45, 210};
 
-// Where each word on the board may reach: its slab of the background picture (inside the mark
-// of a button with the keyboard), the space below the keypad, the hint box, the waiting cell.
-// A text too long or too tall from its point is centred in its place, in a font that fits.
+// The slabs of the background picture that the panel's words stand on: one under each
+// button's label and one under the score (from 1 above the text's top to 12 below it), the
+// keys, the space below them, and the level's strip. No word's ink leaves them.
+constexpr Area slabUnder(Point text) { return {-66, text.y - 1, -4, text.y + 12}; }
+constexpr Area keySlab(int n) {
+    return {keyAt(n).x - 3.5, keyAt(n).y + 0.75, keyAt(n).x + 11.5, keyAt(n).y + 12.25};
+}
+constexpr Area kDeleteSlab{-60, kDeleteKey.y - 0.5, -4, kDeleteKey.y + 11.5};
+constexpr Area kLevelSlab{-67, kLevelText.y, -3, kLevelText.y + 9};
+
+// Where each word on the board may reach: inside its slab (and inside the mark of a button
+// with the keyboard), the hint box, the waiting cell. A text too long or too tall from its
+// point is centred in its place, in a font that fits.
 constexpr Area labelPlace(const ButtonLabel& label) { return {-63, label.at.y - 0.5, -7, label.at.y + 10.5}; }
-constexpr Area kScorePlace{-65, 117.5, -5, 129.5};
-constexpr Area kDeletePlace{-59, 196.5, -5, 207.5};
-constexpr Area kLevelPlace{-67, 209.5, -3, 218.5};
+constexpr Area kScorePlace{-65, kScoreText.y - 0.5, -5, kScoreText.y + 11.5};
+constexpr Area kClockPlace{kClockText.x, kClockText.y, -5, kKeypadTop};
+constexpr Area kDeletePlace{-59, kDeleteKey.y - 0.5, -5, kDeleteKey.y + 10.5};
+constexpr Area kLevelPlace{-67, kLevelText.y - 0.5, -3, kLevelText.y + 8.5};
 constexpr Area kHintPlace{100.5, 0.5, 119.5, 14.5};
 constexpr Area waitingPlace(int x, int y) {
     return {kCell * x + 1, kCell * y + 1, kCell * x + 19, kCell * y + 19};

@@ -16,7 +16,7 @@ std::int16_t keypadDigit(double x, double y) {
     if (!(x > kKeys.left && x < kKeys.right && y > kKeys.top && y < kKeys.bottom)) return 0;
     const int column =
         static_cast<int>(std::nearbyint(x - kKeyColumnsLeft)) / static_cast<int>(kKeyColumnWidth);
-    const int row = static_cast<int>(std::nearbyint(y - kKeyRowsTop)) / static_cast<int>(kKeyRowHeight);
+    const int row = static_cast<int>(std::nearbyint(y - kKeypadTop)) / static_cast<int>(kKeyRowHeight);
     return static_cast<std::int16_t>(3 * std::min(row, 2) + std::clamp(column, 0, 2) + 1);
 }
 

@@ -167,9 +167,9 @@ public:
 private:
     Area area() const override {
         switch (kind_) {
-            case Kind::level: return {layout::kLevelText.x, layout::kLevelText.y, -5, 220};
-            case Kind::score: return {layout::kScoreText.x, layout::kScoreText.y, -5, layout::kClockText.y};
-            case Kind::clock: return {layout::kClockText.x, layout::kClockText.y, -5, layout::kKeypadTop};
+            case Kind::level: return layout::kLevelPlace;
+            case Kind::score: return layout::kScorePlace;
+            case Kind::clock: return layout::kClockPlace;
             case Kind::answer: return layout::kHintBox;
             case Kind::solved: return layout::kFrame;
         }

@@ -125,8 +125,9 @@ QString cellName(const GameState& state, int x, int y) {
 }
 
 QString stop(int stop) {
-    if (stop < 7) return button(layout::kButtons[stop].button);
-    return stop < 16 ? QString::number(stop - 6) : deleteKey();
+    const int digit = layout::stopDigit(stop);
+    if (digit < 0) return button(layout::kButtons[stop].button);
+    return digit > 0 ? QString::number(digit) : deleteKey();
 }
 
 QString boardName() { return translate("Accessible", "Board"); }

@@ -75,9 +75,10 @@ TEST(Language, EveryLanguageHasItsInstructionsPage) {
 TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
     ASSERT_TRUE(QRawFont::fromFont(QFont(), QFontDatabase::Japanese).supportsCharacter(U'盤'))
         << "no CJK font";
-    std::vector<QRectF> places = {{0, 0, 220, 220}, {-60, 196.5, 56, 12}, {-67, 210, 64, 9}};
-    for (double top : {10, 25, 42, 57, 72, 87, 103, 118}) places.push_back({-66, top - 1, 62, 13});
-    for (int k = 0; k < 9; ++k) places.push_back({-56.5 + 19 * (k % 3), 157.75 + 13 * (k / 3), 15, 11.5});
+    using namespace layout;
+    std::vector<Area> slabs = {{0, 0, 220, 220}, kDeleteSlab, kLevelSlab, slabUnder(kScoreText)};
+    for (const ButtonLabel& label : kButtons) slabs.push_back(slabUnder(label.at));
+    for (int n = 1; n <= kDigitKeys; ++n) slabs.push_back(keySlab(n));
     GameState s;  // the longest score, the level shown
     s.scoreShown = true;
     s.mode = Mode::map, s.countedScore = {81, 80};
@@ -93,7 +94,8 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
                      {&image, &picture}) {  // the places covered: what is left is the picture's
                     QPainter painter(each);
                     painter.setWindow(-70, 0, 290, 220);
-                    for (const QRectF& place : places) painter.fillRect(place, Qt::black);
+                    for (const Area& a : slabs)
+                        painter.fillRect(QRectF(a.left, a.top, a.right - a.left, a.bottom - a.top), Qt::black);
                 }
                 EXPECT_TRUE(image == picture) << language.toStdString() << " " << size.width();
             }
