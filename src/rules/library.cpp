@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/library.h"
 
-#include <cstdlib>
-
 namespace ninebox {
 
 namespace embedded {

@@ -26,56 +26,36 @@ struct Pair {
     Grid& answer;
 };
 
-void moveColumnBlocks(Pair g, const std::array<int, 4>& d) {
-    Grid tb{}, ta{};
-    for (int b = 1; b <= 3; ++b)
-        for (int i = 1; i <= 3; ++i)
-            for (int y = 1; y <= 9; ++y) {
-                tb[3 * (d[b] - 1) + i][y] = g.board[3 * (b - 1) + i][y];
-                ta[3 * (d[b] - 1) + i][y] = g.answer[3 * (b - 1) + i][y];
-            }
-    g.board = tb;
-    g.answer = ta;
+// Column (or row) i = 1..9 of both grids goes to column (or row) to[i].
+enum class Lines { columns, rows };
+void moveLines(Pair g, Lines lines, const std::array<int, 10>& to) {
+    Grid board{}, answer{};
+    for (int i = 1; i <= 9; ++i)
+        for (int k = 1; k <= 9; ++k) {
+            const bool columns = lines == Lines::columns;
+            (columns ? board[to[i]][k] : board[k][to[i]]) = columns ? g.board[i][k] : g.board[k][i];
+            (columns ? answer[to[i]][k] : answer[k][to[i]]) = columns ? g.answer[i][k] : g.answer[k][i];
+        }
+    g.board = board;
+    g.answer = answer;
 }
 
-void moveRowBlocks(Pair g, const std::array<int, 4>& d) {
-    Grid tb{}, ta{};
+// The three blocks of lines moved by group d, each line keeping its place in its block.
+std::array<int, 10> blocksMoved(const std::array<int, 4>& d) {
+    std::array<int, 10> to{};
     for (int b = 1; b <= 3; ++b)
-        for (int i = 1; i <= 3; ++i)
-            for (int x = 1; x <= 9; ++x) {
-                tb[x][3 * (d[b] - 1) + i] = g.board[x][3 * (b - 1) + i];
-                ta[x][3 * (d[b] - 1) + i] = g.answer[x][3 * (b - 1) + i];
-            }
-    g.board = tb;
-    g.answer = ta;
+        for (int i = 1; i <= 3; ++i) to[3 * (b - 1) + i] = 3 * (d[b] - 1) + i;
+    return to;
 }
 
-void moveColumnsInBlocks(Pair g, Generator& rng) {
-    Grid tb{}, ta{};
+// The lines inside each block moved by a group of its own, drawn block by block.
+std::array<int, 10> linesMovedInBlocks(Generator& rng) {
+    std::array<int, 10> to{};
     for (int b = 0; b <= 2; ++b) {
         const auto d = drawGroup(rng);
-        for (int i = 1; i <= 3; ++i)
-            for (int y = 1; y <= 9; ++y) {
-                tb[3 * b + d[i]][y] = g.board[3 * b + i][y];
-                ta[3 * b + d[i]][y] = g.answer[3 * b + i][y];
-            }
+        for (int i = 1; i <= 3; ++i) to[3 * b + i] = 3 * b + d[i];
     }
-    g.board = tb;
-    g.answer = ta;
-}
-
-void moveRowsInBlocks(Pair g, Generator& rng) {
-    Grid tb{}, ta{};
-    for (int b = 0; b <= 2; ++b) {
-        const auto d = drawGroup(rng);
-        for (int i = 1; i <= 3; ++i)
-            for (int x = 1; x <= 9; ++x) {
-                tb[x][3 * b + d[i]] = g.board[x][3 * b + i];
-                ta[x][3 * b + d[i]] = g.answer[x][3 * b + i];
-            }
-    }
-    g.board = tb;
-    g.answer = ta;
+    return to;
 }
 
 // Clockwise quarter turn in place, new(x, y) = old(y, 10 - x), by four-cell cycles; the
@@ -95,10 +75,10 @@ void quarterTurn(Grid& g) {
 
 void transform(Grid& board, Grid& answer, Generator& generator) {
     const Pair grids{board, answer};
-    moveColumnBlocks(grids, drawGroup(generator));
-    moveRowBlocks(grids, drawGroup(generator));
-    moveColumnsInBlocks(grids, generator);
-    moveRowsInBlocks(grids, generator);
+    moveLines(grids, Lines::columns, blocksMoved(drawGroup(generator)));
+    moveLines(grids, Lines::rows, blocksMoved(drawGroup(generator)));
+    moveLines(grids, Lines::columns, linesMovedInBlocks(generator));
+    moveLines(grids, Lines::rows, linesMovedInBlocks(generator));
 
     const int turns = generator.draw(3) + 1;
     for (int q = 0; q < turns; ++q) {

@@ -2,17 +2,18 @@
 #include "window/language.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 
 namespace ninebox {
 
 namespace {
 
-// Compiled in by the build (translations/ninebox_<language>.ts).
-const QString kCatalogues = QStringLiteral(":/i18n/ninebox_");
+// Compiled in by the build (translations/ninebox_<language>.ts) as :/i18n/ninebox_<language>.qm.
+const QString kName = QStringLiteral("ninebox"), kPrefix = QStringLiteral("_"),
+              kFolder = QStringLiteral(":/i18n");
 
 // Qt's own texts that its catalogues lack in most of our languages (Qt 6.4 has the file
 // dialog's type of a folder in German only): ours fill the gap, and Qt's win where they have
@@ -33,39 +34,34 @@ Catalogues& loaded() {
     return catalogues;
 }
 
+// The catalogue for the locale, loaded; none for English. English anywhere before a language of
+// ours wins, as gettext has it, and under the C locale a LANGUAGE list is ignored, as gettext
+// ignores it.
+std::unique_ptr<QTranslator> ownCatalogue(const QLocale& locale) {
+    auto catalogue = std::make_unique<QTranslator>();
+    if (locale.language() == QLocale::C || !catalogue->load(locale, kName, kPrefix, kFolder)) return nullptr;
+    const QStringList languages = locale.uiLanguages();
+    const auto first = [&](auto is) { return std::find_if(languages.begin(), languages.end(), is); };
+    const auto english =
+        first([](const QString& l) { return l == u"en" || l.startsWith(u"en-") || l == u"C"; });
+    const auto ours =
+        first([&](QString l) { return l.replace(u'-', u'_').startsWith(catalogue->language()); });
+    return english < ours ? nullptr : std::move(catalogue);
+}
+
 }  // namespace
 
-// The languages in the order the player prefers them, each tried whole and then less its last
-// part ("de-Latn-AT", "de-Latn", "de"); English anywhere before one of ours wins, as gettext
-// does. Under the C locale a LANGUAGE list is ignored, as gettext ignores it.
 QString catalogueLanguage(const QLocale& locale) {
-    if (locale.language() == QLocale::C) return {};
-    for (const QString& each : locale.uiLanguages()) {
-        QString name = each;
-        name.replace(QLatin1Char('-'), QLatin1Char('_'));
-        if (name == QLatin1String("C") || name.startsWith(QLatin1String("en_")) ||
-            name == QLatin1String("en"))
-            return {};
-        for (;;) {
-            if (QFile::exists(kCatalogues + name + QStringLiteral(".qm"))) return name;
-            const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
-            if (cut < 0) break;
-            name.truncate(cut);
-        }
-    }
-    return {};
+    const auto catalogue = ownCatalogue(locale);
+    return catalogue ? catalogue->language() : QString();
 }
 
 void loadLanguage(const QLocale& locale) {
     Catalogues& c = loaded();
     c = {};  // a translator destroyed leaves the application object too
-    c.language = catalogueLanguage(locale);
-    if (c.language.isEmpty()) return;
-    c.own = std::make_unique<QTranslator>();
-    if (!c.own->load(kCatalogues + c.language + QStringLiteral(".qm"))) {
-        c = {};
-        return;
-    }
+    c.own = ownCatalogue(locale);
+    if (!c.own) return;
+    c.language = c.own->language();
     // Qt's own texts (Yes, No, Cancel, the file dialog, the --help headings), where the
     // system has them: qt6-translations-l10n on Debian.
     c.qt = std::make_unique<QTranslator>();

@@ -15,6 +15,10 @@
 
 namespace ninebox {
 
+// The INI file is read and written here rather than through QSettings, which would keep two
+// of the file's rules: Qt 6.4's QSettings writes through a link to the file it names (its
+// QSaveFile replaces the link's target), and it reads a file of any size.
+
 namespace {
 
 // A settings file is a few hundred bytes; anything bigger is not ours and is left alone.
