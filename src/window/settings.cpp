@@ -15,7 +15,7 @@
 
 namespace ninebox {
 
-// The INI file is read and written here rather than through QSettings, which would keep two
+// The INI file is read and written here rather than through QSettings, which would break two
 // of the file's rules: Qt 6.4's QSettings writes through a link to the file it names (its
 // QSaveFile replaces the link's target), and it reads a file of any size.
 
