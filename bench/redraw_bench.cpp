@@ -10,7 +10,7 @@
 #include "disk/diskfilesystem.h"
 #include "nullwindow.h"
 #include "rules/generator.h"
-#include "window/boardpainter.h"
+#include "window/board/painter.h"
 #include "window/resources.h"
 
 namespace {

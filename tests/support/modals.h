@@ -18,7 +18,7 @@
 #include <deque>
 #include <functional>
 
-#include "window/boardview.h"
+#include "window/board/view.h"
 #include "window/mainwindow.h"
 
 namespace ninebox::testing {

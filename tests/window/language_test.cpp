@@ -11,13 +11,13 @@
 #include <map>
 
 #include "support/modals.h"
-#include "window/answersdialog.h"
-#include "window/boardpainter.h"
-#include "window/boardview.h"
-#include "window/dialogkit.h"
+#include "window/dialogs/answers.h"
+#include "window/board/painter.h"
+#include "window/board/view.h"
+#include "window/dialogs/kit.h"
 #include "window/language.h"
-#include "window/newgamedialog.h"
-#include "window/printdialog.h"
+#include "window/dialogs/newgame.h"
+#include "window/dialogs/print.h"
 #include "window/resources.h"
 #include "window/texts.h"
 

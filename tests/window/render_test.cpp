@@ -12,8 +12,8 @@
 
 #include "support/fixture.h"
 #include "support/pixels.h"
-#include "window/boardpainter.h"
-#include "window/boardview.h"
+#include "window/board/painter.h"
+#include "window/board/view.h"
 #include "window/resources.h"
 #include "window/texts.h"
 

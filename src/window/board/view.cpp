@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/boardview.h"
+#include "window/board/view.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -11,8 +11,8 @@
 #include <cmath>
 
 #include "game/layout.h"
-#include "window/boardaccessible.h"
-#include "window/boardpainter.h"
+#include "window/board/accessible.h"
+#include "window/board/painter.h"
 #include "window/resources.h"
 
 namespace ninebox {

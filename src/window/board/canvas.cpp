@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/canvas.h"
+#include "window/board/canvas.h"
 
 #include <QFont>
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "game/layout.h"
-#include "window/glyphs.h"
+#include "window/board/glyphs.h"
 
 namespace ninebox {
 

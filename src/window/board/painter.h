@@ -10,7 +10,7 @@
 #include <future>
 
 #include "game/gamestate.h"
-#include "window/canvas.h"
+#include "window/board/canvas.h"
 
 namespace ninebox {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/printdialog.h"
+#include "window/dialogs/print.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "window/dialogkit.h"
+#include "window/dialogs/kit.h"
 #include "window/texts.h"
 
 namespace ninebox {

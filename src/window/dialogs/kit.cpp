@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/dialogkit.h"
+#include "window/dialogs/kit.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

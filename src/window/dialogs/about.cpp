@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/aboutdialog.h"
+#include "window/dialogs/about.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "window/dialogkit.h"
+#include "window/dialogs/kit.h"
 #include "window/texts.h"
 
 namespace ninebox {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/newgamedialog.h"
+#include "window/dialogs/newgame.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "window/dialogkit.h"
+#include "window/dialogs/kit.h"
 #include "window/texts.h"
 
 namespace ninebox {

@@ -5,7 +5,7 @@
 // on by meaning: presses in board units (game/layout.h), keys as moves, digits, blanks and
 // notes (Ctrl with a digit, or a click with Ctrl held).
 // Tab takes the keyboard from the cells to the on-board buttons and the keypad and back; a
-// screen reader reads the board as it was last drawn (window/boardaccessible.h).
+// screen reader reads the board as it was last drawn (window/board/accessible.h).
 
 #include <QImage>
 #include <QWidget>
@@ -13,7 +13,7 @@
 
 #include "game/gamestate.h"
 #include "game/input.h"
-#include "window/boardpainter.h"
+#include "window/board/painter.h"
 
 namespace ninebox {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/answersdialog.h"
+#include "window/dialogs/answers.h"
 
 #include <QLabel>
 
-#include "window/dialogkit.h"
+#include "window/dialogs/kit.h"
 #include "window/texts.h"
 
 namespace ninebox {

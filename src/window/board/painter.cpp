@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/boardpainter.h"
+#include "window/board/painter.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "window/glyphs.h"
+#include "window/board/glyphs.h"
 #include "window/texts.h"
 
 namespace ninebox {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/glyphs.h"
+#include "window/board/glyphs.h"
 
-#include "window/canvas.h"
+#include "window/board/canvas.h"
 
 namespace ninebox {
 

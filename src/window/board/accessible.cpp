@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/boardaccessible.h"
+#include "window/board/accessible.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game/layout.h"
-#include "window/boardview.h"
+#include "window/board/view.h"
 #include "window/texts.h"
 
 namespace ninebox {
