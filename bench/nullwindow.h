@@ -21,7 +21,7 @@ public:
     PrintChoice choosePrint() override { return {}; }
     void showAbout() override {}
     void setInstructionsVisible(bool) override {}
-    Answer message(Message, const std::string&) override { return Answer::no; }
+    Answer message(Message, const Subject&) override { return Answer::no; }
     FileChoice chooseOpenFile(const std::string&) override { return {}; }
     FileChoice chooseSaveFile(const std::string&) override { return {}; }
     void print(const PrintPage&) override {}

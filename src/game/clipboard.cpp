@@ -19,8 +19,9 @@ void Game::pastePuzzle() {
     }
     startPuzzle(Puzzle(*grid));
     showCaption({Caption::Kind::pasted, caption_.gameNumber, {}});
-    playMode();
-    warnOfClash();
+    setMode(Mode::play);
+    draw();
+    learnAnswers();
 }
 
 }  // namespace ninebox

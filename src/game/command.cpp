@@ -7,6 +7,7 @@ Game::Command::Command(Game& game, Undo undo) : game_(game), outer_(!game.comman
     if (!outer_) return;
     before_ = game.s_.puzzle;
     game_.command_ = this;
+    game_.s_.advice.reset();  // a step explained shows until the next change, key or click
 }
 
 // A change of the puzzle, or a new one, ends the hold of a game file named at start.

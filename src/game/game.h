@@ -66,6 +66,10 @@ public:
     void mapMode();
     void editMode();
     void cheat();
+    // The next step a player could find, shown on the board and said in a line until the next
+    // change, key or click (a wrong digit of the player's first); asked again with nothing
+    // changed, its digit is placed. Play and map mode.
+    void explainStep();
 
     // Options (and the on-board Score On/Off, Time On/Off and About)
     void toggleScore();
@@ -108,7 +112,7 @@ private:
     void forgetHistory();
     bool loadFile(const FileChoice& file);
     void startPuzzle(const Puzzle& puzzle);
-    void warnOfClash();
+    void learnAnswers();
     void showPathInCaption(const std::string& path);
     void showCaption(const Caption& caption);
     bool resume();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "rules/advice.h"
 #include "rules/library.h"
 #include "rules/puzzle.h"
 
@@ -44,6 +45,7 @@ struct GameState {
     // The score as last counted. Play mode counts at every change; map and edit mode show
     // this count, which a left press on the board in map mode renews.
     Score countedScore;
+    std::optional<Advice> advice;  // Explain a Step's, on show
 
     // The Options menu's switches.
     bool scoreShown = false, timeShown = false, levelShown = true, instructionsShown = false;

@@ -111,6 +111,9 @@ constexpr Area kClockPlace{kClockText.x, kClockText.y, -5, kKeypadTop};
 constexpr Area kDeletePlace{-59, kDeleteKey.y - 0.5, -5, kDeleteKey.y + 10.5};
 constexpr Area kLevelPlace{-67, kLevelText.y - 0.5, -3, kLevelText.y + 8.5};
 constexpr Area kHintPlace{100.5, 0.5, 119.5, 14.5};
+// Explain a Step's line, in the band above the frame; the hint box shows only after a click,
+// which takes the line away.
+constexpr Area kAdviceBand{4, 1, 216, 13.5};
 constexpr Area waitingPlace(int x, int y) {
     return {kCell * x + 1, kCell * y + 1, kCell * x + 19, kCell * y + 19};
 }

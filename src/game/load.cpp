@@ -3,6 +3,7 @@
 #include "game/filesystem.h"
 #include "rules/gridtext.h"
 #include "rules/puzzletext.h"
+#include "rules/solver.h"
 #include "rules/units.h"
 
 namespace ninebox {
@@ -39,8 +40,10 @@ bool Game::loadFile(const FileChoice& file) {
     startPuzzle(Puzzle(*puzzle, solved ? *answers : Grid{}));
     activated();
     showPathInCaption(file.path);
-    warnOfClash();
-    if (!solved) failed(Message::noAnswers);
+    if (solved) return true;
+    setMode(Mode::play);
+    draw();
+    learnAnswers();
     return true;
 }
 
@@ -54,9 +57,16 @@ void Game::startPuzzle(const Puzzle& puzzle) {
     forgetHistory();
 }
 
-// Loaded all the same, so the player can mend it in edit mode.
-void Game::warnOfClash() {
-    if (hasClash(s_.puzzle.board())) ui_.message(Message::puzzleBreaksRules);
+// A puzzle of the player's own takes its one solution for its answers. One with none or
+// several says so, and keeps answers only while they still solve it; it stays on the board
+// all the same, so the player can mend it in edit mode.
+void Game::learnAnswers() {
+    const Grid givens = s_.puzzle.puzzle();
+    const Solutions found = solve(givens);
+    if (found.count == 1) return s_.puzzle.setAnswers(found.first);
+    if (!solves(s_.puzzle.answers(), givens)) s_.puzzle.setAnswers(Grid{});
+    if (const auto clash = findClash(givens)) ui_.message(Message::givensClash, {{}, *clash});
+    else ui_.message(found.count == 0 ? Message::noSolution : Message::severalSolutions);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "rules/library.h"
+#include "rules/units.h"
 
 namespace ninebox {
 
@@ -18,14 +19,21 @@ enum class Message {
     answersFileExists,       // of the file named: overwrite it?
     answersNotWritten,       // the game file was saved, its answers file not
     noFileLoaded,            // Load was cancelled, or the file is no game file
-    noAnswers,               // the game loaded has no answers file that solves it
-    puzzleBreaksRules,       // a digit appears twice in a row, column or box
+    givensClash,             // a puzzle of the player's own holds a digit twice in the unit named
+    noSolution,              // a puzzle of the player's own has no solution
+    severalSolutions,        // a puzzle of the player's own has more than one solution
     clipboardHoldsNoPuzzle,  // Ctrl+V
     gameNotKept,             // the folder named cannot be written: the game in progress is not kept
     donation,                // now and then after "Select Random"
 };
 bool asksYesNo(Message message);
 enum class Answer { ok, yes, no };
+
+// What a message names: a file, or the unit that holds a digit twice.
+struct Subject {
+    std::string name;
+    Clash clash;
+};
 
 // The window's caption: the program's name, the game number, the end of a file's path, or a
 // pasted puzzle.

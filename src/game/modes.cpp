@@ -10,18 +10,23 @@ void Game::setMode(Mode mode) {
     s_.shadedDigit = 0;
 }
 
-// A waiting entry survives the switch to play mode.
+// A waiting entry survives the switch to play mode. A puzzle typed in edit mode learns its
+// answers once it is drawn.
 void Game::playMode() {
     const Command command(*this);
+    const bool edited = s_.mode == Mode::edit;
     setMode(Mode::play);
     draw();
+    if (edited) learnAnswers();
 }
 
 void Game::mapMode() {
     const Command command(*this);
+    const bool edited = s_.mode == Mode::edit;
     setMode(Mode::map);
     s_.waitingForDigit = false;
     draw();
+    if (edited) learnAnswers();
 }
 
 // Edit mode keeps the board: the givens become editable and the player's digits stay as

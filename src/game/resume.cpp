@@ -84,7 +84,7 @@ void Game::keepProgress() {
     } else if (!toldNotKept_) {
         toldNotKept_ = true;
         ui_.message(Message::gameNotKept,
-                    progressPath_.substr(0, std::max<std::size_t>(progressPath_.rfind('/'), 1)));
+                    Subject{progressPath_.substr(0, std::max<std::size_t>(progressPath_.rfind('/'), 1)), {}});
     }
 }
 

@@ -30,7 +30,7 @@ void Game::save() {
         case FileSystem::Probe::error: return failed(Message::saveFailed);
     }
     if (!answersFileFree(file.path) &&
-        ui_.message(Message::answersFileExists, answers.substr(answers.rfind('/') + 1)) != Answer::yes)
+        ui_.message(Message::answersFileExists, {answers.substr(answers.rfind('/') + 1), {}}) != Answer::yes)
         return failed(Message::saveFailed);
 
     bool gameWritten = false, answersWritten = false;

@@ -36,8 +36,7 @@ public:
     virtual void showAbout() = 0;
     virtual void setInstructionsVisible(bool visible) = 0;
 
-    // name: the file a message is about, where it names one.
-    virtual Answer message(Message message, const std::string& name = {}) = 0;
+    virtual Answer message(Message message, const Subject& subject = {}) = 0;
     virtual FileChoice chooseOpenFile(const std::string& start) = 0;
     virtual FileChoice chooseSaveFile(const std::string& start) = 0;
     virtual void print(const PrintPage& page) = 0;

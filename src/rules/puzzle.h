@@ -72,6 +72,8 @@ public:
     void releaseGiven(int x, int y);
     void clearEntries();       // every open cell empty, every note gone
     void clearWrongEntries();  // the open cells that differ from the answers, when they are valid
+    // The answers learned anew (all 0: unknown), as a player's own puzzle gets them.
+    void setAnswers(const Grid& answers) { answers_ = answers; }
     // One pass of Cheat's rules (rules/cheat.h) over the board, from the map as it is now.
     PassOutcome cheatPass();
 

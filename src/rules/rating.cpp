@@ -29,26 +29,24 @@ std::optional<Rating> ratePuzzle(const Grid& puzzle) {
     return rating;
 }
 
-std::string ratingLine(const Grid& puzzle) {
-    const int solutions = solve(puzzle).count;
-    if (solutions != 1) return solutions ? "more than one solution" : "no solution";
-    const std::optional<Rating> rating = ratePuzzle(puzzle);
-    if (!rating) return "no explanation";
-    std::string line(techniqueName(rating->hardest));
-    const char* separator = ": ";
-    for (int t = 0; t < kTechniques; ++t)
-        if (const int uses = rating->uses[t]) {
-            line += separator + std::string(techniqueName(static_cast<Technique>(t))) + " " +
-                    std::to_string(uses);
-            separator = ", ";
-        }
-    return line;
+namespace {
+
+RatedPuzzle rated(const std::optional<Grid>& puzzle) {
+    RatedPuzzle result;
+    if (!puzzle || !digitsOnly(*puzzle)) return result;
+    const int solutions = solve(*puzzle).count;
+    result.outcome = solutions == 0   ? RatedPuzzle::Outcome::noSolution
+                     : solutions == 2 ? RatedPuzzle::Outcome::severalSolutions
+                                      : RatedPuzzle::Outcome::rated;
+    if (solutions == 1) result.rating = ratePuzzle(*puzzle).value_or(Rating{});
+    return result;
 }
 
-std::vector<std::string> ratingLines(std::string_view text) {
-    if (const auto grid = readPuzzleText(text))
-        return {digitsOnly(*grid) ? ratingLine(*grid) : "not a puzzle"};
-    std::vector<std::string> lines;
+}  // namespace
+
+std::vector<RatedPuzzle> rateText(std::string_view text) {
+    if (const auto grid = readPuzzleText(text)) return {rated(grid)};
+    std::vector<RatedPuzzle> puzzles;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -56,11 +54,9 @@ std::vector<std::string> ratingLines(std::string_view text) {
         while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
             line.remove_suffix(1);
         while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-        if (line.empty()) continue;
-        const auto grid = line.size() == 81 ? readCompactGrid(line) : std::nullopt;
-        lines.push_back(grid ? ratingLine(*grid) : "not a puzzle");
+        if (!line.empty()) puzzles.push_back(rated(line.size() == 81 ? readCompactGrid(line) : std::nullopt));
     }
-    return lines;
+    return puzzles;
 }
 
 }  // namespace ninebox

@@ -23,14 +23,15 @@ struct Rating {
 // None unless the puzzle has exactly one solution.
 std::optional<Rating> ratePuzzle(const Grid& puzzle);
 
-// The line of one puzzle: "XY-wing: Full house 4, Naked single 21, ..., XY-wing 1" (the
-// rating, then each technique used, in ladder order, with its count), or "no solution" or
-// "more than one solution".
-std::string ratingLine(const Grid& puzzle);
+// A puzzle of a text, rated or not.
+struct RatedPuzzle {
+    enum class Outcome { rated, noSolution, severalSolutions, notAPuzzle };
+    Outcome outcome = Outcome::notAPuzzle;
+    Rating rating;  // when rated
+};
 
-// One line per puzzle of a text, in its order: a game file (or one puzzle in the 81-character
-// form) rates as one puzzle; otherwise every non-blank line is a puzzle of 81 characters, and
-// a line that is none says "not a puzzle".
-std::vector<std::string> ratingLines(std::string_view text);
+// Every puzzle of a text, in its order: a game file (or one puzzle in the 81-character form)
+// is one puzzle; otherwise every non-blank line is a puzzle of 81 characters, or not a puzzle.
+std::vector<RatedPuzzle> rateText(std::string_view text);
 
 }  // namespace ninebox

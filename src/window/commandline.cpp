@@ -10,6 +10,8 @@
 #include <tuple>
 #include <vector>
 
+#include "disk/atomicfile.h"
+#include "rules/rating.h"
 #include "window/language.h"
 #include "window/texts.h"
 
@@ -28,6 +30,9 @@ const char* const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "style",           "stylesheet"};
 const char* const kQtFlags[] = {"reverse", "testability", "widgetcount", "nograb", "dograb", "sync"};
 
+// Files of puzzles to rate run to some thousand lines.
+constexpr std::size_t kMaxRatedFile = 16 * 1024 * 1024;
+
 // Qt's own texts of --help that some of its catalogues lack (fr, es, it and ja in Qt 6.4): ours
 // fill the gap, and Qt's win where they have them.
 [[maybe_unused]] const char* const kQtHelpTexts[] = {
@@ -41,6 +46,13 @@ void describe(QCommandLineParser& parser) {
         text::translate("CommandLine", "Ninebox: Sudoku puzzles picked by game number."));
     parser.addHelpOption();
     parser.addVersionOption();
+    //: --rate's description; "file" names its argument as in the usage line.
+    parser.addOption(
+        {QStringLiteral("rate"),
+         text::translate("CommandLine",
+                         "Prints how hard each puzzle of a game file, or of a file of 81-character "
+                         "lines, is: the hardest technique it needs, then the steps of each."),
+         text::translate("CommandLine", "file")});
     //: The name of --help's argument, then its description and its form in the usage line.
     parser.addPositionalArgument(
         text::translate("CommandLine", "file"),
@@ -69,6 +81,20 @@ std::string absolute(const std::string& name) {
         folder.resize(folder.size() * 2);
     }
     return std::string(folder.data()) + '/' + name;
+}
+
+// One line per puzzle on standard output; a file that cannot be read is said on standard error.
+int rate(const std::string& path) {
+    const auto text = readFile(path, kMaxRatedFile);
+    if (!text) {
+        const QString line =
+            text::translate("CommandLine", "cannot read %1").arg(QString::fromLocal8Bit(path.c_str()));
+        std::fprintf(stderr, "ninebox: %s\n", line.toUtf8().constData());
+        return 1;
+    }
+    for (const RatedPuzzle& puzzle : rateText(*text))
+        std::printf("%s\n", text::rating(puzzle).toUtf8().constData());
+    return 0;
 }
 
 }  // namespace
@@ -103,6 +129,12 @@ CommandLine readCommandLine(int argc, char** argv) {
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("ninebox %s\n", NINEBOX_VERSION);
         return {{}, 0};
+    }
+    if (parser.isSet(QStringLiteral("rate"))) {
+        const QCoreApplication named(argc, argv);
+        loadLanguage();
+        installLanguage();
+        return {{}, rate(parser.value(QStringLiteral("rate")).toLatin1().toStdString())};
     }
     const QStringList files = parser.positionalArguments();
     // Absolute, as the file dialog gives it: the caption shows the end of the path.

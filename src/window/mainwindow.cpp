@@ -17,13 +17,13 @@
 #include <QTime>
 
 #include "game/clock.h"
+#include "window/board/view.h"
 #include "window/dialogs/about.h"
 #include "window/dialogs/answers.h"
-#include "window/board/view.h"
-#include "window/instructions.h"
-#include "window/menus.h"
 #include "window/dialogs/newgame.h"
 #include "window/dialogs/print.h"
+#include "window/instructions.h"
+#include "window/menus.h"
 #include "window/printer.h"
 #include "window/resources.h"
 #include "window/texts.h"
@@ -255,8 +255,8 @@ void MainWindow::setInstructionsVisible(bool visible) {
     instructions_->setFocus();
 }
 
-Answer MainWindow::message(Message message, const std::string& name) {
-    const QString title = text::title(message), body = text::message(message, q(name));
+Answer MainWindow::message(Message message, const Subject& subject) {
+    const QString title = text::title(message), body = text::message(message, subject);
     if (!asksYesNo(message)) {
         backFromSystemDialog(QMessageBox::information(this, title, body, QMessageBox::Ok));
         return Answer::ok;

@@ -65,7 +65,7 @@ public:
     PrintChoice choosePrint() override;
     void showAbout() override;
     void setInstructionsVisible(bool visible) override;
-    Answer message(Message message, const std::string& name) override;
+    Answer message(Message message, const Subject& subject) override;
     FileChoice chooseOpenFile(const std::string& start) override;
     FileChoice chooseSaveFile(const std::string& start) override;
     void print(const PrintPage& page) override;

@@ -46,6 +46,9 @@ const std::vector<Menu>& menuTable() {
           {"editMode", QT_TRANSLATE_NOOP("Menu", "&Enter/edit game"), run(&Game::editMode), Item::editMode},
           //: Fills in the board by logic, pass by pass.
           {"cheat", QT_TRANSLATE_NOOP("Menu", "&Cheat"), run(&Game::cheat), {}},
+          //: The next step a player could find, shown and explained; asked again, it is made.
+          {"explainStep", QT_TRANSLATE_NOOP("Menu", "E&xplain a Step"), run(&Game::explainStep), {},
+           QKeySequence(Qt::CTRL | Qt::Key_H)},
           // The board is judged after every change, so the player never needs to ask.
           //: Always greyed out: would ask whether the board is solved.
           {"won", QT_TRANSLATE_NOOP("Menu", "&won?"), nullptr, {}}}},

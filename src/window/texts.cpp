@@ -12,7 +12,8 @@ QString translate(const char* context, const char* text) {
     return QCoreApplication::translate(context, text);
 }
 
-QString message(Message message, const QString& name) {
+QString message(Message message, const Subject& subject) {
+    const QString name = QString::fromStdString(subject.name);
     switch (message) {
         //: The save was cancelled in its file dialog.
         case Message::saveCancelled: return translate("Message", "cancel selected");
@@ -27,10 +28,10 @@ QString message(Message message, const QString& name) {
         //: The game file was saved, but its answers file could not be written.
         case Message::answersNotWritten: return translate("Message", "problem creating answers");
         case Message::noFileLoaded: return translate("Message", "No file loaded, please try again");
-        case Message::noAnswers: return translate("Message", "Note, No answers available for this puzzle.");
-        case Message::puzzleBreaksRules:
-            return translate("Message",
-                             "This puzzle breaks the rules: a digit appears twice in a row, column or box.");
+        case Message::givensClash: return clashMessage(subject.clash);
+        case Message::noSolution: return translate("Message", "This puzzle has no solution.");
+        case Message::severalSolutions:
+            return translate("Message", "This puzzle has more than one solution.");
         case Message::clipboardHoldsNoPuzzle: return translate("Message", "The clipboard holds no puzzle.");
         //: %1 is a folder; the game plays on, but will not come back at the next start.
         case Message::gameNotKept:

@@ -9,13 +9,15 @@
 #include "game/gamestate.h"
 #include "game/layout.h"
 #include "game/messages.h"
+#include "rules/rating.h"
 
 namespace ninebox::text {
 
 // A text in the player's language (QCoreApplication::translate, under a name lupdate knows).
 QString translate(const char* context, const char* text);
 
-QString message(Message message, const QString& name);
+QString message(Message message, const Subject& subject);
+QString clashMessage(const Clash& clash);  // "Two 5s in row 3."
 QString title(Message message);
 QString caption(const Caption& caption);
 
@@ -37,5 +39,14 @@ QString scoreName(Score score);
 QString clockName(const QString& reading);
 QString answerName(std::int16_t answer);
 QString solvedName();
+
+// Explain a Step's line (window/advicetext.cpp), and the names it is made of.
+QString advice(const Advice& advice);
+QString technique(Technique technique);
+QString place(Cell cell);  // "row 4, column 6"
+QString unit(Unit unit);   // "row 4", "column 4", "box 4"
+// --rate's line of a puzzle: "XY-wing: Full house 4, Naked single 21, ..., XY-wing 1" (the
+// hardest technique, then each technique used, in the ladder's order, with its count).
+QString rating(const RatedPuzzle& puzzle);
 
 }  // namespace ninebox::text

@@ -128,19 +128,20 @@ TEST(saveload, SaveMessagesAndWhatIsWritten) {
     }
 }
 
-// Saved with each answers choice and loaded back: the givens, and the answers the choice
-// promises (an empty answers file gives none). A closed dialog repeats the last choice.
+// Saved with each answers choice and loaded back: the givens, and the answers file the choice
+// promises (empty where it cannot be met). A closed dialog repeats the last choice. Loaded
+// again, Record A has its one solution for answers, from the file or found.
 TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
     enum Board { givens, solved, allButOne };
     using Choice = AnswersChoice;
     const std::optional<Choice> unset;
     const std::vector<std::tuple<std::optional<Choice>, std::optional<Choice>, Board, bool, bool>> rows = {
-        // earlier choice, choice, board, answers known, answers saved
+        // earlier choice, choice, board, loaded with its answers file, answers saved
         {unset, Choice::none, solved, true, false},
         {unset, Choice::workedPuzzle, solved, false, true},
         {unset, Choice::workedPuzzle, allButOne, true, false},
         {unset, Choice::answers, givens, true, true},
-        {unset, Choice::answers, solved, false, false},
+        {unset, Choice::answers, solved, false, true},  // found, as the file had none
         {unset, std::nullopt, solved, true, false},
         {Choice::answers, std::nullopt, givens, true, true}};
     for (const auto& row : rows) {
@@ -159,8 +160,9 @@ TEST(saveload, SaveAnswersChoicesRoundTripThroughLoad) {
         h.window.messages.clear();
         h.game.load();
         EXPECT_EQ(h.files.files["/g/rt.sud"], kGame);
-        EXPECT_EQ(h.window.messages, saved ? Shown{} : Shown{Message::noAnswers});
-        EXPECT_EQ(h.puzzle().answers(), saved ? gridFrom(kRecordASolution) : Grid{});
+        EXPECT_EQ(h.files.files["/g/rt.ans"], saved ? kAnswers : "");
+        EXPECT_EQ(h.window.messages, Shown{});
+        EXPECT_EQ(h.puzzle().answers(), gridFrom(kRecordASolution));
         EXPECT_EQ(h.window.fileDialogStarts.back(), "/g/rt.sud");  // from the path chosen last
     }
 }
@@ -183,7 +185,7 @@ TEST(saveload, LoadCaptionsTheFileOrLeavesTheGameAsItWas) {
         if (!caption.empty()) h.files.files[file.path] = kGame;
         h.window.files.push_back(file);
         h.game.load();
-        EXPECT_EQ(h.window.messages, Shown{caption.empty() ? kNoFile : Message::noAnswers}) << file.path;
+        EXPECT_EQ(h.window.messages, caption.empty() ? Shown{kNoFile} : Shown{}) << file.path;
         EXPECT_EQ(h.window.caption.pathEnd, caption.empty() ? shown : caption) << file.path;
         EXPECT_TRUE(!caption.empty() || (kept(h.s()) == before && h.s().mode == Mode::play)) << file.path;
     }
@@ -224,7 +226,8 @@ TEST(PuzzleText, ReadsTheCompactFormAndItsNearMissesAsGridText) {
 }
 
 // Copy puts the givens on the clipboard, '.' for every other cell. A paste in either form
-// starts a game of its own: its givens, no answers, no level, the clock from 0, play mode.
+// starts a game of its own: its givens, its one solution for answers, no level, the clock
+// from 0, play mode.
 // Anything else (nothing, words, a short line, a value beyond 9) changes nothing.
 TEST(PuzzleText, CopyAndPasteThroughTheClipboard) {
     const std::string a = "7" + std::string(kRecordA).substr(1);  // Record A, (1, 1) a given
@@ -242,9 +245,56 @@ TEST(PuzzleText, CopyAndPasteThroughTheClipboard) {
         EXPECT_EQ(h.window.messages, puzzle ? Shown{} : Shown{Message::clipboardHoldsNoPuzzle}) << text;
         EXPECT_EQ(h.window.caption.kind, puzzle ? Caption::Kind::pasted : Caption::Kind::file) << text;
         EXPECT_TRUE(puzzle ? s.puzzle.board() == gridFrom(a) && s.puzzle.givens() == givensOf(gridFrom(a)) &&
-                                 s.puzzle.answers() == Grid{} && s.level == Level::none && s.seconds == 0 &&
+                                 s.puzzle.answers() == gridFrom(kRecordASolution) && s.level == Level::none &&
+                                 s.seconds == 0 &&
                                  s.mode == Mode::play
                            : kept(s) == before && s.mode == Mode::map)
             << text;
     }
 }
+
+// A puzzle of the player's own (typed in edit mode, loaded without answers, pasted) takes its
+// one solution for answers, and Remove Wrong Answers, the score and Save's answers work as for
+// a dealt game. One with no solution or several says so and keeps no answers; two givens
+// that clash name their unit. Each way, the puzzle stays on the board.
+TEST(OwnPuzzle, OneSolutionBecomesTheAnswersNoneOrSeveralAreSaid) {
+    const std::string clash = "33" + std::string(kRecordA).substr(2);  // two 3s in row 1
+    const std::string none = "1" + std::string(kRecordA).substr(1);    // (1, 1) can hold only 7
+    const std::string several = std::string(kRecordA).replace(1, 1, "0");
+    const std::vector<std::tuple<std::string, Shown, Grid>> puzzles = {
+        {kRecordA, {}, gridFrom(kRecordASolution)},
+        {clash, {Message::givensClash}, Grid{}},
+        {none, {Message::noSolution}, Grid{}},
+        {several, {Message::severalSolutions}, Grid{}}};
+    for (const auto& [givens, messages, answers] : puzzles)
+        for (const char* way : {"edit", "load", "paste"}) {
+            HeadlessGame h;
+            h.deal(7);
+            if (way == std::string("edit")) {
+                h.game.editMode();
+                for (int i = 0; i < 81; ++i) {
+                    h.select(i % 9 + 1, i / 9 + 1);
+                    h.type(std::string(1, givens[static_cast<std::size_t>(i)]));
+                }
+                h.window.messages.clear();
+                h.game.mapMode();
+            } else if (way == std::string("load")) {
+                h.files.files["/p/own.sud"] = writeGrid(gridFrom(givens));
+                h.window.files.push_back(chosen("/p/own.sud"));
+                h.game.load();
+            } else {
+                h.window.clipboard = givens;
+                h.game.pastePuzzle();
+            }
+            EXPECT_EQ(h.window.messages, messages) << way << " " << givens;
+            EXPECT_TRUE(h.puzzle().answers() == answers && h.puzzle().puzzle() == gridFrom(givens)) << way << " " << givens;
+            if (givens != kRecordA) continue;
+            h.game.playMode();
+            h.select(1, 1);
+            h.type("5");  // wrong in (1, 1): counted, and removed
+            EXPECT_EQ(h.puzzle().score(), (Score{0, 1})) << way;
+            h.game.removeWrongAnswers();
+            EXPECT_EQ(h.puzzle().digit(1, 1), 0) << way;
+        }
+}
+

@@ -276,3 +276,39 @@ TEST(Resume, TheCopyThatChangedItsGameLastIsKept) {
     EXPECT_EQ(back.window.messages, std::vector{Message::gameNotKept});
     EXPECT_EQ(first.files.files["/s/game"], reset);
 }
+
+// Explain a Step: a wrong digit of the player's first, left in place; else the next step, shown
+// until the next change, key or click, and placed (one undo step) when asked again. Without
+// answers the board itself says why no step follows. Not in edit mode.
+TEST(Explain, WrongDigitFirstThenTheStepWhichAskingAgainPlaces) {
+    HeadlessGame h;
+    h.playRecordA();  // (1, 1) open, its answer 7
+    h.select(1, 1);
+    h.type("5");
+    h.game.explainStep();
+    ASSERT_TRUE(h.s().advice);
+    EXPECT_TRUE(h.s().advice->kind == Advice::Kind::wrongDigit && h.s().advice->cell == (Cell{1, 1}) &&
+                h.puzzle().digit(1, 1) == 5);
+    h.game.key(Key::other);
+    EXPECT_FALSE(h.s().advice) << "a key takes it away";
+    h.type("\x7f");
+    h.game.explainStep();
+    ASSERT_TRUE(h.s().advice && h.s().advice->kind == Advice::Kind::step);
+    const Cell at = h.s().advice->step.cell();
+    const int digit = h.s().advice->step.digit();
+    EXPECT_EQ(digit, gridFrom(kRecordASolution)[at.x][at.y]);
+    h.game.explainStep();
+    EXPECT_TRUE(!h.s().advice && h.puzzle().digit(at.x, at.y) == digit && h.selected() == at.x * 10 + at.y);
+    h.game.undo();
+    EXPECT_EQ(h.puzzle().digit(at.x, at.y), 0);
+    h.game.editMode();
+    h.game.explainStep();
+    EXPECT_FALSE(h.s().advice) << "edit mode";
+    for (const auto& [board, kind] : {std::pair{std::string(81, '0'), Advice::Kind::noStep},
+                                      {"11" + std::string(79, '0'), Advice::Kind::contradiction}}) {
+        HeadlessGame own;
+        own.play(board);
+        own.game.explainStep();
+        EXPECT_TRUE(own.s().advice && own.s().advice->kind == kind) << board;
+    }
+}

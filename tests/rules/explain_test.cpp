@@ -221,20 +221,21 @@ TEST(WrongDigit, NamesTheClashTheEmptyCellOrTheUnitWithoutAPlace) {
     EXPECT_FALSE(findWrongDigit(gridFrom(kRecordA)));
 }
 
-// A file's puzzles rate one a line, in order: the rating, then each technique used with its
+// A file's puzzles rate one a line, in order: the hardest technique, and each technique's
 // count; a game file is one puzzle.
 TEST(Rating, RatesEachPuzzleOfAFileOnItsLine) {
     const std::string twoSolutions = std::string(kRecordA).replace(1, 1, "0");
     const std::string text = std::string(kRecordA) + "\r\n\n" + ".......12" + std::string(72, '.') + "\n" +
                              twoSolutions + "\nnot a puzzle\n" + std::string(kRecordA).replace(0, 1, "3") + "\n";
-    const std::vector<std::string> lines = ratingLines(text);
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], "Naked single: Full house 21, Naked single 27");
-    EXPECT_EQ(lines[1], "more than one solution");
-    EXPECT_EQ(lines[2], "more than one solution");
-    EXPECT_EQ(lines[3], "not a puzzle");
-    EXPECT_EQ(lines[4], "no solution");
-    EXPECT_EQ(ratingLines(writeGrid(gridFrom(kRecordA))), std::vector<std::string>{lines[0]});
+    using O = RatedPuzzle::Outcome;
+    const std::vector<RatedPuzzle> rated = rateText(text);
+    std::vector<O> outcomes;
+    for (const RatedPuzzle& each : rated) outcomes.push_back(each.outcome);
+    EXPECT_EQ(outcomes, (std::vector{O::rated, O::severalSolutions, O::severalSolutions, O::notAPuzzle, O::noSolution}));
+    const Rating& a = rated[0].rating;
+    EXPECT_TRUE(a.hardest == Technique::nakedSingle && a.uses[0] == 21 && a.uses[1] == 27 && a.steps == 48);
+    const auto game = rateText(writeGrid(gridFrom(kRecordA)));
+    EXPECT_TRUE(game.size() == 1 && game[0].rating.uses == a.uses);
     // The hardest puzzles known rate, every step explained.
     const auto rating = ratePuzzle(gridFrom(".......39.....1..5..3.5.8....8.9...6.7...2...1..4.......9.8..5..2....6..4..7....."));
     ASSERT_TRUE(rating);

@@ -63,7 +63,7 @@ public:
     void print(const PrintPage&) override {}
     void showAbout() override { ++aboutShown; }
     void setInstructionsVisible(bool) override {}
-    Answer message(Message message, const std::string&) override {
+    Answer message(Message message, const Subject&) override {
         messages.push_back(message);
         return asksYesNo(message) ? take(answers, Answer::no) : Answer::ok;
     }

@@ -106,10 +106,14 @@ inline void shortcut(MainWindow& mainWindow, const QKeySequence& keys) {
     ADD_FAILURE() << "no shortcut " << keys.toString().toStdString();
 }
 
-// An empty puzzle pasted in place of the game, its cell (1, 1) selected.
-inline const GameState& emptyBoard(MainWindow& mainWindow) {
+// An empty puzzle pasted in place of the game, its cell (1, 1) selected; the script says OK to
+// its message.
+inline const GameState& emptyBoard(MainWindow& mainWindow, ModalScript& script) {
     QGuiApplication::clipboard()->setText(QString(81, u'0'));
+    script.then([](QWidget* box) { acknowledge(box, "This puzzle has more than one solution."); });
     shortcut(mainWindow, QKeySequence(Qt::CTRL | Qt::Key_V));
+    // The board has the keyboard again once the window is active after the message.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mainWindow.board().hasFocus() && mainWindow.isActiveWindow(); }));
     const GameState& s = mainWindow.state();
     while (s.selectedX * 10 + s.selectedY != 11) QTest::keyClick(&mainWindow.board(), Qt::Key_Left);
     return s;

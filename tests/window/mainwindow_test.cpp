@@ -51,6 +51,8 @@ TEST(StartUp, RedrawsBeforeShowingArePaintedWhenNeeded) {
     MainWindow mainWindow;
     mainWindow.show();  // on the screen only once its events have run
     QGuiApplication::clipboard()->setText(QString(40, u'0') + u'8' + QString(40, u'0'));
+    ModalScript script;
+    script.then([](QWidget* box) { acknowledge(box, "This puzzle has more than one solution."); });
     shortcut(mainWindow, QKeySequence(Qt::CTRL | Qt::Key_V));
     ASSERT_EQ(mainWindow.board().image().size(), kStartArea * mainWindow.board().devicePixelRatio());
     EXPECT_GT(ink(mainWindow.board().image(), {101, 101, 18, 18}, dark).pixels, 20) << "no digit in (5, 5)";
@@ -255,7 +257,8 @@ TEST(WindowKeys, MenuBarAndShortcutsFromTheKeyboard) {
 TEST(WindowKeys, UndoRedoAndPasteWithTheMenuBarHidden) {
     MainWindow mainWindow;
     start(mainWindow);
-    const GameState& s = emptyBoard(mainWindow);
+    ModalScript script;
+    const GameState& s = emptyBoard(mainWindow, script);
     QTest::keyClick(&mainWindow.board(), Qt::Key_5);
     ASSERT_FALSE(mainWindow.menuBar()->isVisible());
     const auto undo = Qt::CTRL | Qt::Key_Z, redo = Qt::CTRL | Qt::SHIFT | Qt::Key_Z, y = Qt::CTRL | Qt::Key_Y;
@@ -266,7 +269,6 @@ TEST(WindowKeys, UndoRedoAndPasteWithTheMenuBarHidden) {
     QGuiApplication::clipboard()->setText(QString(50'000'000, QLatin1Char('7')));
     rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
-    ModalScript script;
     script.then([](QWidget* box) { acknowledge(box, "The clipboard holds no puzzle."); });
     QTest::keySequence(&mainWindow.board(), QKeySequence(Qt::CTRL | Qt::Key_V));
     getrusage(RUSAGE_SELF, &after);
@@ -314,7 +316,7 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
     MainWindow mainWindow;
     start(mainWindow);
     ModalScript script;
-    const GameState& s = emptyBoard(mainWindow);  // so the givens typed cannot clash with dealt ones
+    const GameState& s = emptyBoard(mainWindow, script);  // so the givens typed cannot clash with dealt ones
     trigger(mainWindow, "editMode");
     for (const auto key : {Qt::Key_7, Qt::Key_Right, Qt::Key_8, Qt::Key_Down, Qt::Key_9})
         QTest::keyClick(&mainWindow.board(), key);
@@ -333,11 +335,11 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
     EXPECT_EQ(QFileInfo(file + ".ans").size(), 0);
     script.then([](QWidget* dialog) { dialog->close(); });
     EXPECT_EQ(mainWindow.chooseAnswers(), std::nullopt) << "closed, Save goes on with the last choice";
-    emptyBoard(mainWindow);
+    emptyBoard(mainWindow, script);
     script.then(reject)
         .then([](QWidget* box) { acknowledge(box, "No file loaded, please try again"); })
         .then([&](QWidget* dialog) { pickFile(dialog, file); })
-        .then([](QWidget* box) { acknowledge(box, "Note, No answers available for this puzzle."); });
+        .then([](QWidget* box) { acknowledge(box, "This puzzle has more than one solution."); });
     for (int i = 0; i < 2; ++i) trigger(mainWindow, "load");  // cancelled, then the file
     EXPECT_TRUE(s.puzzle.board() == typed.board() && s.puzzle.givens() == typed.givens());
     EXPECT_EQ(mainWindow.windowTitle().toStdString(), "Ninebox1 --mygame001");
@@ -351,8 +353,8 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
     QApplication::setQuitOnLastWindowClosed(false);
     MainWindow mainWindow;
     start(mainWindow);
-    ModalScript none;
-    const GameState& s = emptyBoard(mainWindow);
+    ModalScript script;
+    const GameState& s = emptyBoard(mainWindow, script);
     QTest::keyClick(&mainWindow.board(), Qt::Key_5);  // a step to undo
     const GameState before = s;
     trigger(mainWindow, "toggleInstructions");

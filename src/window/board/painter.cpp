@@ -2,6 +2,8 @@
 #include "window/board/painter.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <utility>
 
 #include "window/board/glyphs.h"
@@ -48,16 +50,11 @@ void write(Canvas& c, Point at, const QString& text) {
     c.print(text);
 }
 
-// A word at its point where it stays inside its place from there, as every English one does at
-// the window's first size; else centred in its place, in the largest size up to the font's
-// that fits: translations run longer, and CJK faces taller, than the English laid out for.
-void fitted(Canvas& c, Point at, Area place, const QString& text) {
-    c.moveTo(at.x, at.y);
-    const QRect room = c.filled(place.left, place.top, place.right, place.bottom, 1);
-    QRect ink = c.inked(text);
-    if (ink.isEmpty() || room.contains(ink)) return c.print(text);
-    int pixels = c.fontPixels();
-    ink = c.inked(text, pixels);
+// The largest pixel size up to `most` at which text's ink fits in room, and that ink.
+std::pair<int, QRect> largestFitting(Canvas& c, const QString& text, QSize room, int most) {
+    int pixels = most;
+    QRect ink = c.inked(text, pixels);
+    if (ink.isEmpty()) return {pixels, ink};
     // Ink grows about in proportion: go near the fit at once, then step down.
     const double shrink = std::min(static_cast<double>(room.width()) / ink.width(),
                                    static_cast<double>(room.height()) / ink.height());
@@ -65,7 +62,92 @@ void fitted(Canvas& c, Point at, Area place, const QString& text) {
     for (ink = c.inked(text, pixels);
          pixels > 1 && (ink.width() > room.width() || ink.height() > room.height());)
         ink = c.inked(text, --pixels);
-    c.print(text, pixels, room.center() - ink.center());
+    return {pixels, ink};
+}
+
+// A word at its point where it stays inside its place from there, as every English one does at
+// the window's first size; else centred in its place, in the largest size up to the font's
+// that fits: translations run longer, and CJK faces taller, than the English laid out for.
+void fitted(Canvas& c, Point at, Area place, const QString& text) {
+    c.moveTo(at.x, at.y);
+    const QRect room = c.filled(place.left, place.top, place.right, place.bottom, 1);
+    const QRect ink = c.inked(text);
+    if (ink.isEmpty() || room.contains(ink)) return c.print(text);
+    const auto [pixels, fit] = largestFitting(c, text, room.size(), c.fontPixels());
+    c.print(text, pixels, room.center() - fit.center());
+}
+
+// Explain a Step's cells, in greens and an orange of their own that map mode's shading never
+// takes: the units it works in tinted, the cells that force it, and the cell it is about (a
+// wrong digit's in pink).
+using AdviceShades = std::array<std::array<std::optional<QColor>, 10>, 10>;
+AdviceShades adviceShades(const GameState& s) {
+    AdviceShades shades{};
+    if (!s.advice) return shades;
+    const QColor unitTint(225, 240, 215), forcing(255, 215, 150), target(150, 225, 150), wrong(255, 175, 210);
+    const auto tint = [&](Unit u) {
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) {
+                const bool in = u.kind == UnitKind::row      ? y == u.index
+                                : u.kind == UnitKind::column ? x == u.index
+                                                             : (y - 1) / 3 * 3 + (x - 1) / 3 + 1 == u.index;
+                if (in && !shades[x][y]) shades[x][y] = unitTint;
+            }
+    };
+    const Advice& a = *s.advice;
+    const auto mark = [&](Cell c, QColor colour) {
+        if (c.x >= 1 && c.x <= 9 && c.y >= 1 && c.y <= 9) shades[c.x][c.y] = colour;
+    };
+    if (a.kind == Advice::Kind::step) {
+        for (const Deduction& d : a.step.steps)
+            for (const Cell& c : d.forcing) mark(c, forcing);
+        mark(a.step.cell(), target);
+        for (const Deduction& d : a.step.steps)
+            for (const Unit& u : d.units) tint(u);
+    }
+    if (a.reason) {
+        mark(a.reason->cell, forcing);
+        if (a.reason->kind == Contradiction::Kind::clash || a.reason->kind == Contradiction::Kind::noPlace)
+            tint(a.reason->unit);
+    }
+    if (a.kind == Advice::Kind::wrongDigit) mark(a.cell, wrong);
+    return shades;
+}
+
+// Explain a Step's line on a dark band with the frame's yellow edge, as large as the labels'
+// type where it fits, else on two lines split at a blank, else smaller.
+void paintAdvice(Canvas& c, const QString& line) {
+    c.setColour(QColor(30, 30, 30));
+    fill(c, kAdviceBand);
+    c.setDrawWidth(1);
+    c.setColour(QColor(255, 255, 0));
+    c.box(kAdviceBand.left, kAdviceBand.top, kAdviceBand.right, kAdviceBand.bottom);
+    const QRect room = c.filled(kAdviceBand.left, kAdviceBand.top, kAdviceBand.right, kAdviceBand.bottom, 1)
+                           .adjusted(3, 2, -3, -2);
+    c.setFontSize(kLabelFont);
+    const int most = c.fontPixels();
+    const auto [onePixels, oneInk] = largestFitting(c, line, room.size(), most);
+    qsizetype blank = -1;  // the blank nearest the middle
+    for (qsizetype i = 0; i < line.size(); ++i)
+        if (line[i] == u' ' &&
+            (blank < 0 || std::abs(i - line.size() / 2) < std::abs(blank - line.size() / 2)))
+            blank = i;
+    const QSize half(room.width(), room.height() / 2);
+    const QString first = line.left(std::max<qsizetype>(blank, 0)), second = line.mid(blank + 1);
+    const int twoPixels = blank < 0 ? 0
+                                    : std::min(largestFitting(c, first, half, most).first,
+                                               largestFitting(c, second, half, most).first);
+    c.setColour(kWhite);
+    if (onePixels >= twoPixels) {
+        c.print(line, onePixels, room.center() - oneInk.center());
+    } else {
+        const QRect top(room.topLeft(), half), bottom(QPoint(room.left(), room.top() + half.height()), half);
+        c.print(first, twoPixels, top.center() - c.inked(first, twoPixels).center());
+        c.print(second, twoPixels, bottom.center() - c.inked(second, twoPixels).center());
+    }
+    c.setFontSize(kDigitFont);
+    c.setDrawWidth(3);
+    c.setColour(kBlack);
 }
 
 // Grid line i (0..9) in pixels: the boxes' lines are wide.
@@ -115,9 +197,10 @@ void paintStatus(Canvas& c, const GameState& s) {
 // later shape.
 void paintBoard(Canvas& c, const GameState& s) {
     const CandidateMap& map = s.puzzle.candidates();
+    const AdviceShades advice = adviceShades(s);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            c.setColour(shade(map[x][y][s.shadedDigit], x, y));
+            c.setColour(advice[x][y].value_or(shade(map[x][y][s.shadedDigit], x, y)));
             fill(c, cell(x, y));
         }
     c.setColour(kBlack);
@@ -275,6 +358,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int
     if (overlay.answerShown) paintAnswer(c, s);
     if (s.waitingForDigit) paintWaitingCell(c, s);
     paintButtonLabels(c);
+    if (s.advice) paintAdvice(c, text::advice(*s.advice));
     if (overlay.focusStop >= 0) {  // in the frame's yellow, so it reads as the board's own
         const Area area = stopArea(overlay.focusStop);
         c.setDrawWidth(2);
