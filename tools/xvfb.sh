@@ -1,14 +1,41 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a virtual X display, for tests and tools. Source it under
 # `set -euo pipefail` with $ninebox and $wmclose set (full paths). $work is a private folder,
-# removed on exit with every process started here.
-work=$(mktemp -d) xvfb_pid='' app_pid=''
+# removed on exit with every process started here: the program with all it forked, Xvfb,
+# and the processes whose ids the caller adds to $helpers.
+work=$(mktemp -d) xvfb_pid='' app_pid='' helpers=()
 # The program speaks the locale's language: the checks read its English, whatever the machine's.
 export LC_ALL=C.UTF-8 LANGUAGE=''
+# The session bus: the private one of a test that started its own (NINEBOX_TEST_BUS=private),
+# else none. Without an address libdbus forks a bus of its own from Qt's accessibility thread,
+# and under the sanitizers that child can hang on the allocator's lock with the program
+# waiting for it; an address where no bus listens fails at once.
+[[ ${NINEBOX_TEST_BUS:-} == private ]] || export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
+
+# Ends a process: SIGTERM, then SIGKILL after $2 seconds (default 10). A negative id names a
+# process group.
+end_process() {
+    kill -TERM -- "$1" 2>/dev/null || return 0
+    local deadline=$((SECONDS + ${2:-10}))
+    while kill -0 -- "$1" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.05; done
+    kill -KILL -- "$1" 2>/dev/null || true
+}
+# The program, with its process group where it leads one (as start_ninebox starts it): a child
+# it forked goes with it.
+end_program() {
+    [[ -n $app_pid ]] || return 0
+    local target=-$app_pid
+    kill -0 -- "$target" 2>/dev/null || target=$app_pid
+    end_process "$target" 10
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=''
+}
 cleanup() {
-    [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
+    set +e
+    end_program
+    for pid in "${helpers[@]}"; do end_process "$pid" 5; wait "$pid" 2>/dev/null; done
     # Xvfb gone before the next test starts one, which may take the same display number.
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
+    [[ -n $xvfb_pid ]] && end_process "$xvfb_pid" 5 && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -50,7 +77,7 @@ start_ninebox() {
     (cd "$home" && unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME && ulimit -f "${file_limit:-unlimited}" &&
         TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
         XDG_STATE_HOME="$home/.local/state" \
-        exec "$ninebox" "$@") >"$work/app.log" 2>&1 &
+        exec setsid "$ninebox" "$@") >"$work/app.log" 2>&1 &
     app_pid=$!
 }
 
