@@ -6,8 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-chmod 700 "$XDG_RUNTIME_DIR"
+# Qt wants a runtime folder: one of the run's own where the session has none, removed after.
+if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
