@@ -91,6 +91,22 @@ pixel() { od -An -tu1 -j $((($2 * 1024 + $1) * 3)) -N3 "$work/shot.rgb" | xargs;
 px() { echo $(((($1 + 70) * 774 + 145) / 290)); }
 py() { echo $((($1 * 494 + 110) / 220)); }
 
+# The program's visible windows, one id a line: the board and any menu or dialog showing.
+shown_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | sort || true; }
+# Keys for an open menu, $key_delay ms apart (xdotool's 12 by default): a program as slow as
+# under valgrind loses keys that come faster. After Left or Right the next key waits for the
+# other menu to show: sent before, it can still reach the menu left, whose window has the
+# keyboard until the program catches up, and be lost with it.
+menu_keys() {
+    local key before
+    other_menu() { local now; now=$(shown_windows); [[ $now != "$before" && $(wc -l <<<"$now") == 2 ]]; }
+    for key in "$@"; do
+        before=$(shown_windows)
+        xdotool key --delay "${key_delay:-12}" "$key"
+        if [[ $key == Left || $key == Right ]]; then wait_for 60 other_menu || fail "$key opened no other menu"; fi
+    done
+}
+
 # Shows the menu bar by the corner click, then opens Options > Instructions from the keyboard.
 # The page opens with a purple banner; the page shown when none is found has none.
 open_instructions() {
@@ -99,11 +115,9 @@ open_instructions() {
     menubar() { shot && [[ $(pixel 3 3) != "$top_left" ]]; }
     wait_for 20 menubar || fail "the corner click showed no menu bar"
     xdotool mousemove --sync 30 10 click 1
-    # The keys only once the first menu is open, and $key_delay ms apart (xdotool's 12 by
-    # default): a program as slow as under valgrind loses keys that come faster.
-    popup() { (($(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l) > 1)); }
+    popup() { (($(shown_windows | wc -l) > 1)); }
     wait_for 60 popup || fail "the click on the menu bar opened no menu"
-    xdotool key --delay "${key_delay:-12}" Right Right Down Down Down Down Down Return
+    menu_keys Right Right Down Down Down Down Down Return
     banner() { shot && read -r r g b <<<"$(pixel 60 60)" && ((r > 50 && r < 100 && g < 70 && b > 110)); }
     wait_for 60 banner || fail "no instructions page over the board: $(pixel 60 60)"
 }

@@ -82,7 +82,7 @@ opened() { running && [[ -n $(other) ]]; }
 menu() {
     xdotool mousemove 30 9 click 1
     wait_for 20 opened || fail "the menu did not open"
-    xdotool key "$@" Return
+    menu_keys "$@" Return
 }
 # The Vault > Save game, "Create Answers from Existing Answers" (at 64, 152, 209 x 33 in its
 # dialog), the file name typed into the file dialog.
@@ -145,7 +145,7 @@ xdotool key F6
 wait_for 10 marked || fail "F6 showed no candidate marks"
 xdotool key F10  # then Game > Cheat, by its mnemonic, once The Vault is open
 wait_for 20 opened || fail "F10 opened no menu"
-xdotool key Right c
+menu_keys Right c
 solved() { shot && [[ $(pixel "$(px 15)" "$(py 110)") == "0 255 0" ]]; }
 wait_for 20 solved || fail "Cheat from the keyboard did not solve game 7"
 keys_back
