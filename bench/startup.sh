@@ -14,10 +14,6 @@
 #   start it with env as the others are, for example "de=env LANG=de_DE.UTF-8 PROGRAM")
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-15}
-shift $(($# > 0))
-build=build-bench
-
 need=()
 for p in xvfb x11-utils libx11-dev; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
@@ -25,19 +21,30 @@ done
 if ((${#need[@]})); then apt-get update -qq && apt-get install -y -qq --no-install-recommends "${need[@]}"; fi
 bash tools/install-deps.sh
 
+# As on a desktop: a session bus of its own with the accessibility bus on it, no screen reader
+# listening. The bus is made before anything it would outlive.
+if [[ ${NINEBOX_TEST_BUS:-} != private ]]; then
+  exec env NINEBOX_TEST_BUS=private dbus-run-session -- bash bench/startup.sh "$@"
+fi
+runs=${1:-15}
+shift $(($# > 0))
+build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target ninebox bare_window kept_game >/dev/null
 cc -O2 -Wall -o "$build/xwait" bench/xwait.c -lX11
 
 display=99
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+# Every folder and process of the run goes at its end.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+/usr/libexec/at-spi-bus-launcher >/dev/null 2>&1 &
+launcher=$!
+trap 'kill $xvfb $launcher 2>/dev/null; wait; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 export DISPLAY=":$display"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-chmod 700 "$XDG_RUNTIME_DIR"
 # Ninebox reads its settings file at start: a returning player's, the same in every run
 # (the first run's choices, the window where it opens anyway).
 export XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config

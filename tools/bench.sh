@@ -17,8 +17,12 @@ build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNINEBOX_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target deal_bench keep_bench redraw_bench engine_bench
 
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-chmod 700 "$XDG_RUNTIME_DIR"
+# Qt wants a runtime folder: one of the run's own where the session has none, removed after.
+if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 options=(--benchmark_repetitions=10 --benchmark_report_aggregates_only=true "$@")
 "$build/bench/deal_bench" "${options[@]}"
 "$build/bench/keep_bench" "${options[@]}"

@@ -28,8 +28,7 @@ unmount() {
 # removed.
 finish() {
   set +e  # every step runs, whatever the one before it returned
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-  app_pid=''
+  end_program
   unmount
   if findmnt -rno TARGET | grep -q "^$root/"; then
     echo "still mounted in $root: left in place" >&2
@@ -71,8 +70,9 @@ in_root useradd -m player
 start_xvfb
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
-chroot --userspec=player:player "$root" env -i HOME=/home/player PATH="$user_path" \
-  DISPLAY="$DISPLAY" sh -c "cd && exec $command" >"$work/app.log" 2>&1 &
+setsid chroot --userspec=player:player "$root" env -i HOME=/home/player PATH="$user_path" \
+  DISPLAY="$DISPLAY" DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" sh -c "cd && exec $command" \
+  >"$work/app.log" 2>&1 &
 app_pid=$!
 game() { running && [[ -n $(window '^Ninebox1 --Game# [0-9]+$') ]]; }
 wait_for 30 game || fail "the program showed no game"

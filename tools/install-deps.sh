@@ -20,6 +20,7 @@ packages=(
   poppler-utils           # pdftotext and pdftoppm for the printing tests
   desktop-file-utils appstream  # validators of the installed desktop entry and metainfo
   at-spi2-core python3-pyatspi dbus  # the board as a screen reader reads it
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox  # and as Orca speaks it
 )
 
 missing=()

@@ -111,7 +111,7 @@ others() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -vx 
 menu_open() { running && [[ -n $(others) ]]; }
 xdotool mousemove 30 9 click 1
 wait_for 60 menu_open || fail "no menu opened"
-xdotool key --delay "$key_delay" Right Down Down Down Down Down Return  # Game > Cheat
+menu_keys Right Down Down Down Down Down Return  # Game > Cheat
 menu_closed() { running && [[ -z $(others) ]]; }
 wait_for 60 menu_closed || fail "the menu stayed open"
 timeout 10 "$wmclose" "$win"

@@ -1,14 +1,41 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a virtual X display, for tests and tools. Source it under
 # `set -euo pipefail` with $ninebox and $wmclose set (full paths). $work is a private folder,
-# removed on exit with every process started here.
-work=$(mktemp -d) xvfb_pid='' app_pid=''
+# removed on exit with every process started here: the program with all it forked, Xvfb,
+# and the processes whose ids the caller adds to $helpers.
+work=$(mktemp -d) xvfb_pid='' app_pid='' helpers=()
 # The program speaks the locale's language: the checks read its English, whatever the machine's.
 export LC_ALL=C.UTF-8 LANGUAGE=''
+# The session bus: the private one of a test that started its own (NINEBOX_TEST_BUS=private),
+# else none. Without an address libdbus forks a bus of its own from Qt's accessibility thread,
+# and under the sanitizers that child can hang on the allocator's lock with the program
+# waiting for it; an address where no bus listens fails at once.
+[[ ${NINEBOX_TEST_BUS:-} == private ]] || export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
+
+# Ends a process: SIGTERM, then SIGKILL after $2 seconds (default 10). A negative id names a
+# process group.
+end_process() {
+    kill -TERM -- "$1" 2>/dev/null || return 0
+    local deadline=$((SECONDS + ${2:-10}))
+    while kill -0 -- "$1" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.05; done
+    kill -KILL -- "$1" 2>/dev/null || true
+}
+# The program, with its process group where it leads one (as start_ninebox starts it): a child
+# it forked goes with it.
+end_program() {
+    [[ -n $app_pid ]] || return 0
+    local target=-$app_pid
+    kill -0 -- "$target" 2>/dev/null || target=$app_pid
+    end_process "$target" 10
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=''
+}
 cleanup() {
-    [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
+    set +e
+    end_program
+    for pid in "${helpers[@]}"; do end_process "$pid" 5; wait "$pid" 2>/dev/null; done
     # Xvfb gone before the next test starts one, which may take the same display number.
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
+    [[ -n $xvfb_pid ]] && end_process "$xvfb_pid" 5 && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -50,7 +77,7 @@ start_ninebox() {
     (cd "$home" && unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME && ulimit -f "${file_limit:-unlimited}" &&
         TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
         XDG_STATE_HOME="$home/.local/state" \
-        exec "$ninebox" "$@") >"$work/app.log" 2>&1 &
+        exec setsid "$ninebox" "$@") >"$work/app.log" 2>&1 &
     app_pid=$!
 }
 
@@ -64,6 +91,22 @@ pixel() { od -An -tu1 -j $((($2 * 1024 + $1) * 3)) -N3 "$work/shot.rgb" | xargs;
 px() { echo $(((($1 + 70) * 774 + 145) / 290)); }
 py() { echo $((($1 * 494 + 110) / 220)); }
 
+# The program's visible windows, one id a line: the board and any menu or dialog showing.
+shown_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | sort || true; }
+# Keys for an open menu, $key_delay ms apart (xdotool's 12 by default): a program as slow as
+# under valgrind loses keys that come faster. After Left or Right the next key waits for the
+# other menu to show: sent before, it can still reach the menu left, whose window has the
+# keyboard until the program catches up, and be lost with it.
+menu_keys() {
+    local key before
+    other_menu() { local now; now=$(shown_windows); [[ $now != "$before" && $(wc -l <<<"$now") == 2 ]]; }
+    for key in "$@"; do
+        before=$(shown_windows)
+        xdotool key --delay "${key_delay:-12}" "$key"
+        if [[ $key == Left || $key == Right ]]; then wait_for 60 other_menu || fail "$key opened no other menu"; fi
+    done
+}
+
 # Shows the menu bar by the corner click, then opens Options > Instructions from the keyboard.
 # The page opens with a purple banner; the page shown when none is found has none.
 open_instructions() {
@@ -72,11 +115,9 @@ open_instructions() {
     menubar() { shot && [[ $(pixel 3 3) != "$top_left" ]]; }
     wait_for 20 menubar || fail "the corner click showed no menu bar"
     xdotool mousemove --sync 30 10 click 1
-    # The keys only once the first menu is open, and $key_delay ms apart (xdotool's 12 by
-    # default): a program as slow as under valgrind loses keys that come faster.
-    popup() { (($(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l) > 1)); }
+    popup() { (($(shown_windows | wc -l) > 1)); }
     wait_for 60 popup || fail "the click on the menu bar opened no menu"
-    xdotool key --delay "${key_delay:-12}" Right Right Down Down Down Down Down Return
+    menu_keys Right Right Down Down Down Down Down Return
     banner() { shot && read -r r g b <<<"$(pixel 60 60)" && ((r > 50 && r < 100 && g < 70 && b > 110)); }
     wait_for 60 banner || fail "no instructions page over the board: $(pixel 60 60)"
 }

@@ -74,7 +74,7 @@ def label(start):
 
 board = wait("no board in the tree", lambda: find(app(), pyatspi.ROLE_PANEL, "Ninebox"))
 wait("no first game", lambda: app()[0].name.startswith("Ninebox1 --Game# "))
-time.sleep(0.3)  # the menus, and their keys, come just after the first game
+wait("no menus, whose keys come just after the first game", lambda: find(app(), pyatspi.ROLE_MENU_BAR))
 keys("ctrl+n")
 wait("no game dialog named 'New game'", lambda: find(app(), pyatspi.ROLE_DIALOG, "New game"))
 field = wait("no 'Game number' field", lambda: find(app(), pyatspi.ROLE_TEXT, "Game number"))

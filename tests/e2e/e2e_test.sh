@@ -37,6 +37,10 @@ click() { xdotool mousemove "$(px "$1")" "$(py "$2")" click 1; }
 # The program's visible windows other than the board: a dialog or a menu.
 other() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -vx "$main" | head -n1 || true; }
 gone() { running && [[ -z $(other) ]]; }
+# The board has the keyboard again, its keys acting: after a dialog or a menu, the activation
+# comes back a moment after the window goes, later still on a busy machine.
+board_keys() { gone && [[ $(xdotool getwindowfocus 2>/dev/null) == "$main" ]]; }
+keys_back() { wait_for 20 board_keys || fail "the board did not get the keyboard back"; }
 # One of the program's dialogs has the keyboard (a menu never takes it), its caption matching.
 has_focus() {
     running && dialog=$(xdotool getwindowfocus 2>/dev/null) && [[ $dialog != "$main" ]] &&
@@ -66,6 +70,7 @@ deal() {
     xdotool key Return
     wait_for 20 captioned "Ninebox1 --Game# $1" || fail "caption '$(caption)' after dealing game $1"
     wait_for 20 gone || fail "the game dialog stayed"
+    keys_back
 }
 click -45 15  # "New"
 deal 4711
@@ -78,7 +83,7 @@ opened() { running && [[ -n $(other) ]]; }
 menu() {
     xdotool mousemove 30 9 click 1
     wait_for 20 opened || fail "the menu did not open"
-    xdotool key "$@" Return
+    menu_keys "$@" Return
 }
 # The Vault > Save game, "Create Answers from Existing Answers" (at 64, 152, 209 x 33 in its
 # dialog), the file name typed into the file dialog.
@@ -131,6 +136,7 @@ xdotool key F10
 wait_for 20 opened || fail "F10 opened no menu"
 xdotool key Escape
 wait_for 10 gone || fail "Escape left a menu open"
+keys_back
 xdotool key ctrl+n
 deal 7
 grab_cell() { grab $((20 * $1 + 2)) $((20 * $2 + 2)) $((20 * $1 + 18)) $((20 * $2 + 18)) cell; }
@@ -138,9 +144,12 @@ marked() { grab_cell 1 1 && (($(share cell 0 0 0) >= 1)); }
 ! marked || fail "marks in an empty cell before the map"
 xdotool key F6
 wait_for 10 marked || fail "F6 showed no candidate marks"
-xdotool key F10 Right c  # Game > Cheat, by its mnemonic
+xdotool key F10  # then Game > Cheat, by its mnemonic, once The Vault is open
+wait_for 20 opened || fail "F10 opened no menu"
+menu_keys Right c
 solved() { shot && [[ $(pixel "$(px 15)" "$(py 110)") == "0 255 0" ]]; }
 wait_for 20 solved || fail "Cheat from the keyboard did not solve game 7"
+keys_back
 xdotool key ctrl+s
 await "" "answers dialog"
 xdotool key Tab Tab space  # "Create Answers from Existing Answers"
@@ -148,11 +157,13 @@ await "^Save As\$" "file dialog 'Save As'"
 xdotool type --delay 10 "$work/games/keys.sud"
 xdotool key Return
 wait_for 20 test -s "$work/games/keys.ans" || fail "Save from the keyboard wrote no answers"
+keys_back
 xdotool key ctrl+o
 await "^Open\$" "file dialog 'Open'"
 xdotool type --delay 10 "$work/games/keys.sud"
 xdotool key Return
 wait_for 20 captioned "Ninebox1 --/keys.sud" || fail "caption '$(caption)' after Load from the keyboard"
+keys_back
 xdotool key ctrl+p
 await "^Printer\$" "print dialog"
 xdotool key Return
@@ -160,6 +171,7 @@ await "PDF" "PDF file dialog"
 xdotool type --delay 10 "$work/games/keys.pdf"
 xdotool key Return
 wait_for 20 test -s "$work/games/keys.pdf" || fail "Print from the keyboard wrote no PDF"
+keys_back
 xdotool key Tab Tab Tab Tab Tab Tab Tab space  # the seventh button: About
 await "^About this Program" "About window"
 xdotool key Escape
