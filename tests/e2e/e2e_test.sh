@@ -4,7 +4,7 @@
 # the game dialog, the menus, Save and the close (status 0, nothing left behind); a restart
 # with a game file named on the command line and the last run's settings; a save past a
 # file size limit; the keyboard alone; the command line's options; a game resumed after a
-# close and after SIGTERM. (Entries by mouse and keys: the window suite.)
+# close and after SIGTERM; --rate without a display. (Entries by mouse and keys: the window suite.)
 #   e2e_test.sh PATH/TO/ninebox PATH/TO/wmclose
 set -euo pipefail
 ninebox=$(realpath "$1") wmclose=$(realpath "$2")
@@ -24,6 +24,10 @@ refused() {  # expected status, expected line, command
 }
 for file in "" "$work/x.sud"; do refused 1 "ninebox: cannot open the display" headless $file; done
 refused 2 "ninebox: Unknown option 'bogus'." headless --bogus
+# --rate needs no display: a line per puzzle, and an unreadable file said.
+echo "$kRecordA" >"$work/rate.txt"
+[[ $(headless --rate "$work/rate.txt") == "Naked single: Full house 21, Naked single 27" ]] || fail "--rate"
+refused 1 "ninebox: cannot read $work/none.txt" headless --rate "$work/none.txt"
 
 start_xvfb
 refused 2 "ninebox: Unknown option 'bogus'." env XDG_RUNTIME_DIR="$work/runtime" "$ninebox" --bogus
