@@ -17,13 +17,13 @@
 #include <QTime>
 
 #include "game/clock.h"
+#include "window/board/view.h"
 #include "window/dialogs/about.h"
 #include "window/dialogs/answers.h"
-#include "window/board/view.h"
-#include "window/instructions.h"
-#include "window/menus.h"
 #include "window/dialogs/newgame.h"
 #include "window/dialogs/print.h"
+#include "window/instructions.h"
+#include "window/menus.h"
 #include "window/printer.h"
 #include "window/resources.h"
 #include "window/texts.h"

@@ -11,9 +11,9 @@
 #include <future>
 #include <string_view>
 
+#include "window/board/glyphs.h"
 #include "window/board/painter.h"
 #include "window/embedded.h"
-#include "window/board/glyphs.h"
 
 namespace ninebox {
 
