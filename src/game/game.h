@@ -75,6 +75,9 @@ public:
     void toggleKanji();
     void toggleInstructions();
     void about();
+    // Digits that stand twice in a row, column or box drawn red; play mode's highlighter.
+    void toggleConflicts();
+    void toggleHighlight();
 
     // Level: the level random games must have; Level::none for "Random Level".
     void chooseLevel(Level level);

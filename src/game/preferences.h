@@ -15,6 +15,8 @@ struct Preferences {
     bool showTime = false;
     bool showLevel = true;
     bool kanji = false;
+    bool showConflicts = false;
+    bool highlight = false;
     // The Level menu's tick: the level of random games (Level::none for "Random Level"); none
     // before the player has chosen, when no item is ticked.
     std::optional<Level> levelChoice;

@@ -63,7 +63,13 @@ const std::vector<Menu>& menuTable() {
           {"toggleKanji", QT_TRANSLATE_NOOP("Menu", "&Kanji Numbers"), run(&Game::toggleKanji), Item::kanji},
           {"toggleInstructions", QT_TRANSLATE_NOOP("Menu", "&Instructions"), run(&Game::toggleInstructions),
            Item::instructions, QKeySequence(Qt::Key_F1)},
-          {"about", QT_TRANSLATE_NOOP("Menu", "&About"), run(&Game::about), {}}}},
+          {"about", QT_TRANSLATE_NOOP("Menu", "&About"), run(&Game::about), {}},
+          //: Draws in red every digit that stands twice in a row, column or box.
+          {"toggleConflicts", QT_TRANSLATE_NOOP("Menu", "Show &Conflicts"), run(&Game::toggleConflicts),
+           Item::showConflicts},
+          //: Tints the selected cell's row, column and box, and marks the cells of its digit.
+          {"toggleHighlight", QT_TRANSLATE_NOOP("Menu", "&Highlight"), run(&Game::toggleHighlight),
+           Item::highlight}}},
         {"levelMenu",
          //: The level of random games.
          QT_TRANSLATE_NOOP("Menu", "&Level"),

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "rules/numbers.h"
+#include "rules/units.h"
 
 namespace ninebox::text {
 
@@ -104,10 +105,20 @@ QString noAnswer() { return translate("Board", "NA"); }
 QString cellName(const GameState& state, int x, int y) {
     const Puzzle& puzzle = state.puzzle;
     const std::int16_t digit = puzzle.digit(x, y);
-    QString name = digit == 0 ? translate("Accessible", "empty, row %1, column %2").arg(y).arg(x)
-                   : puzzle.given(x, y)
-                       ? translate("Accessible", "%1, given, row %2, column %3").arg(digit).arg(y).arg(x)
-                       : translate("Accessible", "%1, row %2, column %3").arg(digit).arg(y).arg(x);
+    QString name;
+    if (digit == 0) {
+        name = translate("Accessible", "empty, row %1, column %2").arg(y).arg(x);
+    } else {
+        // With Show Conflicts, a digit that stands again in its row, column or box says so.
+        const bool clash = state.conflictsShown && seesDigit(puzzle.board(), x, y, digit);
+        const bool given = puzzle.given(x, y);
+        //: "clash": the same digit stands again in this cell's row, column or box.
+        const QString form = given && clash ? translate("Accessible", "%1, given, clash, row %2, column %3")
+                             : given        ? translate("Accessible", "%1, given, row %2, column %3")
+                             : clash        ? translate("Accessible", "%1, clash, row %2, column %3")
+                                            : translate("Accessible", "%1, row %2, column %3");
+        name = form.arg(digit).arg(y).arg(x);
+    }
     if (digit == 0 && state.mode == Mode::map) {
         QStringList open;
         for (int k = 1; k <= 9; ++k)

@@ -3,6 +3,7 @@
 // base puzzles, and a puzzle in play.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -49,6 +50,28 @@ TEST(Units, CompleteOnlyWhenEveryRowColumnAndBoxIs) {
     EXPECT_TRUE(allUnitsComplete(gridFrom(kRecordASolution)));
     for (const std::string& board : {oneEmpty, swapped, latin})
         EXPECT_FALSE(allUnitsComplete(gridFrom(board))) << board;
+}
+
+// Show Conflicts: both of every pair of one digit in a row, a column or a box, several pairs at
+// once; a digit alone in its units, or twice in no unit, is no clash.
+TEST(Units, ClashingCellsAreBothOfEveryPair) {
+    const std::vector<std::pair<std::vector<std::pair<int, int>>, std::set<int>>> cases = {
+        {{{11, 5}, {51, 5}}, {11, 51}},  // digits at cells xy (column * 10 + row); the clashing
+        {{{11, 5}, {13, 5}}, {11, 13}},
+        {{{11, 5}, {22, 5}}, {11, 22}},
+        {{{11, 5}, {42, 5}, {99, 5}}, {}},
+        {{{11, 5}, {51, 5}, {15, 5}, {99, 5}, {33, 7}, {22, 7}, {88, 7}}, {11, 51, 15, 33, 22}}};
+    for (const auto& [digits, clashing] : cases) {
+        Grid g{};
+        for (const auto& [xy, digit] : digits) g[xy / 10][xy % 10] = static_cast<std::int16_t>(digit);
+        const CellFlags found = clashingCells(g);
+        std::set<int> cells;
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y)
+                if (found[x][y]) cells.insert(x * 10 + y);
+        EXPECT_EQ(cells, clashing) << digits.size();
+    }
+    EXPECT_EQ(clashingCells(gridFrom(kRecordASolution)), CellFlags{});
 }
 
 // 1 where a digit cannot go; an open digit shows 6, 7 or 8 when the cell sees that many

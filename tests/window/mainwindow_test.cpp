@@ -132,6 +132,20 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
     EXPECT_TRUE(form.state().kanji);
 }
 
+// Show Conflicts and Highlight come back in the next run, on and off.
+TEST(StartUp, ConflictsAndHighlightComeBack) {
+    QTemporaryDir dir;
+    for (const bool on : {false, true, false}) {
+        MainWindow form;
+        Settings settings(form, dir.filePath("ninebox.ini"));
+        start(form);
+        EXPECT_TRUE(form.action(Item::showConflicts)->isChecked() == on &&
+                    form.action(Item::highlight)->isChecked() == on);
+        for (const char* name : {"toggleConflicts", "toggleHighlight"}) trigger(form, name);
+        QApplication::processEvents();
+    }
+}
+
 // A game file named at start that cannot be loaded: its message shows over the board, drawn.
 TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
     MainWindow mainWindow;

@@ -105,6 +105,57 @@ TEST(RenderCandidates, OnlyInMapModeAndOnlyForPossibleDigits) {
     }
 }
 
+// Show Conflicts draws both of every clashing pair red, givens and the player's digits alike,
+// kanji too, and dims a note that a digit of its units rules out; a screen reader hears
+// "clash". Givens 5 at (1, 1) and (5, 1), 3 at (9, 9); the player's 7s at (2, 2) and (3, 3);
+// notes 4 and 5 in (1, 2).
+TEST(RenderConflicts, ClashingDigitsRedRuledOutNotesDimmed) {
+    std::string givens(81, '0');
+    givens[0] = givens[4] = '5', givens[80] = '3';
+    Shown h(givens, {{22, '7'}, {33, '7'}});
+    h.select(1, 2);
+    for (const int k : {4, 5}) h.game.note(static_cast<std::int16_t>(k));
+    h.select(9, 8);
+    for (const bool kanji : {false, true})
+        for (const bool on : {false, true}) {
+            if (h.s().kanji != kanji) h.game.toggleKanji();
+            if (h.s().conflictsShown != on) h.game.toggleConflicts();
+            const QImage image = painted(h.s());
+            for (const int xy : {11, 51, 22, 33, 99})
+                EXPECT_EQ(ink(image, {20.0 * (xy / 10) + 1, 20.0 * (xy % 10) + 1, 18, 18}, red).pixels > 10,
+                          on && xy != 99)
+                    << kanji << on << xy;
+            EXPECT_EQ(ink(image, {21, 41, 18, 18}, paleBlue).pixels > 3, on) << kanji;
+            EXPECT_GT(ink(image, {21, 41, 18, 18}, blue).pixels, 3) << kanji;
+            EXPECT_EQ(text::cellName(h.s(), 1, 1),
+                      on ? "5, given, clash, row 1, column 1" : "5, given, row 1, column 1");
+            EXPECT_EQ(text::cellName(h.s(), 2, 2), on ? "7, clash, row 2, column 2" : "7, row 2, column 2");
+        }
+}
+
+// Highlight, in play mode: the selected cell's row, column and box tinted, the cells of its
+// digit marked (givens 4 at (5, 5) and (9, 9)); map mode's shading stays as it was.
+TEST(RenderHighlight, UnitsTintedAndTheDigitMarkedInPlayModeOnly) {
+    std::string givens(81, '0');
+    givens[40] = givens[80] = '4';
+    Shown h(givens);
+    h.select(5, 5);
+    h.game.toggleHighlight();
+    const QImage image = painted(h.s());
+    for (const auto& [xy, colour] : std::vector<std::pair<int, const char*>>{{15, "225,245,220"},
+                                                                              {51, "225,245,220"},
+                                                                              {44, "225,245,220"},
+                                                                              {99, "170,225,170"},
+                                                                              {11, "255,255,255"},
+                                                                              {14, "255,255,200"},
+                                                                              {55, "200,200,200"}})
+        EXPECT_EQ(rgb(image, 20.0 * (xy / 10) + 17, 20.0 * (xy % 10) + 17), colour) << xy;
+    h.game.mapMode();
+    const QImage map = painted(h.s());
+    h.game.toggleHighlight();
+    EXPECT_EQ(map, painted(h.s()));
+}
+
 // Kanji one, two and three are that many strokes; Latin digits, or a fallback face showing
 // the letters Q W E, are one run of rows each.
 TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardAndKeypad) {
