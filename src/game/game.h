@@ -53,6 +53,10 @@ public:
     bool closeRequested();
     void redraw() const;
     void tick();
+    // The program pauses a running game by itself when its window is minimised, and when it
+    // has had no active window for a minute of ticks.
+    void minimised();
+    void setActive(bool active);
 
     // The Vault
     void load();
@@ -66,6 +70,11 @@ public:
     void mapMode();
     void editMode();
     void cheat();
+    // The clock stops and the board hides until the player resumes: with this again, a key on
+    // the board or a press on it, which do nothing else. Meanwhile undo, redo, Cheat and the
+    // commands of the board do nothing; a new, loaded or pasted game starts running. A solved
+    // game's clock has stopped already: it does not pause.
+    void togglePause();
 
     // Options (and the on-board Score On/Off, Time On/Off and About)
     void toggleScore();
@@ -123,6 +132,8 @@ private:
     void pressButton(double y);
     void pressKeypad(std::int16_t digit);
     void takeBack(std::optional<Change> change, Puzzle::Side side);
+    void pause();
+    bool resumed();
 
     GameState s_;
     Window& ui_;
@@ -144,6 +155,9 @@ private:
     std::optional<std::string> kept_;
     bool holding_ = false;  // the game file named at start shows: the kept game stays until a change
     bool toldNotKept_ = false;
+
+    bool active_ = true;     // a window of the program's is the active window
+    int inactiveTicks_ = 0;  // the clock's seconds since it lost that, running
 };
 
 }  // namespace ninebox

@@ -31,6 +31,7 @@ enum class Item : std::size_t {
     hard,
     showConflicts,
     highlight,
+    paused,
     count
 };
 
@@ -42,6 +43,7 @@ struct GameState {
     std::int16_t shadedDigit = 0;      // map mode: the digit whose places shade the board; 0 none
     bool menusShown = false;           // the four menus, shown and hidden by the corner
     std::int64_t seconds = 0;          // playing time
+    bool paused = false;               // the clock stopped and the board hidden until the player resumes
     Level level = Level::none;         // of the dealt puzzle; none for one loaded or pasted
     // The score as last counted. Play mode counts at every change; map and edit mode show
     // this count, which a left press on the board in map mode renews.
@@ -71,6 +73,7 @@ struct GameState {
             case Item::hard: return levelChoice == Level::hard;
             case Item::showConflicts: return conflictsShown;
             case Item::highlight: return highlightOn;
+            case Item::paused: return paused;
             case Item::count: break;
         }
         return false;

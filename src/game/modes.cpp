@@ -13,12 +13,14 @@ void Game::setMode(Mode mode) {
 // A waiting entry survives the switch to play mode.
 void Game::playMode() {
     const Command command(*this);
+    if (s_.paused) return;
     setMode(Mode::play);
     draw();
 }
 
 void Game::mapMode() {
     const Command command(*this);
+    if (s_.paused) return;
     setMode(Mode::map);
     s_.waitingForDigit = false;
     draw();
@@ -28,6 +30,7 @@ void Game::mapMode() {
 // open cells. No drawing: the marks change at once, the board at the next change.
 void Game::editMode() {
     const Command command(*this);
+    if (s_.paused) return;
     setMode(Mode::edit);
     s_.waitingForDigit = false;
 }

@@ -8,10 +8,11 @@
 
 namespace ninebox {
 
-// The clock restarts and play mode comes back before the game dialog shows.
+// The clock restarts, running, and play mode comes back before the game dialog shows.
 void Game::clearForNewGame() {
     s_.waitingForDigit = false;
     s_.seconds = 0;
+    s_.paused = false;
     playMode();
 }
 

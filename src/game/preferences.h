@@ -15,12 +15,12 @@ struct Preferences {
     bool showTime = false;
     bool showLevel = true;
     bool kanji = false;
-    bool showConflicts = false;
-    bool highlight = false;
     // The Level menu's tick: the level of random games (Level::none for "Random Level"); none
     // before the player has chosen, when no item is ticked.
     std::optional<Level> levelChoice;
-    std::string lastFolder;  // where the file dialogs start; empty for the working folder
+    std::string lastFolder;      // where the file dialogs start; empty for the working folder
+    bool showConflicts = false;  // the Options menu's helps
+    bool highlight = false;
 };
 
 }  // namespace ninebox

@@ -64,6 +64,9 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
     });
     board_->setFocus();
 
+    // A minute without an active window of the program's pauses the game.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) { game_.setActive(state == Qt::ApplicationActive); });
     clockTimer_.setInterval(1000);
     connect(&clockTimer_, &QTimer::timeout, this, [this] { game_.tick(); });
     clockTimer_.start();
@@ -344,8 +347,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 // Each time the board window becomes the active window again: at start, and after every
 // dialog and message box.
+// Minimised, the game pauses.
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) game_.minimised();
     if (event->type() != QEvent::ActivationChange) return;
     if (std::exchange(quietActivation_, false) || !isActiveWindow() || !started_) return;
     game_.activated();

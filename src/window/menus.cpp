@@ -48,7 +48,10 @@ const std::vector<Menu>& menuTable() {
           {"cheat", QT_TRANSLATE_NOOP("Menu", "&Cheat"), run(&Game::cheat), {}},
           // The board is judged after every change, so the player never needs to ask.
           //: Always greyed out: would ask whether the board is solved.
-          {"won", QT_TRANSLATE_NOOP("Menu", "&won?"), nullptr, {}}}},
+          {"won", QT_TRANSLATE_NOOP("Menu", "&won?"), nullptr, {}},
+          //: Stops the clock and hides the board until the player resumes.
+          {"pause", QT_TRANSLATE_NOOP("Menu", "P&ause"), run(&Game::togglePause), Item::paused,
+           QKeySequence(Qt::Key_Pause)}}},
         {"optionsMenu",
          QT_TRANSLATE_NOOP("Menu", "&Options"),
          {{"toggleScore", QT_TRANSLATE_NOOP("Menu", "Show &Score"), run(&Game::toggleScore), Item::showScore},

@@ -101,6 +101,8 @@ QString deleteKey() { return translate("Board", "Delete"); }
 QString waitingCell() { return translate("Board", "Enter"); }
 //: In the small box above the board, when the cell's answer is not known: one or two letters.
 QString noAnswer() { return translate("Board", "NA"); }
+//: Over the hidden board while the game is paused (the clock stopped); a screen reader reads it.
+QString paused() { return translate("Board", "Paused"); }
 
 QString cellName(const GameState& state, int x, int y) {
     const Puzzle& puzzle = state.puzzle;

@@ -25,6 +25,7 @@ QString score(Score score);
 QString deleteKey();
 QString waitingCell();
 QString noAnswer();                 // in the hint box, when the answers are unknown
+QString paused();                   // over the hidden board; a screen reader reads it too
 QString randomButton(Level level);  // the game dialog's "Select Random", "Select Easy", ...
 
 // For a screen reader: a cell, its content first, then its place, then what else shows there;

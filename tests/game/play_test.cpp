@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
+#include <functional>
 
 #include "game/clock.h"
 #include "game/history.h"
@@ -133,6 +134,98 @@ TEST(Clock, ReadingsTicksSolvedBoardsResetAndNewGames) {
     h.game.tick();
     h.deal(5);  // a new game starts from zero, in play mode
     EXPECT_TRUE(h.s().seconds == 0 && h.s().mode == Mode::play);
+}
+
+// Paused, the clock stops and the board waits: a key (not a modifier alone), a press on the
+// board or Pause again only resumes; undo, redo, Cheat and the board's commands do nothing, the
+// corner and the menus' switches work. A new or pasted game runs; a solved one does not pause.
+TEST(Pause, TheClockStopsAndOnlyAResumeReachesTheBoard) {
+    using Act = std::function<void(HeadlessGame&)>;
+    const auto run = [](void (Game::*command)()) -> Act {
+        return [=](HeadlessGame& h) { (h.game.*command)(); };
+    };
+    const auto press = [](Press at) -> Act { return [=](HeadlessGame& h) { h.presses({at}); }; };
+    std::vector<std::tuple<std::string, Act, bool>> inputs = {  // whether the game stays paused
+        {"Pause", run(&Game::togglePause), false},
+        {"an arrow", [](HeadlessGame& h) { h.game.key(Key::left); }, false},
+        {"Home", [](HeadlessGame& h) { h.game.key(Key::other); }, false},
+        {"a digit", [](HeadlessGame& h) { h.type("5"); }, false},
+        {"a blank", [](HeadlessGame& h) { h.type(" "); }, false},
+        {"a note", [](HeadlessGame& h) { h.game.note(3); }, false},
+        {"a cell", press(cell(5, 5)), false},
+        {"Reset's button", press({-45, 30}), false},
+        {"Shift alone", [](HeadlessGame& h) { h.game.key(Key::modifier); }, true},
+        {"the corner", press({215, 215}), true},
+        {"Show Score", run(&Game::toggleScore), true}};
+    for (const auto& [what, command] : std::vector<std::pair<std::string, void (Game::*)()>>{
+             {"Undo", &Game::undo}, {"Redo", &Game::redo}, {"Cheat", &Game::cheat}, {"Reset", &Game::reset},
+             {"Remove Wrong Answers", &Game::removeWrongAnswers}, {"Map Mode", &Game::mapMode},
+             {"Edit Mode", &Game::editMode}})
+        inputs.emplace_back(what, run(command), true);
+    const auto board = [](HeadlessGame& h) {
+        return std::tuple(h.puzzle().board(), h.puzzle().notes(), h.selected(), h.s().mode, h.s().seconds);
+    };
+    for (const auto& [what, act, stays] : inputs) {
+        HeadlessGame h;
+        h.playRecordA();
+        h.type("8");  // (1, 1), wrong: something to undo and to remove
+        h.select(3, 1);
+        h.game.tick();
+        h.game.togglePause();
+        for (int i = 0; i < 5; ++i) h.game.tick();
+        const auto before = board(h);
+        act(h);
+        EXPECT_EQ(h.s().paused, stays) << what;
+        EXPECT_TRUE(board(h) == before && h.s().seconds == 1) << what;
+    }
+    for (const auto start : {&Game::newGame, &Game::pastePuzzle}) {
+        HeadlessGame h;
+        h.window.clipboard = kRecordA;
+        h.game.togglePause();
+        (h.game.*start)();
+        EXPECT_FALSE(h.s().paused);
+    }
+    HeadlessGame solved;
+    solved.play(kRecordASolution);
+    solved.game.togglePause();
+    solved.game.minimised();
+    EXPECT_FALSE(solved.s().paused);
+}
+
+// The program pauses a running game by itself when minimised, and after a minute of ticks
+// without an active window; only the player resumes it. The kept game comes back paused, and a
+// kept text with another word after its clock is no game.
+TEST(Pause, MinimisedOrAMinuteInactiveAndKeptPaused) {
+    HeadlessGame h;
+    h.game.keepProgressIn("/s/game");
+    h.game.start();
+    h.deal(12.5);
+    h.select(2, 1);
+    h.type("4");
+    h.game.minimised();
+    EXPECT_TRUE(h.s().paused);
+    h.game.togglePause();
+    h.game.setActive(false);
+    for (int i = 0; i < 59; ++i) h.game.tick();
+    h.game.setActive(true);  // counted anew from here
+    h.game.setActive(false);
+    for (int i = 0; i < 59; ++i) h.game.tick();
+    EXPECT_FALSE(h.s().paused);
+    for (int i = 0; i < 10; ++i) h.game.tick();
+    h.game.setActive(true);
+    EXPECT_TRUE(h.s().paused && h.s().seconds == 119);
+    h.game.end();
+    const std::string text = h.files.files["/s/game"];
+    EXPECT_NE(text.find("\nclock 119 paused\n"), std::string::npos);
+    HeadlessGame back;
+    back.files.files = h.files.files;
+    back.game.keepProgressIn("/s/game");
+    back.game.start();
+    EXPECT_TRUE(back.s().paused && back.s().seconds == 119);
+    for (const char* clock : {"clock 119 paused paused", "clock 119 Paused", "clock 119 "}) {
+        std::string changed = text;
+        EXPECT_FALSE(readProgress(changed.replace(changed.find("clock"), 16, clock))) << clock;
+    }
 }
 
 // On its own, the history: a step that changes nothing is no step and keeps the redo history;

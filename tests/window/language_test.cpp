@@ -89,6 +89,7 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
             for (const Level level : {Level::none, Level::easy, Level::medium, Level::hard}) {
                 QImage image(size, QImage::Format_RGB32), picture = stretchedBackground(boardPicture(), size);
                 s.level = level;
+                s.paused = level == Level::hard;  // the word over a paused game's grid
                 BoardPainter(boardPicture()).paint(image, s, {}, size.width() * 15, 96);
                 for (QImage* each :
                      {&image, &picture}) {  // the places covered: what is left is the picture's

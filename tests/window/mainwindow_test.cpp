@@ -179,7 +179,8 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     const auto none = Qt::NoModifier, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
     const auto ctrl = Qt::ControlModifier;
     const int left = 100 + int(Key::left), down = 100 + int(Key::down), del = 100 + int(Key::del),
-              enter = 100 + int(Key::enter), other = 100 + int(Key::other);
+              enter = 100 + int(Key::enter), other = 100 + int(Key::other),
+              modifier = 100 + int(Key::modifier);
     const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int>> cases = {
         {Qt::Key_A, none, "a", 0},
         {Qt::Key_5, none, "5", 5},
@@ -200,7 +201,8 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
         {Qt::Key_Delete, keypad, "\x7f", del},
         {Qt::Key_Return, none, "\r", enter},
         {Qt::Key_Enter, keypad, "\r", enter},
-        {Qt::Key_Shift, shift, "", other},
+        {Qt::Key_Shift, shift, "", modifier},
+        {Qt::Key_Home, none, "", other},
         {Qt::Key_5, ctrl | keypad, "5", 205},
         {Qt::Key_1, ctrl | shift, "1", 201},  // a French keyboard's digit row
         {Qt::Key_Delete, ctrl, "\x7f", 200},
@@ -227,6 +229,36 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     EXPECT_TRUE(presses[0].x == layout::stopPoint(1).x && presses[0].y == layout::stopPoint(1).y);
     QTest::keyClick(&board, Qt::Key_Left);
     EXPECT_TRUE(board.focusStop() == -1 && QApplication::focusWidget() == &board);
+}
+
+// The Pause key and the Game menu's item pause and resume, marked in the menu; any key on the
+// board resumes, Ctrl alone does not. Minimised, the window pauses its game. A screen reader
+// finds "Paused" shown while the game is.
+TEST(WindowKeys, PauseByKeyMenuAndMinimisingAndTheReadersPausedText) {
+    MainWindow mainWindow;
+    start(mainWindow);
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&mainWindow.board());
+    QAccessibleInterface* word = nullptr;
+    for (int i = 0; i < board->childCount(); ++i)
+        if (board->child(i)->text(QAccessible::Name) == "Paused") word = board->child(i);
+    ASSERT_TRUE(word);
+    const auto paused = [&] {
+        const bool on = mainWindow.state().paused;
+        EXPECT_TRUE(mainWindow.action(Item::paused)->isChecked() == on && word->state().invisible == !on);
+        return on;
+    };
+    EXPECT_FALSE(paused());
+    QTest::keyClick(&mainWindow.board(), Qt::Key_Pause);
+    EXPECT_TRUE(paused());
+    QTest::keyClick(&mainWindow.board(), Qt::Key_Control);
+    EXPECT_TRUE(paused());
+    QTest::keyClick(&mainWindow.board(), Qt::Key_A);
+    EXPECT_FALSE(paused());
+    trigger(mainWindow, "pause");
+    trigger(mainWindow, "pause");
+    EXPECT_FALSE(paused());
+    mainWindow.showMinimized();
+    EXPECT_TRUE(paused());
 }
 
 // A screen reader says where it is from a cell's own row and column.

@@ -143,17 +143,34 @@ TEST(RenderHighlight, UnitsTintedAndTheDigitMarkedInPlayModeOnly) {
     h.game.toggleHighlight();
     const QImage image = painted(h.s());
     for (const auto& [xy, colour] : std::vector<std::pair<int, const char*>>{{15, "225,245,220"},
-                                                                              {51, "225,245,220"},
-                                                                              {44, "225,245,220"},
-                                                                              {99, "170,225,170"},
-                                                                              {11, "255,255,255"},
-                                                                              {14, "255,255,200"},
-                                                                              {55, "200,200,200"}})
+                                                                             {51, "225,245,220"},
+                                                                             {44, "225,245,220"},
+                                                                             {99, "170,225,170"},
+                                                                             {11, "255,255,255"},
+                                                                             {14, "255,255,200"},
+                                                                             {55, "200,200,200"}})
         EXPECT_EQ(rgb(image, 20.0 * (xy / 10) + 17, 20.0 * (xy % 10) + 17), colour) << xy;
     h.game.mapMode();
     const QImage map = painted(h.s());
     h.game.toggleHighlight();
     EXPECT_EQ(map, painted(h.s()));
+}
+
+// Paused, the grid hides in the panel's grey behind "Paused": no digit, note, selection or
+// grid line shows; the rest of the window stays as it was.
+TEST(RenderPause, TheGridHiddenBehindOneWord) {
+    Shown h(kRecordA, {{11, '7'}});
+    h.select(3, 1);
+    h.game.note(5);
+    const QImage running = painted(h.s());
+    h.game.togglePause();
+    const QImage paused = painted(h.s());
+    for (const auto& [x, y] : {std::pair{21, 21}, {37, 37}, {59, 21}, {121, 141}, {199, 199}, {30, 100}})
+        EXPECT_EQ(rgb(paused, x, y), "169,169,175") << x << "," << y;
+    EXPECT_EQ(ink(paused, {20, 20, 180, 180}, blue).pixels, 0);
+    EXPECT_EQ(ink(paused, {20, 20, 180, 60}, dark).pixels + ink(paused, {20, 140, 180, 60}, dark).pixels, 0);
+    EXPECT_GT(ink(paused, {30, 90, 160, 40}, dark).pixels, 100) << "no word";
+    EXPECT_EQ(part(paused, {-70, 0, 85, 220}), part(running, {-70, 0, 85, 220}));
 }
 
 // Kanji one, two and three are that many strokes; Latin digits, or a fallback face showing

@@ -125,11 +125,11 @@ private:
     int stop_;
 };
 
-// The level, the score, the clock and the answer shown above the board, while they show;
-// and the alert that the board is solved.
+// The level, the score, the clock, the answer shown above the board and the word over a
+// paused game's board, while they show; and the alert that the board is solved.
 class Status final : public Part {
 public:
-    enum class Kind { level, score, clock, answer, solved };
+    enum class Kind { level, score, clock, answer, solved, paused };
     Status(BoardView* view, QAccessibleInterface* board, Kind kind) : Part(view, board), kind_(kind) {}
 
     QString text(QAccessible::Text t) const override {
@@ -141,6 +141,7 @@ public:
             case Kind::answer:
                 return text::answerName(game()->puzzle.answers()[game()->selectedX][game()->selectedY]);
             case Kind::solved: return text::solvedName();
+            case Kind::paused: return text::paused();
         }
         return {};
     }
@@ -160,6 +161,7 @@ public:
             case Kind::clock: return g && g->timeShown && view_ && !view_->clock().isEmpty();
             case Kind::answer: return view_ && view_->answerShown();
             case Kind::solved: return g && g->puzzle.solved();
+            case Kind::paused: return g && g->paused;
         }
         return false;
     }
@@ -172,6 +174,7 @@ private:
             case Kind::clock: return layout::kClockPlace;
             case Kind::answer: return layout::kHintBox;
             case Kind::solved: return layout::kFrame;
+            case Kind::paused: return layout::kPausedPlace;
         }
         return {};
     }
@@ -285,7 +288,7 @@ Board::Board(BoardView* view) : QAccessibleWidget(view, QAccessible::Pane) {
     parts_.push_back(new Table(view, this));
     for (int stop = 0; stop < layout::kStops; ++stop) parts_.push_back(new Button(view, this, stop));
     for (const auto kind : {Status::Kind::level, Status::Kind::score, Status::Kind::clock,
-                            Status::Kind::answer, Status::Kind::solved})
+                            Status::Kind::answer, Status::Kind::solved, Status::Kind::paused})
         parts_.push_back(new Status(view, this, kind));
     for (QAccessibleInterface* part : parts_) QAccessible::registerAccessibleInterface(part);
 }
@@ -339,6 +342,7 @@ void boardChanged(BoardView& view, const GameState* before) {
     statusChanged(*board, Status::Kind::level, before->levelShown, text::levelName(before->level));
     statusChanged(*board, Status::Kind::score, before->scoreShown, text::scoreName(before->score()));
     if (view.answerShown()) send(board->status(Status::Kind::answer), QAccessible::ObjectShow);
+    statusChanged(*board, Status::Kind::paused, before->paused, text::paused());
     if (before->puzzle.solved() != now.puzzle.solved())  // said once, as the frame turns green
         send(board->status(Status::Kind::solved),
              now.puzzle.solved() ? QAccessible::ObjectShow : QAccessible::ObjectHide);

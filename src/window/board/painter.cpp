@@ -24,7 +24,7 @@ const QColor kClash(230, 0, 0), kRuledOutNote(170, 170, 230), kUnitTint(225, 245
 // The board's font sizes: the level, the labels (buttons, score, clock), the digits in the
 // cells, the keypad's, and the small one (candidate marks, the waiting cell's word).
 constexpr FontSize kLevelFont{8, 2}, kLabelFont{10, 4}, kDigitFont{18, 1}, kKeypadFont{12, 1},
-    kSmallFont{8, 1};
+    kSmallFont{8, 1}, kPausedFont{36, 2};
 
 // A cell's shade from the shaded digit's plane of the candidate map, the tests in their order,
 // a later match replacing an earlier one: ruled out, possible with v digits around (8: the
@@ -70,16 +70,12 @@ void write(Canvas& c, Point at, const QString& text) {
     c.print(text);
 }
 
-// A word at its point where it stays inside its place from there, as every English one does at
-// the window's first size; else centred in its place, in the largest size up to the font's
-// that fits: translations run longer, and CJK faces taller, than the English laid out for.
-void fitted(Canvas& c, Point at, Area place, const QString& text) {
-    c.moveTo(at.x, at.y);
+// A word centred in its place, in the largest size up to the font's that fits.
+void centred(Canvas& c, Area place, const QString& text) {
     const QRect room = c.filled(place.left, place.top, place.right, place.bottom, 1);
-    QRect ink = c.inked(text);
-    if (ink.isEmpty() || room.contains(ink)) return c.print(text);
     int pixels = c.fontPixels();
-    ink = c.inked(text, pixels);
+    QRect ink = c.inked(text, pixels);
+    if (ink.isEmpty()) return;
     // Ink grows about in proportion: go near the fit at once, then step down.
     const double shrink = std::min(static_cast<double>(room.width()) / ink.width(),
                                    static_cast<double>(room.height()) / ink.height());
@@ -88,6 +84,17 @@ void fitted(Canvas& c, Point at, Area place, const QString& text) {
          pixels > 1 && (ink.width() > room.width() || ink.height() > room.height());)
         ink = c.inked(text, --pixels);
     c.print(text, pixels, room.center() - ink.center());
+}
+
+// A word at its point where it stays inside its place from there, as every English one does at
+// the window's first size; else centred: translations run longer, and CJK faces taller, than
+// the English laid out for.
+void fitted(Canvas& c, Point at, Area place, const QString& text) {
+    c.moveTo(at.x, at.y);
+    const QRect ink = c.inked(text);
+    if (ink.isEmpty() || c.filled(place.left, place.top, place.right, place.bottom, 1).contains(ink))
+        return c.print(text);
+    centred(c, place, text);
 }
 
 // Grid line i (0..9) in pixels: the boxes' lines are wide.
@@ -235,6 +242,16 @@ void paintWaitingCell(Canvas& c, const GameState& s) {
     fitted(c, digitAt(s.selectedX, s.selectedY), waitingPlace(s.selectedX, s.selectedY), text::waitingCell());
 }
 
+// A paused game's grid, hidden in the grey of the panel's slabs behind one word.
+void paintPaused(Canvas& c) {
+    c.setColour(QColor(169, 169, 175));
+    fill(c, kGrid);
+    c.setColour(kBlack);
+    c.setFontSize(kPausedFont);
+    centred(c, kPausedPlace, text::paused());
+    c.setFontSize(kDigitFont);
+}
+
 void paintButtonLabels(Canvas& c) {
     c.setColour(kBlack);
     c.setFontSize(kLabelFont);
@@ -314,6 +331,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int
     }
     if (overlay.answerShown) paintAnswer(c, s);
     if (s.waitingForDigit) paintWaitingCell(c, s);
+    if (s.paused) paintPaused(c);
     paintButtonLabels(c);
     if (overlay.focusStop >= 0) {  // in the frame's yellow, so it reads as the board's own
         const Area area = stopArea(overlay.focusStop);
