@@ -62,6 +62,9 @@ public:
     void load();
     void save();
     void print();
+    // Several random games of a level on paper, each headed by its number and level, the
+    // answers at the back if wanted (game/printpage.h).
+    void printBooklet();
 
     // Game (and the on-board New, Reset, Play Mode and Map Mode)
     void newGame();
@@ -117,6 +120,7 @@ private:
     void setMode(Mode mode);
     void clearForNewGame();
     void deal(double number, bool typed);
+    double randomNumber(double seed, Level wanted);
     void forgetHistory();
     bool loadFile(const FileChoice& file);
     void startPuzzle(const Puzzle& puzzle);

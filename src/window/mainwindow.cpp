@@ -17,9 +17,11 @@
 #include <QTime>
 
 #include "game/clock.h"
+#include "game/printpage.h"
 #include "window/board/view.h"
 #include "window/dialogs/about.h"
 #include "window/dialogs/answers.h"
+#include "window/dialogs/booklet.h"
 #include "window/dialogs/newgame.h"
 #include "window/dialogs/print.h"
 #include "window/instructions.h"
@@ -242,6 +244,11 @@ PrintChoice MainWindow::choosePrint() {
     return backFromModal(printDialog_->choose());
 }
 
+BookletChoice MainWindow::chooseBooklet() {
+    if (!bookletDialog_) bookletDialog_ = new BookletDialog(this);
+    return backFromModal(bookletDialog_->choose());
+}
+
 void MainWindow::showAbout() {
     if (!aboutDialog_) aboutDialog_ = new AboutDialog(aboutPicture(), this);
     backFromModal(aboutDialog_->exec());
@@ -295,9 +302,14 @@ FileChoice MainWindow::chooseSaveFile(const std::string& start) {
     return chosen(path);
 }
 
-void MainWindow::print(const PrintPage& page) {
-    const std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : choosePrinter(this);
-    if (printer && !printOn(*printer, page)) {
+void MainWindow::print(const PrintPage& page) { printPages({page}, false); }
+
+void MainWindow::printBooklet(const std::vector<PrintPage>& pages) { printPages(pages, true); }
+
+void MainWindow::printPages(const std::vector<PrintPage>& pages, bool printerDialog) {
+    const std::unique_ptr<QPrinter> printer =
+        printerSource_ ? printerSource_() : choosePrinter(this, printerDialog);
+    if (printer && !printOn(*printer, pages)) {
         const QString file = printer->outputFileName();
         //: %1 is the PDF file's path, on a line of its own.
         const QString notWritten = text::translate("Printing", "The PDF could not be written:\n%1");

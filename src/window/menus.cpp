@@ -29,7 +29,9 @@ const std::vector<Menu>& menuTable() {
           {"save", QT_TRANSLATE_NOOP("Menu", "&Save game"), run(&Game::save), {},
            QKeySequence(Qt::CTRL | Qt::Key_S)},
           {"print", QT_TRANSLATE_NOOP("Menu", "&Print game"), run(&Game::print), {},
-           QKeySequence(Qt::CTRL | Qt::Key_P)}}},
+           QKeySequence(Qt::CTRL | Qt::Key_P)},
+          //: Prints many random games at once, each headed by its game number.
+          {"printBooklet", QT_TRANSLATE_NOOP("Menu", "Print several &games"), run(&Game::printBooklet), {}}}},
         {"gameMenu",
          QT_TRANSLATE_NOOP("Menu", "&Game"),
          {{"newGame", QT_TRANSLATE_NOOP("Menu", "&New game"), run(&Game::newGame), {},

@@ -168,6 +168,23 @@ QString answerName(std::int16_t answer) {
 
 QString solvedName() { return translate("Accessible", "Solved"); }
 
+QString bookletLevel(Level level) {
+    switch (level) {
+        case Level::easy: return translate("Booklet", "Easy");
+        case Level::medium: return translate("Booklet", "Medium");
+        case Level::hard: return translate("Booklet", "Hard");
+        case Level::none: break;
+    }
+    //: Games of any level.
+    return translate("Booklet", "Random Level");
+}
+
+QString gameHeading(double number, Level level) {
+    //: Above a printed game: %1 its game number (typed into New, it deals the game again), %2 its level.
+    return translate("Booklet", "Game %1 (%2)")
+        .arg(QString::fromStdString(numberText(number)), bookletLevel(level));
+}
+
 QString randomButton(Level level) {
     switch (level) {
         //: The game dialog's button for a random game of the level chosen in the Level menu.

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 #include <functional>
+#include <set>
 
 #include "game/clock.h"
 #include "game/history.h"
+#include "game/printpage.h"
 #include "game/progress.h"
 #include "rules/numbers.h"
 #include "rules/units.h"
@@ -25,7 +27,73 @@ void expectSoundDeal(HeadlessGame& h, double number) {
     ASSERT_TRUE(h.puzzle().board() == first.board() && h.puzzle().answers() == first.answers()) << number;
 }
 
+// A booklet page's grids under their headings: the digits of the texts that start in each
+// grid's cells, the grid found by its top line, the first below the heading from its left.
+std::vector<std::pair<PrintPage::Heading, std::string>> gridsOf(const PrintPage& page) {
+    std::vector<std::pair<PrintPage::Heading, std::string>> grids;
+    for (const PrintPage::Heading& h : page.headings) {
+        const PrintPage::Line* top = nullptr;
+        for (const PrintPage::Line& l : page.lines)
+            if (l.y1 == l.y2 && l.x1 == h.x && l.y1 > h.y && (!top || l.y1 < top->y1)) top = &l;
+        const double cell = (top->x2 - top->x1) / 9;
+        std::string cells(81, '0');
+        for (const PrintPage::Text& t : page.texts) {
+            const double column = (t.x - h.x) / cell, row = (t.y - top->y1) / cell;
+            if (column >= 0 && column < 9 && row >= 0 && row < 9)
+                cells[static_cast<std::size_t>(row) * 9 + static_cast<std::size_t>(column)] = t.text.back();
+        }
+        grids.emplace_back(h, cells);
+    }
+    return grids;
+}
+
 }  // namespace
+
+// Print several games: the count asked for (at most 60) of random games of the level chosen,
+// each number once, each heading's number dealing its grid's puzzle when typed; perPage to a
+// page (one for a count that is no choice), then the answers, twelve to a page and smaller,
+// under the same headings in the same order; everything within the page. The game on the
+// board stays as it was, and Cancel prints nothing.
+TEST(Booklet, NumberedGamesThatDealTheirPuzzlesAndTheAnswersAtTheBack) {
+    const std::vector<std::pair<BookletChoice, std::size_t>> cases = {  // and the pages
+        {{true, 6, Level::easy, 4, true}, 3},   {{true, 1, Level::none, 1, false}, 1},
+        {{true, 13, Level::hard, 2, true}, 9},  {{true, 60, Level::medium, 6, true}, 15},
+        {{true, 99, Level::none, 5, false}, 60}, {{false, 6, Level::easy, 4, true}, 0}};
+    for (const auto& [choice, pages] : cases) {
+        HeadlessGame h;
+        h.deal(4711);
+        const auto board = [&] { return std::tuple(h.puzzle().board(), h.window.caption.gameNumber, h.s().level); };
+        const auto before = board();
+        h.window.booklets.push_back(choice);
+        h.game.printBooklet();
+        EXPECT_EQ(board(), before);
+        ASSERT_EQ(h.window.printed.size(), pages) << choice.games;
+        std::vector<std::pair<PrintPage::Heading, std::string>> grids;
+        for (const PrintPage& page : h.window.printed) {
+            for (auto& grid : gridsOf(page)) grids.push_back(grid);
+            for (const PrintPage::Line& l : page.lines)
+                EXPECT_TRUE(l.x1 >= PrintPage::left && l.x2 <= PrintPage::right && l.y1 >= PrintPage::top &&
+                            l.y2 <= PrintPage::bottom);
+        }
+        const auto games = static_cast<std::size_t>(std::min(choice.games, 60));
+        ASSERT_EQ(grids.size(), pages ? games * (1 + choice.answers) : 0);
+        std::set<double> numbers;
+        for (std::size_t i = 0; i < grids.size() && i < games; ++i) {
+            const auto& [heading, puzzle] = grids[i];
+            HeadlessGame typed;
+            typed.deal(heading.number);
+            numbers.insert(heading.number);
+            EXPECT_EQ(gridText(typed.puzzle().board()), puzzle) << heading.number;
+            EXPECT_TRUE(heading.level == typed.s().level &&
+                        (choice.level == Level::none || heading.level == choice.level));
+            if (!choice.answers) continue;
+            const auto& [answersHeading, answers] = grids[games + i];
+            EXPECT_EQ(answers, gridText(typed.puzzle().answers()));
+            EXPECT_TRUE(answersHeading.number == heading.number && answersHeading.points < heading.points);
+        }
+        EXPECT_EQ(numbers.size(), pages ? games : 0);
+    }
+}
 
 // The level chosen filters random games only: typed numbers give their own records. A random
 // game's number, drawn from the time of day, deals it again when typed.

@@ -12,6 +12,7 @@
 
 #include "support/modals.h"
 #include "window/dialogs/answers.h"
+#include "window/dialogs/booklet.h"
 #include "window/board/painter.h"
 #include "window/board/view.h"
 #include "window/dialogs/kit.h"
@@ -103,9 +104,10 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
         NewGameDialog game(nullptr);
         AnswersDialog answers(nullptr);
         PrintDialog print(nullptr);
+        BookletDialog booklet(nullptr);
         for (const Level level : {Level::none, Level::easy, Level::medium, Level::hard}) {
             game.findChild<WrapButton*>("randomButton")->setText(text::randomButton(level));
-            for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print}) {
+            for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print, &booklet}) {
                 std::map<std::string, double> points;  // the size of each kind's first control
                 for (QWidget* c : dialog->findChildren<QWidget*>()) {  // wrapped or on one line
                     const auto* wrap = qobject_cast<WrapButton*>(c);

@@ -6,14 +6,17 @@
 #include <unistd.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <csignal>
 
 #include "game/printpage.h"
+#include "rules/generator.h"
 #include "support/grids.h"
 #include "support/modals.h"
 #include "support/processes.h"
@@ -112,6 +115,54 @@ TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
     EXPECT_EQ(print(true, true), (std::array{gridText(s.puzzle.board()), none}));
 }
 
+// Print several games into a PDF: six Easy games on a page, their answers on the next, each
+// under "Game <number> (Easy)" in the same order, every given and every answer printed; on
+// A4 and on Letter, every word within the page's printable area.
+TEST_F(Printing, SixGamesOnAPageAndTheirAnswersOnTheNext) {
+    for (const auto size : {QPageSize::A4, QPageSize::Letter}) {
+        const auto printer = [&] {
+            auto pdfOfSize = pdfPrinter(pdf);
+            pdfOfSize->setPageSize(QPageSize(size));
+            return pdfOfSize;
+        };
+        mainWindow.setPrinterSource(printer);
+        script.then([](QWidget* dialog) {
+            dialog->findChild<QSpinBox*>("countBox")->setValue(6);
+            dialog->findChild<QComboBox*>("levelBox")->setCurrentIndex(1);
+            dialog->findChild<QComboBox*>("perPageBox")->setCurrentIndex(3);
+            dialog->findChild<QCheckBox*>("answersBox")->setChecked(true);
+            click(dialog, "printButton");
+        });
+        trigger(mainWindow, "printBooklet");
+        const QRectF paper = printer()->pageLayout().paintRect(QPageLayout::Point);
+        std::array<QStringList, 2> numbers;
+        std::array<int, 2> digits{}, expected{0, 6 * 81};
+        for (const int page : {0, 1}) {
+            const QStringList pageNumber{"-f", QString::number(page + 1), "-l", QString::number(page + 1)};
+            const QRegularExpression heading(R"(Game (\d+) \(Easy\))");
+            for (const auto& m : heading.globalMatch(run("pdftotext", pageNumber + QStringList{"-layout", pdf, "-"})))
+                numbers[page] << m.captured(1);
+            const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+            for (const auto& m : word.globalMatch(run("pdftotext", pageNumber + QStringList{"-bbox", pdf, "-"}))) {
+                digits[page] += m.captured(5).size() == 1 && m.captured(5)[0].isDigit();
+                EXPECT_TRUE(paper.contains(QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                                  QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))))
+                    << m.captured(5).toStdString() << " beyond the page";
+            }
+        }
+        EXPECT_EQ(run("pdfinfo", {pdf}).count(QRegularExpression(R"(Pages:\s+2\n)")), 1);
+        ASSERT_EQ(numbers[0].size(), 6);
+        EXPECT_EQ(numbers[0], numbers[1]);
+        SplitMixGenerator generator;
+        for (const QString& number : numbers[0]) {
+            const Grid givens = dealGame(number.toDouble(), generator).board;
+            for (int x = 1; x <= 9; ++x)
+                for (int y = 1; y <= 9; ++y) expected[0] += givens[x][y] > 0;
+        }
+        EXPECT_EQ(digits, expected);
+    }
+}
+
 // Cancel, and closing the dialog, print nothing and keep the ticks for the next time.
 TEST_F(Printing, CancelAndCloseKeepTheTicksAndPrintNothing) {
     print(false, true, "cancelButton");
@@ -148,7 +199,7 @@ TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
 // A print killed at any moment leaves no temporary file once the next one into the folder ran.
 TEST_F(Printing, KilledPrintsLeaveNoTemporaryFileAfterTheNextOne) {
     const PrintPage page = printPage(mainWindow.state().puzzle, true, true);
-    killRepeatedly(30, 20000, [&] { printOn(*pdfPrinter(pdf), page); });
+    killRepeatedly(30, 20000, [&] { printOn(*pdfPrinter(pdf), {page}); });
     print(true, true);
     EXPECT_EQ(files(), QStringList{"page.pdf"});
 }
