@@ -170,6 +170,7 @@ QString solvedName() { return translate("Accessible", "Solved"); }
 
 QString bookletLevel(Level level) {
     switch (level) {
+        //: A puzzle's level, in the dialog of "Print several games" and in the printed headings.
         case Level::easy: return translate("Booklet", "Easy");
         case Level::medium: return translate("Booklet", "Medium");
         case Level::hard: return translate("Booklet", "Hard");

@@ -55,21 +55,18 @@ TEST(Units, CompleteOnlyWhenEveryRowColumnAndBoxIs) {
 // Show Conflicts: both of every pair of one digit in a row, a column or a box, several pairs at
 // once; a digit alone in its units, or twice in no unit, is no clash.
 TEST(Units, ClashingCellsAreBothOfEveryPair) {
-    const std::vector<std::pair<std::vector<std::pair<int, int>>, std::set<int>>> cases = {
-        {{{11, 5}, {51, 5}}, {11, 51}},  // digits at cells xy (column * 10 + row); the clashing
-        {{{11, 5}, {13, 5}}, {11, 13}},
-        {{{11, 5}, {22, 5}}, {11, 22}},
-        {{{11, 5}, {42, 5}, {99, 5}}, {}},
-        {{{11, 5}, {51, 5}, {15, 5}, {99, 5}, {33, 7}, {22, 7}, {88, 7}}, {11, 51, 15, 33, 22}}};
+    const std::vector<std::pair<std::vector<int>, std::set<int>>> cases = {  // digit * 100 + xy; clashing xy
+        {{511, 551}, {11, 51}},      {{511, 513}, {11, 13}}, {{511, 522}, {11, 22}},
+        {{511, 542, 599}, {}}, {{511, 551, 515, 599, 733, 722, 788}, {11, 51, 15, 33, 22}}};
     for (const auto& [digits, clashing] : cases) {
         Grid g{};
-        for (const auto& [xy, digit] : digits) g[xy / 10][xy % 10] = static_cast<std::int16_t>(digit);
-        const CellFlags found = clashingCells(g);
-        std::set<int> cells;
+        for (const int d : digits) g[d / 10 % 10][d % 10] = static_cast<std::int16_t>(d / 100);
+        const CellFlags flags = clashingCells(g);
+        std::set<int> found;
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
-                if (found[x][y]) cells.insert(x * 10 + y);
-        EXPECT_EQ(cells, clashing) << digits.size();
+                if (flags[x][y]) found.insert(x * 10 + y);
+        EXPECT_EQ(found, clashing) << digits.size();
     }
     EXPECT_EQ(clashingCells(gridFrom(kRecordASolution)), CellFlags{});
 }

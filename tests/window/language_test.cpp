@@ -112,7 +112,9 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
                 for (QWidget* c : dialog->findChildren<QWidget*>()) {  // wrapped or on one line
                     const auto* wrap = qobject_cast<WrapButton*>(c);
                     const bool button = c->inherits("QPushButton");
-                    if (!button && !c->inherits("QCheckBox") && !c->inherits("QLabel")) continue;
+                    if (!button && !c->inherits("QCheckBox") && !c->inherits("QLabel") &&
+                        !c->inherits("QComboBox"))
+                        continue;
                     // A caption is drawn in its place less the style's margins, a label's text
                     // from its left edge on; none of it may lie beyond the control or the
                     // dialog's edges, and the controls of one kind share one size.

@@ -110,11 +110,10 @@ TEST(RenderCandidates, OnlyInMapModeAndOnlyForPossibleDigits) {
 // "clash". Givens 5 at (1, 1) and (5, 1), 3 at (9, 9); the player's 7s at (2, 2) and (3, 3);
 // notes 4 and 5 in (1, 2).
 TEST(RenderConflicts, ClashingDigitsRedRuledOutNotesDimmed) {
-    std::string givens(81, '0');
-    givens[0] = givens[4] = '5', givens[80] = '3';
-    Shown h(givens, {{22, '7'}, {33, '7'}});
+    Shown h("500050000" + std::string(71, '0') + "3", {{22, '7'}, {33, '7'}});
     h.select(1, 2);
-    for (const int k : {4, 5}) h.game.note(static_cast<std::int16_t>(k));
+    h.game.note(4);
+    h.game.note(5);
     h.select(9, 8);
     for (const bool kanji : {false, true})
         for (const bool on : {false, true}) {
@@ -125,49 +124,25 @@ TEST(RenderConflicts, ClashingDigitsRedRuledOutNotesDimmed) {
                 EXPECT_EQ(ink(image, {20.0 * (xy / 10) + 1, 20.0 * (xy % 10) + 1, 18, 18}, red).pixels > 10,
                           on && xy != 99)
                     << kanji << on << xy;
-            EXPECT_EQ(ink(image, {21, 41, 18, 18}, paleBlue).pixels > 3, on) << kanji;
-            EXPECT_GT(ink(image, {21, 41, 18, 18}, blue).pixels, 3) << kanji;
-            EXPECT_EQ(text::cellName(h.s(), 1, 1),
-                      on ? "5, given, clash, row 1, column 1" : "5, given, row 1, column 1");
-            EXPECT_EQ(text::cellName(h.s(), 2, 2), on ? "7, clash, row 2, column 2" : "7, row 2, column 2");
+            EXPECT_TRUE((ink(image, {21, 41, 18, 18}, paleBlue).pixels > 3) == on &&
+                        ink(image, {21, 41, 18, 18}, blue).pixels > 3)
+                << kanji << on;
+            EXPECT_EQ(text::cellName(h.s(), 1, 1) + " / " + text::cellName(h.s(), 2, 2),
+                      on ? "5, given, clash, row 1, column 1 / 7, clash, row 2, column 2"
+                         : "5, given, row 1, column 1 / 7, row 2, column 2");
         }
-}
-
-// Highlight, in play mode: the selected cell's row, column and box tinted, the cells of its
-// digit marked (givens 4 at (5, 5) and (9, 9)); map mode's shading stays as it was.
-TEST(RenderHighlight, UnitsTintedAndTheDigitMarkedInPlayModeOnly) {
-    std::string givens(81, '0');
-    givens[40] = givens[80] = '4';
-    Shown h(givens);
-    h.select(5, 5);
-    h.game.toggleHighlight();
-    const QImage image = painted(h.s());
-    for (const auto& [xy, colour] : std::vector<std::pair<int, const char*>>{{15, "225,245,220"},
-                                                                             {51, "225,245,220"},
-                                                                             {44, "225,245,220"},
-                                                                             {99, "170,225,170"},
-                                                                             {11, "255,255,255"},
-                                                                             {14, "255,255,200"},
-                                                                             {55, "200,200,200"}})
-        EXPECT_EQ(rgb(image, 20.0 * (xy / 10) + 17, 20.0 * (xy % 10) + 17), colour) << xy;
-    h.game.mapMode();
-    const QImage map = painted(h.s());
-    h.game.toggleHighlight();
-    EXPECT_EQ(map, painted(h.s()));
 }
 
 // Paused, the grid hides in the panel's grey behind "Paused": no digit, note, selection or
 // grid line shows; the rest of the window stays as it was.
 TEST(RenderPause, TheGridHiddenBehindOneWord) {
     Shown h(kRecordA, {{11, '7'}});
-    h.select(3, 1);
     h.game.note(5);
     const QImage running = painted(h.s());
     h.game.togglePause();
     const QImage paused = painted(h.s());
     for (const auto& [x, y] : {std::pair{21, 21}, {37, 37}, {59, 21}, {121, 141}, {199, 199}, {30, 100}})
         EXPECT_EQ(rgb(paused, x, y), "169,169,175") << x << "," << y;
-    EXPECT_EQ(ink(paused, {20, 20, 180, 180}, blue).pixels, 0);
     EXPECT_EQ(ink(paused, {20, 20, 180, 60}, dark).pixels + ink(paused, {20, 140, 180, 60}, dark).pixels, 0);
     EXPECT_GT(ink(paused, {30, 90, 160, 40}, dark).pixels, 100) << "no word";
     EXPECT_EQ(part(paused, {-70, 0, 85, 220}), part(running, {-70, 0, 85, 220}));

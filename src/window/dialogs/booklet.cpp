@@ -27,19 +27,19 @@ BookletDialog::BookletDialog(QWidget* parent) : QDialog(parent) {
     // Created in tab order, each field after its label.
     //: How many games to print; the field beside it takes 1 to 60.
     auto* countLabel = place(new QLabel(text::translate("Booklet", "Games (1 to 60):"), this), "countLabel",
-                             120, 180, 2400, 285);
-    count_ = place(new QSpinBox(this), "countBox", 2640, 120, 1440, 375);
+                             120, 180, 2040, 285);
+    count_ = place(new QSpinBox(this), "countBox", 2280, 120, 1800, 375);
     count_->setRange(1, kMostBooklet);
     count_->setValue(BookletChoice{}.games);
     auto* levelLabel =
-        place(new QLabel(text::translate("Booklet", "Level:"), this), "levelLabel", 120, 630, 2400, 285);
-    level_ = place(new QComboBox(this), "levelBox", 2640, 570, 1440, 375);
+        place(new QLabel(text::translate("Booklet", "Level:"), this), "levelLabel", 120, 630, 2040, 285);
+    level_ = place(new QComboBox(this), "levelBox", 2280, 570, 1800, 375);
     for (const Level level : {Level::none, Level::easy, Level::medium, Level::hard})
         level_->addItem(text::bookletLevel(level), static_cast<int>(level));
     //: How many games are printed on one sheet of paper: 1, 2, 4 or 6.
     auto* perPageLabel = place(new QLabel(text::translate("Booklet", "Games on a page:"), this),
-                               "perPageLabel", 120, 1080, 2400, 285);
-    perPage_ = place(new QComboBox(this), "perPageBox", 2640, 1020, 1440, 375);
+                               "perPageLabel", 120, 1080, 2040, 285);
+    perPage_ = place(new QComboBox(this), "perPageBox", 2280, 1020, 1800, 375);
     for (const int n : kPerPage) perPage_->addItem(QString::number(n), n);
     perPage_->setCurrentIndex(perPage_->findData(BookletChoice{}.perPage));
     //: The games' answers, small, on pages after the games.
@@ -53,7 +53,7 @@ BookletDialog::BookletDialog(QWidget* parent) : QDialog(parent) {
     countLabel->setBuddy(count_);
     levelLabel->setBuddy(level_);
     perPageLabel->setBuddy(perPage_);
-    fitWidth({countLabel, levelLabel, perPageLabel, answers_, printButton, cancelButton});
+    fitWidth({countLabel, levelLabel, perPageLabel, level_, perPage_, answers_, printButton, cancelButton});
 
     connect(printButton, &QPushButton::clicked, this, [this] {
         print_ = true;
