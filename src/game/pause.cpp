@@ -36,7 +36,8 @@ void Game::setActive(bool active) {
     inactiveTicks_ = 0;
 }
 
-// A solved board stops the clock.
+// A solved board, or a paused game, stops the clock; a minute of the clock running without an
+// active window pauses the game.
 void Game::tick() {
     const bool running = !s_.puzzle.solved() && !s_.paused;
     if (running) ++s_.seconds;

@@ -119,9 +119,9 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 
 // The keys the board knows by their Qt key, the keypad's too; every other key by the character
 // it types: a digit, another printable character, or a blank (space or a control character,
-// Escape and Backspace among them). A key that types nothing (F1, Shift) is just a key, a
-// modifier alone (Shift) one that may begin a shortcut. On a
-// button or key of the board, Space and Enter press it, and the arrows go back to the cells.
+// Escape and Backspace among them). A key that types nothing (F1, Home) is just a key, and a
+// modifier alone (Shift, Ctrl) one that may begin a shortcut. On a button or key of the board,
+// Space and Enter press it, and the arrows go back to the cells.
 // Ctrl with a digit (the keypad's too, and Shift where the digits need it) or with Delete
 // is a note.
 void BoardView::keyPressEvent(QKeyEvent* event) {
