@@ -25,6 +25,8 @@ public:
     FileChoice chooseOpenFile(const std::string&) override { return {}; }
     FileChoice chooseSaveFile(const std::string&) override { return {}; }
     void print(const PrintPage&) override {}
+    BookletChoice chooseBooklet() override { return {}; }
+    void printBooklet(const std::vector<PrintPage>&) override {}
     std::optional<std::string> clipboardText(std::size_t) override { return {}; }
     void setClipboardText(const std::string&) override {}
 };

@@ -6,6 +6,7 @@ namespace ninebox {
 
 void Game::reset() {
     const Command command(*this);
+    if (s_.paused) return;
     s_.puzzle.clearEntries();
     s_.shadedDigit = 0;
     s_.waitingForDigit = false;
@@ -15,6 +16,7 @@ void Game::reset() {
 
 void Game::removeWrongAnswers() {
     const Command command(*this);
+    if (s_.paused) return;
     s_.puzzle.clearWrongEntries();
     draw();
 }
@@ -24,7 +26,7 @@ void Game::removeWrongAnswers() {
 // the board holds a contradiction. Then back to the mode it started in.
 void Game::cheat() {
     const Command command(*this);
-    if (s_.mode == Mode::edit) return;
+    if (s_.mode == Mode::edit || s_.paused) return;
     const Mode started = s_.mode;
     PassOutcome pass = PassOutcome::placed;
     while (pass == PassOutcome::placed) {

@@ -4,7 +4,7 @@
 namespace ninebox {
 
 void Game::explainStep() {
-    if (s_.mode == Mode::edit) return;
+    if (s_.mode == Mode::edit || s_.paused) return;
     const std::optional<Advice> shown = std::move(s_.advice);  // the command takes it away
     const Command command(*this);
     if (shown && shown->kind == Advice::Kind::step) {

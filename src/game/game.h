@@ -53,11 +53,18 @@ public:
     bool closeRequested();
     void redraw() const;
     void tick();
+    // The program pauses a running game by itself when its window is minimised, and when it
+    // has had no active window for a minute of ticks.
+    void minimised();
+    void setActive(bool active);
 
     // The Vault
     void load();
     void save();
     void print();
+    // Several random games of a level on paper, each headed by its number and level, the
+    // answers at the back if wanted (game/printpage.h).
+    void printBooklet();
 
     // Game (and the on-board New, Reset, Play Mode and Map Mode)
     void newGame();
@@ -68,8 +75,13 @@ public:
     void cheat();
     // The next step a player could find, shown on the board and said in a line until the next
     // change, key or click (a wrong digit of the player's first); asked again with nothing
-    // changed, its digit is placed. Play and map mode.
+    // changed, its digit is placed. Play and map mode, not while paused.
     void explainStep();
+    // The clock stops and the board hides until the player resumes: with this again, a key on
+    // the board or a press on it, which do nothing else. Meanwhile undo, redo, Cheat and the
+    // commands of the board do nothing; a new, loaded or pasted game starts running. A solved
+    // game's clock has stopped already: it does not pause.
+    void togglePause();
 
     // Options (and the on-board Score On/Off, Time On/Off and About)
     void toggleScore();
@@ -79,6 +91,9 @@ public:
     void toggleKanji();
     void toggleInstructions();
     void about();
+    // Digits that stand twice in a row, column or box drawn red; play mode's highlighter.
+    void toggleConflicts();
+    void toggleHighlight();
 
     // Level: the level random games must have; Level::none for "Random Level".
     void chooseLevel(Level level);
@@ -109,6 +124,7 @@ private:
     void setMode(Mode mode);
     void clearForNewGame();
     void deal(double number, bool typed);
+    double randomNumber(double seed, Level wanted);
     void forgetHistory();
     bool loadFile(const FileChoice& file);
     void startPuzzle(const Puzzle& puzzle);
@@ -124,6 +140,8 @@ private:
     void pressButton(double y);
     void pressKeypad(std::int16_t digit);
     void takeBack(std::optional<Change> change, Puzzle::Side side);
+    void pause();
+    bool resumed();
 
     GameState s_;
     Window& ui_;
@@ -145,6 +163,9 @@ private:
     std::optional<std::string> kept_;
     bool holding_ = false;  // the game file named at start shows: the kept game stays until a change
     bool toldNotKept_ = false;
+
+    bool active_ = true;     // a window of the program's is the active window
+    int inactiveTicks_ = 0;  // the clock's seconds since it lost that, running
 };
 
 }  // namespace ninebox

@@ -29,6 +29,10 @@ void previousCell(GameState& s) {
 // blank, as its carriage return does.
 void Game::key(Key key) {
     const Command command(*this);
+    if (s_.paused) {
+        if (key != Key::modifier) resumed();
+        return;
+    }
     switch (key) {
         case Key::del:
             if (s_.mode == Mode::edit) s_.puzzle.setGiven(s_.selectedX, s_.selectedY, 0);
@@ -40,7 +44,8 @@ void Game::key(Key key) {
         case Key::enter: nextCell(s_); break;
         case Key::up: s_.selectedY = s_.selectedY == 1 ? 9 : s_.selectedY - 1; break;
         case Key::down: s_.selectedY = s_.selectedY % 9 + 1; break;
-        case Key::other: break;
+        case Key::other:
+        case Key::modifier: break;
     }
     draw();
     if (key == Key::enter) blankTyped();
@@ -55,6 +60,7 @@ void Game::blankTyped() { typed(0, false); }
 // mode a digit sets a given and anything else empties the cell.
 void Game::typed(std::int16_t digit, bool printable) {
     const Command command(*this);
+    if (resumed()) return;
     const int x = s_.selectedX, y = s_.selectedY;
     if (s_.mode == Mode::edit) s_.puzzle.setGiven(x, y, digit);
     else if (printable || s_.waitingForDigit) s_.puzzle.enter(x, y, digit);
@@ -64,6 +70,7 @@ void Game::typed(std::int16_t digit, bool printable) {
 
 void Game::note(std::int16_t digit) {
     const Command command(*this);
+    if (resumed()) return;
     if (s_.mode == Mode::play && s_.puzzle.toggleNote(s_.selectedX, s_.selectedY, digit))
         s_.waitingForDigit = false;
     draw();

@@ -30,6 +30,9 @@ constexpr Point candidateAt(int x, int y, int k) {
 constexpr Area kHintBox{100, 0, 120, 15};  // a cell's answer, above the board
 constexpr Point kHintText{105, 2};
 
+// A paused game hides the grid; one word stands across its middle.
+constexpr Area kPausedPlace{kGrid.left + 10, kGrid.top + 70, kGrid.right - 10, kGrid.bottom - 70};
+
 // The corner with the pi sign: a press there shows or hides the menu bar.
 constexpr bool inCorner(double x, double y) { return x > 210 && y > 210; }
 

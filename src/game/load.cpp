@@ -47,12 +47,13 @@ bool Game::loadFile(const FileChoice& file) {
     return true;
 }
 
-// A puzzle from a file or the clipboard: no player's digit, no level, the clock from zero and
-// nothing to undo.
+// A puzzle from a file or the clipboard: no player's digit, no level, the clock running from
+// zero and nothing to undo.
 void Game::startPuzzle(const Puzzle& puzzle) {
     s_.puzzle = puzzle;
     s_.level = Level::none;
     s_.seconds = 0;
+    s_.paused = false;
     s_.waitingForDigit = false;  // the waiting cell belonged to the old puzzle
     forgetHistory();
 }

@@ -61,6 +61,16 @@ struct PrintChoice {
     bool answers = false;  // "Print Answers if available" ticked
 };
 
+// The booklet dialog's answer ("Print several games"); closing it is Cancel.
+constexpr int kMostBooklet = 60;
+struct BookletChoice {
+    bool print = false;
+    int games = 4;              // 1..kMostBooklet
+    Level level = Level::none;  // none: any
+    int perPage = 4;            // 1, 2, 4 or 6
+    bool answers = true;        // printed at the back
+};
+
 struct FileChoice {
     enum class Outcome { chosen, cancelled, failed };
     Outcome outcome = Outcome::cancelled;

@@ -14,6 +14,7 @@ void Game::setMode(Mode mode) {
 // answers once it is drawn.
 void Game::playMode() {
     const Command command(*this);
+    if (s_.paused) return;
     const bool edited = s_.mode == Mode::edit;
     setMode(Mode::play);
     draw();
@@ -22,6 +23,7 @@ void Game::playMode() {
 
 void Game::mapMode() {
     const Command command(*this);
+    if (s_.paused) return;
     const bool edited = s_.mode == Mode::edit;
     setMode(Mode::map);
     s_.waitingForDigit = false;
@@ -33,6 +35,7 @@ void Game::mapMode() {
 // open cells. No drawing: the marks change at once, the board at the next change.
 void Game::editMode() {
     const Command command(*this);
+    if (s_.paused) return;
     setMode(Mode::edit);
     s_.waitingForDigit = false;
 }

@@ -35,6 +35,7 @@ void Game::press(MouseButton button, double x, double y, bool noting) {
         draw();
         return;
     }
+    if (resumed()) return;
     using layout::kGrid;
     const bool inGrid = x >= kGrid.left && x < kGrid.right && y >= kGrid.top && y < kGrid.bottom;
     // Only a press on the grid is made a cell: a position far outside the window has no int.

@@ -8,10 +8,11 @@
 
 namespace ninebox {
 
-// The clock restarts and play mode comes back before the game dialog shows.
+// The clock restarts, running, and play mode comes back before the game dialog shows.
 void Game::clearForNewGame() {
     s_.waitingForDigit = false;
     s_.seconds = 0;
+    s_.paused = false;
     playMode();
 }
 
@@ -30,30 +31,33 @@ void Game::newGame() {
     deal(typed ? typedNumber(choice.typed) : number, typed);
 }
 
-// The number seeds the generator, which picks a base record and rearranges it. A number not
-// typed is drawn afresh from the time of day, again until its record has the level asked for;
-// a typed number always gives its own record.
-void Game::deal(double number, bool typed) {
+// A number drawn afresh from the time of day, the generator seeded with `seed`, again until
+// its record has the level wanted (Level::none: any).
+double Game::randomNumber(double seed, Level wanted) {
     rng_.reset();
-    rng_.mix(number);
+    rng_.mix(seed);
+    double number = 0;
     std::size_t k = 0;
     do {
-        if (!typed) {
-            rng_.mix(timeOfDay_());
-            number = rng_.draw(1000000);
-            rng_.reset();
-            rng_.mix(number);
-        }
+        rng_.mix(timeOfDay_());
+        number = rng_.draw(1000000);
+        rng_.reset();
+        rng_.mix(number);
         k = static_cast<std::size_t>(rng_.draw(kRecords));
-    } while (!typed && s_.levelChoice.value_or(Level::none) != Level::none &&
-             library()[k].level != s_.levelChoice);
+    } while (wanted != Level::none && library()[k].level != wanted);
+    return number;
+}
 
-    s_.level = library()[k].level;
-    Grid board = library()[k].puzzle, answers = library()[k].solution;
+// The number seeds the generator, which picks a base record and rearranges it. A number not
+// typed seeds a random number of the level asked for; a typed number always gives its own
+// record.
+void Game::deal(double number, bool typed) {
+    if (!typed) number = randomNumber(number, s_.levelChoice.value_or(Level::none));
+    const DealtGame dealt = dealGame(number, rng_);
+    s_.level = dealt.level;
     forgetHistory();
     showCaption({Caption::Kind::game, number, {}});
-    transform(board, answers, rng_);
-    s_.puzzle = Puzzle(board, answers);
+    s_.puzzle = Puzzle(dealt.board, dealt.answers);
     draw();
 }
 

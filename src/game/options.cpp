@@ -23,6 +23,16 @@ void Game::toggleKanji() {
     draw();
 }
 
+void Game::toggleConflicts() {
+    s_.conflictsShown = !s_.conflictsShown;
+    draw();
+}
+
+void Game::toggleHighlight() {
+    s_.highlightOn = !s_.highlightOn;
+    draw();
+}
+
 // The tick alone says whether the page is meant to be shown.
 void Game::toggleInstructions() {
     s_.instructionsShown = !s_.instructionsShown;

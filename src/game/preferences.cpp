@@ -13,6 +13,8 @@ Preferences Game::preferences() const {
     choices.showTime = s_.timeShown;
     choices.showLevel = s_.levelShown;
     choices.kanji = s_.kanji;
+    choices.showConflicts = s_.conflictsShown;
+    choices.highlight = s_.highlightOn;
     choices.levelChoice = s_.levelChoice;
     // The folder of the file chosen last; a folder taken from the preferences ends in "/".
     choices.lastFolder = std::filesystem::path(lastPath_).parent_path().string();
@@ -24,6 +26,8 @@ void Game::applyPreferences(const Preferences& choices) {
     s_.timeShown = choices.showTime;
     s_.levelShown = choices.showLevel;
     s_.kanji = choices.kanji;
+    s_.conflictsShown = choices.showConflicts;
+    s_.highlightOn = choices.highlight;
     s_.levelChoice = choices.levelChoice;
     if (!choices.lastFolder.empty()) lastPath_ = (std::filesystem::path(choices.lastFolder) / "").string();
 }

@@ -18,7 +18,9 @@ struct Preferences {
     // The Level menu's tick: the level of random games (Level::none for "Random Level"); none
     // before the player has chosen, when no item is ticked.
     std::optional<Level> levelChoice;
-    std::string lastFolder;  // where the file dialogs start; empty for the working folder
+    std::string lastFolder;      // where the file dialogs start; empty for the working folder
+    bool showConflicts = false;  // the Options menu's helps
+    bool highlight = false;
 };
 
 }  // namespace ninebox

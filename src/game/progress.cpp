@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The text, line by line:
 //   ninebox game 1                 the format's name and version
-//   clock 754                      seconds played
+//   clock 754 paused               seconds played; " paused" only while the game is paused
 //   caption game 4711              or: caption file <the path's end in hex>, pasted, program
 //   level hard                     none, easy, medium or hard
 //   mode map 4                     play, map or edit, and the shaded digit
@@ -206,7 +206,8 @@ bool leadsToTheBoard(Puzzle puzzle, const Steps& steps, Puzzle::Side side) {
 }  // namespace
 
 std::string writeProgress(const Progress& p) {
-    std::string head = std::string(kHeader) + "\nclock " + std::to_string(p.seconds) + "\ncaption ";
+    std::string head = std::string(kHeader) + "\nclock " + std::to_string(p.seconds) +
+                       (p.paused ? " paused" : "") + "\ncaption ";
     head += word(kCaptions, static_cast<int>(p.caption.kind));
     if (p.caption.kind == Caption::Kind::game) head += ' ' + number(p.caption.gameNumber);
     if (p.caption.kind == Caption::Kind::file) {
@@ -252,10 +253,12 @@ namespace {
 // exactly as written.
 
 bool readClock(Reader& in, Progress& p) {
-    const auto clock = in.line("clock", 1);
+    const auto clock = in.line("clock");
     const auto seconds = clock ? whole((*clock)[0], std::numeric_limits<std::int64_t>::max()) : std::nullopt;
-    if (seconds) p.seconds = *seconds;
-    return seconds.has_value();
+    if (!seconds || clock->size() > 2 || (clock->size() == 2 && (*clock)[1] != "paused")) return false;
+    p.seconds = *seconds;
+    p.paused = clock->size() == 2;
+    return true;
 }
 
 bool readCaption(Reader& in, Progress& p) {

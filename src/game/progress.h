@@ -28,6 +28,7 @@ struct Progress {
     std::int16_t shadedDigit = 0;
     Score countedScore;
     std::int64_t seconds = 0;
+    bool paused = false;
     std::deque<Change> done;     // the steps to undo, the oldest first, as History keeps them
     std::vector<Change> undone;  // the steps to redo, the next one last
 };

@@ -54,6 +54,7 @@ bool Game::resume() {
     s_.puzzle = std::move(kept->puzzle);
     s_.level = kept->level;
     s_.seconds = kept->seconds;
+    s_.paused = kept->paused;
     s_.mode = kept->mode;
     s_.shadedDigit = kept->shadedDigit;
     s_.countedScore = kept->countedScore;
@@ -68,8 +69,8 @@ bool Game::resume() {
 
 std::string Game::progressText() const {
     return writeProgress({s_.puzzle, caption_, s_.level, s_.mode, s_.selectedX, s_.selectedY,
-                          s_.waitingForDigit, s_.shadedDigit, s_.countedScore, s_.seconds, history_.done(),
-                          history_.undone()});
+                          s_.waitingForDigit, s_.shadedDigit, s_.countedScore, s_.seconds, s_.paused,
+                          history_.done(), history_.undone()});
 }
 
 // Once a command is over, with its undo step recorded: the history written must lead to the

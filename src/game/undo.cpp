@@ -16,7 +16,7 @@ void Game::redo() { takeBack(history_.redo(), Puzzle::Side::after); }
 // on: undo takes back the board, not the time spent.
 void Game::takeBack(std::optional<Change> change, Puzzle::Side side) {
     const Command command(*this, Command::Undo::notRecorded);
-    if (!change) return;
+    if (s_.paused || !change) return;
     s_.puzzle.apply(*change, side);
     s_.waitingForDigit = false;  // the waiting cell may hold a given again
     draw();

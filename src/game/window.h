@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/gamestate.h"
 #include "game/messages.h"
@@ -33,6 +34,7 @@ public:
     virtual GameChoice chooseGame(Level level) = 0;
     virtual std::optional<AnswersChoice> chooseAnswers() = 0;  // none when closed
     virtual PrintChoice choosePrint() = 0;
+    virtual BookletChoice chooseBooklet() = 0;
     virtual void showAbout() = 0;
     virtual void setInstructionsVisible(bool visible) = 0;
 
@@ -40,6 +42,8 @@ public:
     virtual FileChoice chooseOpenFile(const std::string& start) = 0;
     virtual FileChoice chooseSaveFile(const std::string& start) = 0;
     virtual void print(const PrintPage& page) = 0;
+    // Pages through the system's printer dialog (or into a PDF file, with no printer).
+    virtual void printBooklet(const std::vector<PrintPage>& pages) = 0;
 
     // The system clipboard's text ("" when it holds none); none when it is longer than limit,
     // and then it is not copied at all.

@@ -16,6 +16,9 @@ using Grid = std::array<std::array<std::int16_t, 11>, 11>;
 // Indexed [x][y] as Grid: true where the cell holds one of the puzzle's givens.
 using Givens = std::array<std::array<bool, 11>, 11>;
 
+// Indexed [x][y] as Grid: true for each cell of a set of cells.
+using CellFlags = std::array<std::array<bool, 11>, 11>;
+
 // The givens of a puzzle: its filled cells.
 inline Givens givensOf(const Grid& puzzle) {
     Givens givens{};

@@ -73,6 +73,15 @@ void quarterTurn(Grid& g) {
 
 }  // namespace
 
+DealtGame dealGame(double number, Generator& generator) {
+    generator.reset();
+    generator.mix(number);
+    const BaseRecord& record = library()[static_cast<std::size_t>(generator.draw(kRecords))];
+    DealtGame game{number, record.level, record.puzzle, record.solution};
+    transform(game.board, game.answers, generator);
+    return game;
+}
+
 void transform(Grid& board, Grid& answer, Generator& generator) {
     const Pair grids{board, answer};
     moveLines(grids, Lines::columns, blocksMoved(drawGroup(generator)));

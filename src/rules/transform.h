@@ -6,6 +6,7 @@
 // number, which seeds it, always gives the same puzzle.
 
 #include "rules/grid.h"
+#include "rules/library.h"
 
 namespace ninebox {
 
@@ -16,5 +17,13 @@ class Generator;
 // groups, the turn count and 9 swap partners. Every game number's puzzle depends on that
 // order.
 void transform(Grid& board, Grid& answer, Generator& generator);
+
+// Game `number`: the base record its first draw picks, rearranged.
+struct DealtGame {
+    double number = 0;
+    Level level = Level::none;
+    Grid board{}, answers{};
+};
+DealtGame dealGame(double number, Generator& generator);
 
 }  // namespace ninebox

@@ -50,6 +50,14 @@ bool hasClash(const Grid& g) {
     return false;
 }
 
+CellFlags clashingCells(const Grid& g) {
+    CellFlags clashing{};
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            clashing[x][y] = g[x][y] >= 1 && g[x][y] <= 9 && seesDigit(g, x, y, g[x][y]);
+    return clashing;
+}
+
 std::optional<Clash> findClash(const Grid& g) {
     for (const UnitKind kind : {UnitKind::row, UnitKind::column, UnitKind::box})
         for (int k = 1; k <= 9; ++k) {

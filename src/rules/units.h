@@ -35,6 +35,10 @@ bool allUnitsComplete(const Grid& g);
 // Digit n already stands in the row, column or box of cell (x, y), the cell itself aside.
 bool seesDigit(const Grid& g, int x, int y, int n);
 
+// The cells whose digit stands again in their row, column or box: both of every such pair.
+// Values beyond 1..9 count as empty.
+CellFlags clashingCells(const Grid& g);
+
 // Some digit stands twice in a row, column or box.
 bool hasClash(const Grid& g);
 

@@ -17,9 +17,11 @@
 #include <QTime>
 
 #include "game/clock.h"
+#include "game/printpage.h"
 #include "window/board/view.h"
 #include "window/dialogs/about.h"
 #include "window/dialogs/answers.h"
+#include "window/dialogs/booklet.h"
 #include "window/dialogs/newgame.h"
 #include "window/dialogs/print.h"
 #include "window/instructions.h"
@@ -64,6 +66,9 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
     });
     board_->setFocus();
 
+    // A minute without an active window of the program's pauses the game.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) { game_.setActive(state == Qt::ApplicationActive); });
     clockTimer_.setInterval(1000);
     connect(&clockTimer_, &QTimer::timeout, this, [this] { game_.tick(); });
     clockTimer_.start();
@@ -239,6 +244,11 @@ PrintChoice MainWindow::choosePrint() {
     return backFromModal(printDialog_->choose());
 }
 
+BookletChoice MainWindow::chooseBooklet() {
+    if (!bookletDialog_) bookletDialog_ = new BookletDialog(this);
+    return backFromModal(bookletDialog_->choose());
+}
+
 void MainWindow::showAbout() {
     if (!aboutDialog_) aboutDialog_ = new AboutDialog(aboutPicture(), this);
     backFromModal(aboutDialog_->exec());
@@ -292,9 +302,14 @@ FileChoice MainWindow::chooseSaveFile(const std::string& start) {
     return chosen(path);
 }
 
-void MainWindow::print(const PrintPage& page) {
-    const std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : choosePrinter(this);
-    if (printer && !printOn(*printer, page)) {
+void MainWindow::print(const PrintPage& page) { printPages({page}, false); }
+
+void MainWindow::printBooklet(const std::vector<PrintPage>& pages) { printPages(pages, true); }
+
+void MainWindow::printPages(const std::vector<PrintPage>& pages, bool printerDialog) {
+    const std::unique_ptr<QPrinter> printer =
+        printerSource_ ? printerSource_() : choosePrinter(this, printerDialog);
+    if (printer && !printOn(*printer, pages)) {
         const QString file = printer->outputFileName();
         //: %1 is the PDF file's path, on a line of its own.
         const QString notWritten = text::translate("Printing", "The PDF could not be written:\n%1");
@@ -344,8 +359,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 // Each time the board window becomes the active window again: at start, and after every
 // dialog and message box.
+// Minimised, the game pauses.
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) game_.minimised();
     if (event->type() != QEvent::ActivationChange) return;
     if (std::exchange(quietActivation_, false) || !isActiveWindow() || !started_) return;
     game_.activated();

@@ -25,6 +25,7 @@ namespace ninebox {
 class BoardView;
 class NewGameDialog;
 class PrintDialog;
+class BookletDialog;
 class AboutDialog;
 class AnswersDialog;
 class Instructions;
@@ -63,12 +64,14 @@ public:
     GameChoice chooseGame(Level level) override;
     std::optional<AnswersChoice> chooseAnswers() override;
     PrintChoice choosePrint() override;
+    BookletChoice chooseBooklet() override;
     void showAbout() override;
     void setInstructionsVisible(bool visible) override;
     Answer message(Message message, const Subject& subject) override;
     FileChoice chooseOpenFile(const std::string& start) override;
     FileChoice chooseSaveFile(const std::string& start) override;
     void print(const PrintPage& page) override;
+    void printBooklet(const std::vector<PrintPage>& pages) override;
     std::optional<std::string> clipboardText(std::size_t limit) override;
     void setClipboardText(const std::string& text) override;
 
@@ -91,6 +94,7 @@ private:
     void openMenuBar();
     void ensureMenus();
     void mirrorChecks();
+    void printPages(const std::vector<PrintPage>& pages, bool printerDialog);
     int outerWidthTwips() const;
     template <typename Result>
     Result backFromModal(Result result);
@@ -115,6 +119,7 @@ private:
     // Dialogs are made on first use and then only hidden, so they keep their state.
     NewGameDialog* newGameDialog_ = nullptr;
     PrintDialog* printDialog_ = nullptr;
+    BookletDialog* bookletDialog_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
     AnswersDialog* answersDialog_ = nullptr;
     Instructions* instructions_ = nullptr;

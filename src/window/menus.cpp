@@ -29,7 +29,9 @@ const std::vector<Menu>& menuTable() {
           {"save", QT_TRANSLATE_NOOP("Menu", "&Save game"), run(&Game::save), {},
            QKeySequence(Qt::CTRL | Qt::Key_S)},
           {"print", QT_TRANSLATE_NOOP("Menu", "&Print game"), run(&Game::print), {},
-           QKeySequence(Qt::CTRL | Qt::Key_P)}}},
+           QKeySequence(Qt::CTRL | Qt::Key_P)},
+          //: Prints many random games at once, each headed by its game number.
+          {"printBooklet", QT_TRANSLATE_NOOP("Menu", "Print several &games"), run(&Game::printBooklet), {}}}},
         {"gameMenu",
          QT_TRANSLATE_NOOP("Menu", "&Game"),
          {{"newGame", QT_TRANSLATE_NOOP("Menu", "&New game"), run(&Game::newGame), {},
@@ -51,7 +53,10 @@ const std::vector<Menu>& menuTable() {
            QKeySequence(Qt::CTRL | Qt::Key_H)},
           // The board is judged after every change, so the player never needs to ask.
           //: Always greyed out: would ask whether the board is solved.
-          {"won", QT_TRANSLATE_NOOP("Menu", "&won?"), nullptr, {}}}},
+          {"won", QT_TRANSLATE_NOOP("Menu", "&won?"), nullptr, {}},
+          //: Stops the clock and hides the board until the player resumes.
+          {"pause", QT_TRANSLATE_NOOP("Menu", "P&ause"), run(&Game::togglePause), Item::paused,
+           QKeySequence(Qt::Key_Pause)}}},
         {"optionsMenu",
          QT_TRANSLATE_NOOP("Menu", "&Options"),
          {{"toggleScore", QT_TRANSLATE_NOOP("Menu", "Show &Score"), run(&Game::toggleScore), Item::showScore},
@@ -66,7 +71,13 @@ const std::vector<Menu>& menuTable() {
           {"toggleKanji", QT_TRANSLATE_NOOP("Menu", "&Kanji Numbers"), run(&Game::toggleKanji), Item::kanji},
           {"toggleInstructions", QT_TRANSLATE_NOOP("Menu", "&Instructions"), run(&Game::toggleInstructions),
            Item::instructions, QKeySequence(Qt::Key_F1)},
-          {"about", QT_TRANSLATE_NOOP("Menu", "&About"), run(&Game::about), {}}}},
+          {"about", QT_TRANSLATE_NOOP("Menu", "&About"), run(&Game::about), {}},
+          //: Draws in red every digit that stands twice in a row, column or box.
+          {"toggleConflicts", QT_TRANSLATE_NOOP("Menu", "Show &Conflicts"), run(&Game::toggleConflicts),
+           Item::showConflicts},
+          //: Tints the selected cell's row, column and box, and marks the cells of its digit.
+          {"toggleHighlight", QT_TRANSLATE_NOOP("Menu", "&Highlight"), run(&Game::toggleHighlight),
+           Item::highlight}}},
         {"levelMenu",
          //: The level of random games.
          QT_TRANSLATE_NOOP("Menu", "&Level"),

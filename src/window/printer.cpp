@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -18,10 +19,14 @@
 
 namespace ninebox {
 
-std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) {
+std::unique_ptr<QPrinter> choosePrinter(QWidget* parent, bool printerDialog) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    return choosePdf(parent);
+    if (info.isNull()) return choosePdf(parent);
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!printerDialog) return printer;
+    QPrintDialog dialog(printer.get(), parent);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return printer;
 }
 
 std::unique_ptr<QPrinter> choosePdf(QWidget* parent) {
@@ -55,9 +60,7 @@ double deviceDots(int dots, int resolution) { return dots * std::max(1.0, resolu
 
 namespace {
 
-bool paint(QPagedPaintDevice& device, int dpi, const PrintPage& page) {
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
+void paintPage(QPainter& painter, int dpi, const QFont& face, const PrintPage& page) {
     painter.setWindow(QRectF(PrintPage::left, PrintPage::top, PrintPage::right - PrintPage::left,
                              PrintPage::bottom - PrintPage::top)
                           .toRect());
@@ -75,15 +78,31 @@ bool paint(QPagedPaintDevice& device, int dpi, const PrintPage& page) {
     // and the page units' scale differs in x and y, which would stretch the digits.
     const QTransform toDevice = painter.combinedTransform();
     painter.resetTransform();
-    QFont font = painter.font();  // the printer's default face
-    font.setBold(true);
-    font.setPixelSize(qRound(PrintPage::pointSize * dpi / 72.0));
-    painter.setFont(font);
     painter.setPen(Qt::black);
-    const qreal ascent = painter.fontMetrics().ascent();
-    for (const PrintPage::Text& text : page.texts) {
-        const QPointF topLeft = toDevice.map(QPointF(text.x, text.y));
-        painter.drawText(QPointF(topLeft.x(), topLeft.y() + ascent), QString::fromStdString(text.text));
+    const auto write = [&](double x, double y, int points, const QString& text) {
+        const int pixels = qRound(points * dpi / 72.0);
+        if (painter.font().pixelSize() != pixels) {
+            QFont font = face;
+            font.setPixelSize(pixels);
+            painter.setFont(font);
+        }
+        const QPointF topLeft = toDevice.map(QPointF(x, y));
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + painter.fontMetrics().ascent()), text);
+    };
+    for (const PrintPage::Text& text : page.texts)
+        write(text.x, text.y, text.points, QString::fromStdString(text.text));
+    for (const PrintPage::Heading& heading : page.headings)
+        write(heading.x, heading.y, heading.points, text::gameHeading(heading.number, heading.level));
+}
+
+bool paint(QPagedPaintDevice& device, int dpi, const std::vector<PrintPage>& pages) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    QFont face = painter.font();  // the printer's default face, bold
+    face.setBold(true);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage()) return false;
+        paintPage(painter, dpi, face, pages[i]);
     }
     return painter.end();
 }
@@ -98,11 +117,11 @@ bool wholePdf(const QByteArray& pdf) {
 
 }  // namespace
 
-bool printOn(QPrinter& printer, const PrintPage& page) {
+bool printOn(QPrinter& printer, const std::vector<PrintPage>& pages) {
     const QString name = printer.outputFileName();
     if (name.isEmpty() || printer.outputFormat() != QPrinter::PdfFormat)
-        return paint(printer, printer.resolution(), page);
-    // The page is made in memory and takes the named file's place only when whole, as a save
+        return paint(printer, printer.resolution(), pages);
+    // The pages are made in memory and take the named file's place only when whole, as a save
     // does, so a failure (a full disk) leaves an earlier file as it was.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -112,7 +131,7 @@ bool printOn(QPrinter& printer, const PrintPage& page) {
         writer.setResolution(printer.resolution());
         writer.setCreator(printer.creator());
         writer.setTitle(printer.docName());
-        if (!paint(writer, writer.resolution(), page)) return false;
+        if (!paint(writer, writer.resolution(), pages)) return false;
     }
     const QByteArray& bytes = pdf.data();
     return wholePdf(bytes) &&

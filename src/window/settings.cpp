@@ -25,8 +25,9 @@ namespace {
 constexpr std::size_t kMaxSettings = 64 * 1024;
 
 const std::string kShowScore = "options/showScore", kShowTime = "options/showTime",
-                  kShowLevel = "options/showLevel", kKanji = "options/kanji", kLevel = "options/level",
-                  kLastFolder = "files/lastFolder";
+                  kShowLevel = "options/showLevel", kKanji = "options/kanji",
+                  kShowConflicts = "options/showConflicts", kHighlight = "options/highlight",
+                  kLevel = "options/level", kLastFolder = "files/lastFolder";
 const std::array<std::string, 4> kPlace = {"window/x", "window/y", "window/width", "window/height"};
 
 const std::array<std::pair<Level, const char*>, 4> kLevelWords = {
@@ -111,7 +112,9 @@ void restore(MainWindow& window, const Settings::Values& values) {
     for (const auto& [key, choice] : {std::pair{&kShowScore, &choices.showScore},
                                       {&kShowTime, &choices.showTime},
                                       {&kShowLevel, &choices.showLevel},
-                                      {&kKanji, &choices.kanji}})
+                                      {&kKanji, &choices.kanji},
+                                      {&kShowConflicts, &choices.showConflicts},
+                                      {&kHighlight, &choices.highlight}})
         if (const auto value = flag(values, *key)) *choice = *value;
     const auto level = values.find(kLevel);
     for (const auto& [each, word] : kLevelWords)
@@ -187,6 +190,8 @@ Settings::Values Settings::current() const {
                      {kShowTime, word(choices.showTime)},
                      {kShowLevel, word(choices.showLevel)},
                      {kKanji, word(choices.kanji)},
+                     {kShowConflicts, word(choices.showConflicts)},
+                     {kHighlight, word(choices.highlight)},
                      {kLastFolder, choices.lastFolder}};
     for (const auto& [level, name] : kLevelWords)
         if (choices.levelChoice == level) values[kLevel] = name;

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "rules/numbers.h"
+#include "rules/units.h"
 
 namespace ninebox::text {
 
@@ -101,14 +102,26 @@ QString deleteKey() { return translate("Board", "Delete"); }
 QString waitingCell() { return translate("Board", "Enter"); }
 //: In the small box above the board, when the cell's answer is not known: one or two letters.
 QString noAnswer() { return translate("Board", "NA"); }
+//: Over the hidden board while the game is paused (the clock stopped); a screen reader reads it.
+QString paused() { return translate("Board", "Paused"); }
 
 QString cellName(const GameState& state, int x, int y) {
     const Puzzle& puzzle = state.puzzle;
     const std::int16_t digit = puzzle.digit(x, y);
-    QString name = digit == 0 ? translate("Accessible", "empty, row %1, column %2").arg(y).arg(x)
-                   : puzzle.given(x, y)
-                       ? translate("Accessible", "%1, given, row %2, column %3").arg(digit).arg(y).arg(x)
-                       : translate("Accessible", "%1, row %2, column %3").arg(digit).arg(y).arg(x);
+    QString name;
+    if (digit == 0) {
+        name = translate("Accessible", "empty, row %1, column %2").arg(y).arg(x);
+    } else {
+        // With Show Conflicts, a digit that stands again in its row, column or box says so.
+        const bool clash = state.conflictsShown && seesDigit(puzzle.board(), x, y, digit);
+        const bool given = puzzle.given(x, y);
+        //: "clash": the same digit stands again in this cell's row, column or box.
+        const QString form = given && clash ? translate("Accessible", "%1, given, clash, row %2, column %3")
+                             : given        ? translate("Accessible", "%1, given, row %2, column %3")
+                             : clash        ? translate("Accessible", "%1, clash, row %2, column %3")
+                                            : translate("Accessible", "%1, row %2, column %3");
+        name = form.arg(digit).arg(y).arg(x);
+    }
     if (digit == 0 && state.mode == Mode::map) {
         QStringList open;
         for (int k = 1; k <= 9; ++k)
@@ -155,6 +168,24 @@ QString answerName(std::int16_t answer) {
 }
 
 QString solvedName() { return translate("Accessible", "Solved"); }
+
+QString bookletLevel(Level level) {
+    switch (level) {
+        //: A puzzle's level, in the dialog of "Print several games" and in the printed headings.
+        case Level::easy: return translate("Booklet", "Easy");
+        case Level::medium: return translate("Booklet", "Medium");
+        case Level::hard: return translate("Booklet", "Hard");
+        case Level::none: break;
+    }
+    //: Games of any level.
+    return translate("Booklet", "Random Level");
+}
+
+QString gameHeading(double number, Level level) {
+    //: Above a printed game: %1 its game number (typed into New, it deals the game again), %2 its level.
+    return translate("Booklet", "Game %1 (%2)")
+        .arg(QString::fromStdString(numberText(number)), bookletLevel(level));
+}
 
 QString randomButton(Level level) {
     switch (level) {

@@ -27,7 +27,12 @@ QString score(Score score);
 QString deleteKey();
 QString waitingCell();
 QString noAnswer();                 // in the hint box, when the answers are unknown
+QString paused();                   // over the hidden board; a screen reader reads it too
 QString randomButton(Level level);  // the game dialog's "Select Random", "Select Easy", ...
+// Print several games: a level as the dialog offers it ("Random Level" for none), and a
+// printed game's heading, its number and level.
+QString bookletLevel(Level level);
+QString gameHeading(double number, Level level);
 
 // For a screen reader: a cell, its content first, then its place, then what else shows there;
 // the board's buttons and keys (a stop of game/layout.h); the texts beside the board.

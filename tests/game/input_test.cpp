@@ -248,3 +248,23 @@ TEST(Notes, OnlyInEmptyCellsTakenByADigitBackByOneUndo) {
         EXPECT_EQ(noted(), "0 0 0 0 0 0 ");
     }
 }
+
+// Highlight, in play mode alone: the selected cell's row, column and box tinted, the cells of its
+// digit marked (Record A's 2s at (5, 5), (6, 1), (8, 2), (9, 9)); an empty cell marks no digit.
+TEST(Highlight, TintsTheSelectedCellsUnitsAndMarksItsDigit) {
+    using T = GameState::Tint;
+    const T u = T::unit, d = T::digit, o = T::none;
+    const std::vector<std::tuple<void (Game::*)(), int, std::vector<std::pair<int, T>>>> rows = {
+        {kPlay, 55, {{55, d}, {61, d}, {82, d}, {99, d}, {15, u}, {53, u}, {46, u}, {11, o}, {77, o}}},
+        {kPlay, 11, {{11, u}, {61, u}, {22, u}, {19, u}, {82, o}, {55, o}}},
+        {kMap, 55, {{61, o}, {15, o}}},
+        {kEdit, 55, {{61, o}, {15, o}}}};
+    for (const auto& [mode, xy, cells] : rows) {
+        Board b(mode, xy);
+        for (const bool on : {false, true}) {
+            if (on) b.game.toggleHighlight();
+            for (const auto& [at, tint] : cells)
+                EXPECT_EQ(b.s().tint(at / 10, at % 10), on ? tint : o) << xy << " " << at;
+        }
+    }
+}

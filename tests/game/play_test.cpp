@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
+#include <functional>
+#include <set>
 
 #include "game/clock.h"
 #include "game/history.h"
+#include "game/printpage.h"
 #include "game/progress.h"
 #include "rules/numbers.h"
 #include "rules/units.h"
@@ -24,7 +27,64 @@ void expectSoundDeal(HeadlessGame& h, double number) {
     ASSERT_TRUE(h.puzzle().board() == first.board() && h.puzzle().answers() == first.answers()) << number;
 }
 
+// A booklet page's grids under their headings: the digits of the texts that start in each
+// grid's cells, the grid found by its top line, the first below the heading from its left.
+std::vector<std::pair<PrintPage::Heading, std::string>> gridsOf(const PrintPage& page) {
+    std::vector<std::pair<PrintPage::Heading, std::string>> grids;
+    for (const PrintPage::Heading& h : page.headings) {
+        const PrintPage::Line* top = nullptr;
+        for (const PrintPage::Line& l : page.lines)
+            if (l.y1 == l.y2 && l.x1 == h.x && l.y1 > h.y && (!top || l.y1 < top->y1)) top = &l;
+        const double cell = (top->x2 - top->x1) / 9;
+        std::string cells(81, '0');
+        for (const PrintPage::Text& t : page.texts) {
+            const double column = (t.x - h.x) / cell, row = (t.y - top->y1) / cell;
+            if (column >= 0 && column < 9 && row >= 0 && row < 9) cells.at(int(row) * 9 + int(column)) = t.text.back();
+        }
+        grids.emplace_back(h, cells);
+    }
+    return grids;
+}
+
 }  // namespace
+
+// Print several games: the count asked for (at most 60) of random games of the level chosen,
+// each number once, each heading's number dealing its grid's puzzle when typed; perPage to a
+// page (one for a count that is no choice), then the answers, twelve to a page and smaller,
+// under the same headings in the same order. The game on the board stays; Cancel prints nothing.
+TEST(Booklet, NumberedGamesThatDealTheirPuzzlesAndTheAnswersAtTheBack) {
+    for (const auto& [choice, pages] : std::vector<std::pair<BookletChoice, std::size_t>>{
+             {{true, 6, Level::easy, 4, true}, 3}, {{true, 13, Level::hard, 2, true}, 9},
+             {{true, 99, Level::none, 5, false}, 60}, {{false, 6, Level::easy, 4, true}, 0}}) {
+        HeadlessGame h;
+        h.deal(4711);
+        const Grid board = h.puzzle().board();
+        h.window.booklets.push_back(choice);
+        h.game.printBooklet();
+        EXPECT_TRUE(h.puzzle().board() == board && h.window.caption.gameNumber == 4711);
+        ASSERT_EQ(h.window.printed.size(), pages) << choice.games;
+        std::vector<std::pair<PrintPage::Heading, std::string>> grids;
+        for (const PrintPage& page : h.window.printed)
+            for (const auto& grid : gridsOf(page)) grids.push_back(grid);
+        const auto games = pages ? static_cast<std::size_t>(std::min(choice.games, 60)) : 0;
+        ASSERT_EQ(grids.size(), games * (1 + choice.answers));
+        std::set<double> numbers;
+        for (std::size_t i = 0; i < games; ++i) {
+            const auto& [heading, puzzle] = grids[i];
+            HeadlessGame typed;
+            typed.deal(heading.number);
+            numbers.insert(heading.number);
+            EXPECT_TRUE(gridText(typed.puzzle().board()) == puzzle && heading.level == typed.s().level &&
+                        (choice.level == Level::none || heading.level == choice.level))
+                << heading.number;
+            const auto& [answersHeading, answers] = grids[choice.answers ? games + i : i];
+            EXPECT_TRUE(!choice.answers || (answers == gridText(typed.puzzle().answers()) &&
+                                            answersHeading.number == heading.number &&
+                                            answersHeading.points < heading.points));
+        }
+        EXPECT_EQ(numbers.size(), games);
+    }
+}
 
 // The level chosen filters random games only: typed numbers give their own records. A random
 // game's number, drawn from the time of day, deals it again when typed.
@@ -133,6 +193,76 @@ TEST(Clock, ReadingsTicksSolvedBoardsResetAndNewGames) {
     h.game.tick();
     h.deal(5);  // a new game starts from zero, in play mode
     EXPECT_TRUE(h.s().seconds == 0 && h.s().mode == Mode::play);
+}
+
+// Paused, the clock stops and the board waits: a key (not a modifier alone), a press on the
+// board or Pause again only resumes; undo, Cheat and the board's commands do nothing, the
+// corner and the Options work. A solved game does not pause; a new one runs.
+TEST(Pause, TheClockStopsAndOnlyAResumeReachesTheBoard) {
+    using H = HeadlessGame&;
+    std::vector<std::pair<std::function<void(H)>, bool>> inputs = {  // and whether it stays paused
+        {[](H h) { h.game.togglePause(); }, false},    {[](H h) { h.game.key(Key::left); }, false},
+        {[](H h) { h.type("5"); }, false},             {[](H h) { h.game.note(3); }, false},
+        {[](H h) { h.presses({{-45, 30}}); }, false},  {[](H h) { h.game.key(Key::modifier); }, true},
+        {[](H h) { h.presses({{215, 215}}); }, true}};  // Reset's button, the corner
+    for (const auto command : {&Game::undo, &Game::cheat, &Game::reset, &Game::removeWrongAnswers,
+                               &Game::mapMode, &Game::toggleScore})
+        inputs.emplace_back([=](H h) { (h.game.*command)(); }, true);
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        HeadlessGame h;
+        h.playRecordA();
+        h.type("8");  // (1, 1), wrong: something to undo and to remove
+        h.game.tick();
+        h.game.togglePause();
+        h.game.tick();
+        const auto board = [&] { return std::tuple(h.puzzle().board(), h.selected(), h.s().mode, h.s().seconds); };
+        const auto before = board();
+        inputs[i].first(h);
+        EXPECT_TRUE(h.s().paused == inputs[i].second && board() == before) << i;
+    }
+    HeadlessGame h;
+    h.play(kRecordASolution);
+    h.game.togglePause();
+    h.game.minimised();
+    EXPECT_FALSE(h.s().paused);
+    h.window.clipboard = kRecordA;
+    for (const auto start : {&Game::pastePuzzle, &Game::newGame, &Game::pastePuzzle}) {
+        (h.game.*start)();
+        h.game.togglePause();
+        (h.game.*start)();
+        EXPECT_FALSE(h.s().paused);
+    }
+}
+
+// The program pauses a running game by itself when minimised, and after a minute of ticks
+// without an active window; only the player resumes it. The kept game comes back paused; a
+// kept clock with another word after it is no game.
+TEST(Pause, MinimisedOrAMinuteInactiveAndKeptPaused) {
+    HeadlessGame h;
+    h.game.keepProgressIn("/s/game");
+    h.game.start();
+    h.deal(12.5);
+    h.select(2, 1);  // open
+    h.type("4");
+    h.game.minimised();
+    EXPECT_TRUE(h.s().paused);
+    h.game.togglePause();
+    for (const bool active : {false, true, false}) {  // each change counts anew
+        h.game.setActive(active);
+        for (int i = 0; i < 59; ++i) h.game.tick();
+    }
+    EXPECT_FALSE(h.s().paused);
+    for (int i = 0; i < 10; ++i) h.game.tick();
+    h.game.setActive(true);
+    EXPECT_TRUE(h.s().paused && h.s().seconds == 178);
+    h.game.end();
+    HeadlessGame back;
+    back.files.files = h.files.files;
+    back.game.keepProgressIn("/s/game");
+    back.game.start();
+    EXPECT_TRUE(back.s().paused && back.s().seconds == 178);
+    std::string text = h.files.files["/s/game"];
+    EXPECT_FALSE(readProgress(text.replace(text.find(" paused"), 7, " Paused")));
 }
 
 // On its own, the history: a step that changes nothing is no step and keeps the redo history;

@@ -32,9 +32,10 @@ TEST(Soak, HundredThousandRandomEventsKeepTheStateSound) {
         {&Game::reset, &Game::cheat, &Game::removeWrongAnswers, &Game::playMode, &Game::mapMode},
         {&Game::editMode, &Game::toggleInstructions, &Game::about, &Game::toggleScore, &Game::toggleTime},
         {&Game::toggleLevelShown, &Game::toggleKanji, &Game::save, &Game::print, &Game::tick,
-         &Game::copyPuzzle},
+         &Game::copyPuzzle, &Game::togglePause, &Game::toggleConflicts, &Game::toggleHighlight},
         {&Game::newGame, &Game::load, &Game::pastePuzzle, &Game::undo, &Game::redo}};  // givens may change
-    const std::array keys = {Key::enter, Key::left, Key::up, Key::right, Key::down, Key::del, Key::other};
+    const std::array keys = {Key::enter, Key::left, Key::up,    Key::right,
+                             Key::down,  Key::del,  Key::other, Key::modifier};
     const std::array buttons = {MouseButton::left, MouseButton::right, MouseButton::other};
     for (unsigned seed = 1; seed <= 5; ++seed) {
         HeadlessGame h(seed * 1.5);

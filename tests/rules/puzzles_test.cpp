@@ -3,6 +3,7 @@
 // base puzzles, and a puzzle in play.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -49,6 +50,25 @@ TEST(Units, CompleteOnlyWhenEveryRowColumnAndBoxIs) {
     EXPECT_TRUE(allUnitsComplete(gridFrom(kRecordASolution)));
     for (const std::string& board : {oneEmpty, swapped, latin})
         EXPECT_FALSE(allUnitsComplete(gridFrom(board))) << board;
+}
+
+// Show Conflicts: both of every pair of one digit in a row, a column or a box, several pairs at
+// once; a digit alone in its units, or twice in no unit, is no clash.
+TEST(Units, ClashingCellsAreBothOfEveryPair) {
+    const std::vector<std::pair<std::vector<int>, std::set<int>>> cases = {  // digit * 100 + xy; clashing xy
+        {{511, 551}, {11, 51}},      {{511, 513}, {11, 13}}, {{511, 522}, {11, 22}},
+        {{511, 542, 599}, {}}, {{511, 551, 515, 599, 733, 722, 788}, {11, 51, 15, 33, 22}}};
+    for (const auto& [digits, clashing] : cases) {
+        Grid g{};
+        for (const int d : digits) g[d / 10 % 10][d % 10] = static_cast<std::int16_t>(d / 100);
+        const CellFlags flags = clashingCells(g);
+        std::set<int> found;
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y)
+                if (flags[x][y]) found.insert(x * 10 + y);
+        EXPECT_EQ(found, clashing) << digits.size();
+    }
+    EXPECT_EQ(clashingCells(gridFrom(kRecordASolution)), CellFlags{});
 }
 
 // 1 where a digit cannot go; an open digit shows 6, 7 or 8 when the cell sees that many

@@ -16,6 +16,7 @@
 
 #include "game/filesystem.h"
 #include "game/game.h"
+#include "game/printpage.h"
 #include "game/window.h"
 #include "rules/generator.h"
 #include "rules/gridtext.h"
@@ -38,6 +39,8 @@ public:
     std::deque<std::optional<AnswersChoice>> answersDialog;
     std::deque<Answer> answers;  // of the questions
     std::deque<FileChoice> files;
+    std::deque<BookletChoice> booklets;
+    std::vector<PrintPage> printed;  // the last booklet
 
     int paints = 0, answerPaints = 0, aboutShown = 0, gameDialogShown = 0;
     bool menusVisible = false;
@@ -61,6 +64,8 @@ public:
     std::optional<AnswersChoice> chooseAnswers() override { return take(answersDialog, {}); }
     PrintChoice choosePrint() override { return {}; }  // the window's tests print
     void print(const PrintPage&) override {}
+    BookletChoice chooseBooklet() override { return take(booklets, {}); }
+    void printBooklet(const std::vector<PrintPage>& pages) override { printed = pages; }
     void showAbout() override { ++aboutShown; }
     void setInstructionsVisible(bool) override {}
     Answer message(Message message, const Subject&) override {

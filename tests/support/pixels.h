@@ -25,6 +25,11 @@ inline QImage part(const QImage& image, QRectF r) {
 inline bool dark(QColor c) { return c.red() + c.green() + c.blue() < 250; }
 inline bool whitish(QColor c) { return c.red() > 230 && c.green() > 230 && c.blue() > 230; }
 inline bool blue(QColor c) { return c.blue() > 200 && c.red() < 80 && c.green() < 80; }
+inline bool red(QColor c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; }
+// A ruled-out note's pale blue, and no blend of white with blue.
+inline bool paleBlue(QColor c) {
+    return c.red() == c.green() && c.red() > 150 && c.red() < 200 && c.blue() < 240;
+}
 
 // Pixels in the board-unit rectangle that pass the test, and the runs of rows holding any.
 struct Ink {

@@ -12,6 +12,7 @@
 
 #include "support/modals.h"
 #include "window/dialogs/answers.h"
+#include "window/dialogs/booklet.h"
 #include "window/board/painter.h"
 #include "window/board/view.h"
 #include "window/dialogs/kit.h"
@@ -89,6 +90,7 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
             for (const Level level : {Level::none, Level::easy, Level::medium, Level::hard}) {
                 QImage image(size, QImage::Format_RGB32), picture = stretchedBackground(boardPicture(), size);
                 s.level = level;
+                s.paused = level == Level::hard;  // the word over a paused game's grid
                 BoardPainter(boardPicture()).paint(image, s, {}, size.width() * 15, 96);
                 for (QImage* each :
                      {&image, &picture}) {  // the places covered: what is left is the picture's
@@ -102,14 +104,17 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
         NewGameDialog game(nullptr);
         AnswersDialog answers(nullptr);
         PrintDialog print(nullptr);
+        BookletDialog booklet(nullptr);
         for (const Level level : {Level::none, Level::easy, Level::medium, Level::hard}) {
             game.findChild<WrapButton*>("randomButton")->setText(text::randomButton(level));
-            for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print}) {
+            for (QDialog* dialog : std::initializer_list<QDialog*>{&game, &answers, &print, &booklet}) {
                 std::map<std::string, double> points;  // the size of each kind's first control
                 for (QWidget* c : dialog->findChildren<QWidget*>()) {  // wrapped or on one line
                     const auto* wrap = qobject_cast<WrapButton*>(c);
                     const bool button = c->inherits("QPushButton");
-                    if (!button && !c->inherits("QCheckBox") && !c->inherits("QLabel")) continue;
+                    if (!button && !c->inherits("QCheckBox") && !c->inherits("QLabel") &&
+                        !c->inherits("QComboBox"))
+                        continue;
                     // A caption is drawn in its place less the style's margins, a label's text
                     // from its left edge on; none of it may lie beyond the control or the
                     // dialog's edges, and the controls of one kind share one size.

@@ -125,13 +125,15 @@ TEST(StartUp, SettingsBringBackChoicesAndPlaceButNothingUnreadable) {
         EXPECT_EQ(marks(form), "101110");
         trigger(form, "toggleTime");
         trigger(second, "toggleLevelShown");
+        trigger(form, "toggleConflicts");
+        trigger(second, "toggleHighlight");
         QApplication::processEvents();
     }
     MainWindow form;
     Settings settings(form, file);
     start(form);
     EXPECT_EQ(marks(form), "110110");
-    EXPECT_TRUE(form.state().kanji);
+    EXPECT_TRUE(form.state().kanji && form.state().conflictsShown && form.state().highlightOn);
 }
 
 // A game file named at start that cannot be loaded: its message shows over the board, drawn.
@@ -167,7 +169,8 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     const auto none = Qt::NoModifier, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
     const auto ctrl = Qt::ControlModifier;
     const int left = 100 + int(Key::left), down = 100 + int(Key::down), del = 100 + int(Key::del),
-              enter = 100 + int(Key::enter), other = 100 + int(Key::other);
+              enter = 100 + int(Key::enter), other = 100 + int(Key::other),
+              modifier = 100 + int(Key::modifier);
     const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int>> cases = {
         {Qt::Key_A, none, "a", 0},
         {Qt::Key_5, none, "5", 5},
@@ -188,7 +191,8 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
         {Qt::Key_Delete, keypad, "\x7f", del},
         {Qt::Key_Return, none, "\r", enter},
         {Qt::Key_Enter, keypad, "\r", enter},
-        {Qt::Key_Shift, shift, "", other},
+        {Qt::Key_Shift, shift, "", modifier},
+        {Qt::Key_Home, none, "", other},
         {Qt::Key_5, ctrl | keypad, "5", 205},
         {Qt::Key_1, ctrl | shift, "1", 201},  // a French keyboard's digit row
         {Qt::Key_Delete, ctrl, "\x7f", 200},
@@ -215,6 +219,34 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     EXPECT_TRUE(presses[0].x == layout::stopPoint(1).x && presses[0].y == layout::stopPoint(1).y);
     QTest::keyClick(&board, Qt::Key_Left);
     EXPECT_TRUE(board.focusStop() == -1 && QApplication::focusWidget() == &board);
+}
+
+// The Pause key and the Game menu's item pause and resume; any key on the board resumes, Ctrl
+// alone does not. Minimised, the window pauses its game. The menu's mark and the reader's
+// "Paused" text show while the game is paused.
+TEST(WindowKeys, PauseByKeyMenuAndMinimisingAndTheReadersPausedText) {
+    MainWindow mainWindow;
+    start(mainWindow);
+    QAccessibleInterface *board = QAccessible::queryAccessibleInterface(&mainWindow.board()), *word = nullptr;
+    for (int i = 0; i < board->childCount(); ++i)
+        if (board->child(i)->text(QAccessible::Name) == "Paused") word = board->child(i);
+    ASSERT_TRUE(word);
+    std::string seen;  // after each step: paused (P) or not (-), ? where the mark or the text disagree
+    const auto look = [&] {
+        const bool on = mainWindow.state().paused;
+        seen += mainWindow.action(Item::paused)->isChecked() != on || word->state().invisible == on ? '?'
+                : on                                                                               ? 'P'
+                                                                                                   : '-';
+    };
+    look();  // which builds the menus, whose keys the Pause key is
+    for (const auto key : {Qt::Key_Pause, Qt::Key_Control, Qt::Key_A}) {
+        QTest::keyClick(&mainWindow.board(), key);
+        look();
+    }
+    for (int i = 0; i < 2; ++i) trigger(mainWindow, "pause"), look();
+    mainWindow.showMinimized();
+    look();
+    EXPECT_EQ(seen, "-PP-P-P");
 }
 
 // A screen reader says where it is from a cell's own row and column.

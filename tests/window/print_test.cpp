@@ -6,14 +6,17 @@
 #include <unistd.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <csignal>
 
 #include "game/printpage.h"
+#include "rules/generator.h"
 #include "support/grids.h"
 #include "support/modals.h"
 #include "support/processes.h"
@@ -113,6 +116,56 @@ TEST_F(Printing, TheTicksChooseThePuzzleAboveAndTheAnswersBelow) {
     EXPECT_EQ(print(true, true), (std::array{gridText(s.puzzle.board()), none}));
 }
 
+// Print several games into a PDF: six Easy games on a page, their answers on the next, each
+// under "Game <number> (Easy)", every given and every answer printed; on A4 and on Letter,
+// every word within the page's printable area.
+TEST_F(Printing, SixGamesOnAPageAndTheirAnswersOnTheNext) {
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (const auto size : {QPageSize::A4, QPageSize::Letter}) {
+        const auto printer = [&] {
+            auto sized = pdfPrinter(pdf);
+            sized->setPageSize(QPageSize(size));
+            return sized;
+        };
+        mainWindow.setPrinterSource(printer);
+        script.then([](QWidget* dialog) {  // the answers ticked as the dialog starts
+            dialog->findChild<QSpinBox*>("countBox")->setValue(6);
+            dialog->findChild<QComboBox*>("levelBox")->setCurrentIndex(1);
+            dialog->findChild<QComboBox*>("perPageBox")->setCurrentIndex(3);
+            click(dialog, "printButton");
+        });
+        trigger(mainWindow, "printBooklet");
+        const QRectF paper = printer()->pageLayout().paintRect(QPageLayout::Point);
+        const QStringList pages = run("pdftotext", {"-bbox", pdf, "-"}).split("<page ").mid(1);
+        ASSERT_EQ(pages.size(), 2);
+        std::array<QStringList, 2> numbers;  // after "Game"
+        std::array<int, 2> digits{}, expected{0, 6 * 81};
+        for (int page = 0; page < 2; ++page) {
+            QString before;
+            for (const QRegularExpressionMatch& m : word.globalMatch(pages[page])) {
+                const QString text = m.captured(5);
+                if (before == "Game") numbers[page] << text;
+                digits[page] += text.size() == 1 && text[0].isDigit();
+                const QPointF from(m.captured(1).toDouble(), m.captured(2).toDouble());
+                EXPECT_TRUE(paper.contains(QRectF(from, QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))))
+                    << text.toStdString() << " beyond the page";
+                before = text;
+            }
+            numbers[page].sort();
+            EXPECT_EQ(pages[page].count("(Easy)"), 6);
+        }
+        EXPECT_TRUE(numbers[0].size() == 6 && numbers[0] == numbers[1]);
+        SplitMixGenerator generator;
+        for (const QString& number : numbers[0]) {
+            const Grid givens = dealGame(number.toDouble(), generator).board;
+            for (int x = 1; x <= 9; ++x)
+                for (int y = 1; y <= 9; ++y) expected[0] += givens[x][y] > 0;
+        }
+        EXPECT_EQ(digits, expected);
+    }
+}
+
 // Cancel, and closing the dialog, print nothing and keep the ticks for the next time.
 TEST_F(Printing, CancelAndCloseKeepTheTicksAndPrintNothing) {
     print(false, true, "cancelButton");
@@ -149,7 +202,7 @@ TEST_F(Printing, AnExistingPdfIsReplacedOnlyAfterAsking) {
 // A print killed at any moment leaves no temporary file once the next one into the folder ran.
 TEST_F(Printing, KilledPrintsLeaveNoTemporaryFileAfterTheNextOne) {
     const PrintPage page = printPage(mainWindow.state().puzzle, true, true);
-    killRepeatedly(30, 20000, [&] { printOn(*pdfPrinter(pdf), page); });
+    killRepeatedly(30, 20000, [&] { printOn(*pdfPrinter(pdf), {page}); });
     print(true, true);
     EXPECT_EQ(files(), QStringList{"page.pdf"});
 }

@@ -105,6 +105,49 @@ TEST(RenderCandidates, OnlyInMapModeAndOnlyForPossibleDigits) {
     }
 }
 
+// Show Conflicts draws both of every clashing pair red, givens and the player's digits alike,
+// kanji too, and dims a note that a digit of its units rules out; a screen reader hears
+// "clash". Givens 5 at (1, 1) and (5, 1), 3 at (9, 9); the player's 7s at (2, 2) and (3, 3);
+// notes 4 and 5 in (1, 2).
+TEST(RenderConflicts, ClashingDigitsRedRuledOutNotesDimmed) {
+    Shown h("500050000" + std::string(71, '0') + "3", {{22, '7'}, {33, '7'}});
+    h.select(1, 2);
+    h.game.note(4);
+    h.game.note(5);
+    h.select(9, 8);
+    for (const bool kanji : {false, true})
+        for (const bool on : {false, true}) {
+            if (h.s().kanji != kanji) h.game.toggleKanji();
+            if (h.s().conflictsShown != on) h.game.toggleConflicts();
+            const QImage image = painted(h.s());
+            for (const int xy : {11, 51, 22, 33, 99})
+                EXPECT_EQ(ink(image, {20.0 * (xy / 10) + 1, 20.0 * (xy % 10) + 1, 18, 18}, red).pixels > 10,
+                          on && xy != 99)
+                    << kanji << on << xy;
+            EXPECT_TRUE((ink(image, {21, 41, 18, 18}, paleBlue).pixels > 3) == on &&
+                        ink(image, {21, 41, 18, 18}, blue).pixels > 3)
+                << kanji << on;
+            EXPECT_EQ(text::cellName(h.s(), 1, 1) + " / " + text::cellName(h.s(), 2, 2),
+                      on ? "5, given, clash, row 1, column 1 / 7, clash, row 2, column 2"
+                         : "5, given, row 1, column 1 / 7, row 2, column 2");
+        }
+}
+
+// Paused, the grid hides in the panel's grey behind "Paused": no digit, note, selection or
+// grid line shows; the rest of the window stays as it was.
+TEST(RenderPause, TheGridHiddenBehindOneWord) {
+    Shown h(kRecordA, {{11, '7'}});
+    h.game.note(5);
+    const QImage running = painted(h.s());
+    h.game.togglePause();
+    const QImage paused = painted(h.s());
+    for (const auto& [x, y] : {std::pair{21, 21}, {37, 37}, {59, 21}, {121, 141}, {199, 199}, {30, 100}})
+        EXPECT_EQ(rgb(paused, x, y), "169,169,175") << x << "," << y;
+    EXPECT_EQ(ink(paused, {20, 20, 180, 60}, dark).pixels + ink(paused, {20, 140, 180, 60}, dark).pixels, 0);
+    EXPECT_GT(ink(paused, {30, 90, 160, 40}, dark).pixels, 100) << "no word";
+    EXPECT_EQ(part(paused, {-70, 0, 85, 220}), part(running, {-70, 0, 85, 220}));
+}
+
 // Kanji one, two and three are that many strokes; Latin digits, or a fallback face showing
 // the letters Q W E, are one run of rows each.
 TEST(RenderKanji, NumeralsFromTheShippedFontOnBoardAndKeypad) {

@@ -125,11 +125,11 @@ private:
     int stop_;
 };
 
-// The level, the score, the clock, the answer shown above the board and the step explained,
-// while they show; and the alert that the board is solved.
+// The level, the score, the clock, the answer shown above the board, the step explained and
+// the word over a paused game's board, while they show; and the alert that the board is solved.
 class Status final : public Part {
 public:
-    enum class Kind { level, score, clock, answer, solved, advice };
+    enum class Kind { level, score, clock, answer, solved, advice, paused };
     Status(BoardView* view, QAccessibleInterface* board, Kind kind) : Part(view, board), kind_(kind) {}
 
     QString text(QAccessible::Text t) const override {
@@ -142,6 +142,7 @@ public:
                 return text::answerName(game()->puzzle.answers()[game()->selectedX][game()->selectedY]);
             case Kind::solved: return text::solvedName();
             case Kind::advice: return game()->advice ? text::advice(*game()->advice) : QString();
+            case Kind::paused: return text::paused();
         }
         return {};
     }
@@ -162,6 +163,7 @@ public:
             case Kind::answer: return view_ && view_->answerShown();
             case Kind::solved: return g && g->puzzle.solved();
             case Kind::advice: return g && g->advice;
+            case Kind::paused: return g && g->paused;
         }
         return false;
     }
@@ -175,6 +177,7 @@ private:
             case Kind::answer: return layout::kHintBox;
             case Kind::solved: return layout::kFrame;
             case Kind::advice: return layout::kAdviceBand;
+            case Kind::paused: return layout::kPausedPlace;
         }
         return {};
     }
@@ -287,8 +290,9 @@ private:
 Board::Board(BoardView* view) : QAccessibleWidget(view, QAccessible::Pane) {
     parts_.push_back(new Table(view, this));
     for (int stop = 0; stop < layout::kStops; ++stop) parts_.push_back(new Button(view, this, stop));
-    for (const auto kind : {Status::Kind::level, Status::Kind::score, Status::Kind::clock,
-                            Status::Kind::answer, Status::Kind::solved, Status::Kind::advice})
+    for (const auto kind :
+         {Status::Kind::level, Status::Kind::score, Status::Kind::clock, Status::Kind::answer,
+          Status::Kind::solved, Status::Kind::advice, Status::Kind::paused})
         parts_.push_back(new Status(view, this, kind));
     for (QAccessibleInterface* part : parts_) QAccessible::registerAccessibleInterface(part);
 }
@@ -344,6 +348,7 @@ void boardChanged(BoardView& view, const GameState* before) {
     if (view.answerShown()) send(board->status(Status::Kind::answer), QAccessible::ObjectShow);
     statusChanged(*board, Status::Kind::advice, before->advice.has_value(),
                   before->advice ? text::advice(*before->advice) : QString());
+    statusChanged(*board, Status::Kind::paused, before->paused, text::paused());
     if (before->puzzle.solved() != now.puzzle.solved())  // said once, as the frame turns green
         send(board->status(Status::Kind::solved),
              now.puzzle.solved() ? QAccessible::ObjectShow : QAccessible::ObjectHide);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "rules/units.h"
 #include "window/board/glyphs.h"
 #include "window/texts.h"
 
@@ -16,11 +17,16 @@ namespace {
 using namespace layout;
 
 const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kBlue(0, 0, 255);
+// Show Conflicts: a digit that stands twice in a unit, a note such a digit rules out. The
+// highlighter: the selected cell's row, column and box, and the cells of its digit, in greens
+// of the solved frame's family, which map mode's shading never uses.
+const QColor kClash(230, 0, 0), kRuledOutNote(170, 170, 230), kUnitTint(225, 245, 220),
+    kDigitTint(170, 225, 170);
 
 // The board's font sizes: the level, the labels (buttons, score, clock), the digits in the
 // cells, the keypad's, and the small one (candidate marks, the waiting cell's word).
 constexpr FontSize kLevelFont{8, 2}, kLabelFont{10, 4}, kDigitFont{18, 1}, kKeypadFont{12, 1},
-    kSmallFont{8, 1};
+    kSmallFont{8, 1}, kPausedFont{36, 2};
 
 // A cell's shade from the shaded digit's plane of the candidate map, the tests in their order,
 // a later match replacing an earlier one: ruled out, possible with v digits around (8: the
@@ -35,6 +41,22 @@ QColor shade(int v, int x, int y) {
         colour = edgeMiddle ? QColor(255, 255, 200) : kWhite;
     }
     return colour;
+}
+
+// The highlighter's tint where it has one, else map mode's shade (play mode: the box pattern).
+QColor cellColour(const GameState& s, int x, int y) {
+    switch (s.tint(x, y)) {
+        case GameState::Tint::unit: return kUnitTint;
+        case GameState::Tint::digit: return kDigitTint;
+        case GameState::Tint::none: break;
+    }
+    return shade(s.puzzle.candidates()[x][y][s.shadedDigit], x, y);
+}
+
+// The puzzle's digits black, the player's blue, either red where it clashes.
+QColor digitColour(const GameState& s, const CellFlags& clashing, int x, int y) {
+    if (clashing[x][y]) return kClash;
+    return s.puzzle.given(x, y) ? kBlack : kBlue;
 }
 
 void digit(Canvas& canvas, const GameState& state, Point at, std::int16_t k) {
@@ -65,26 +87,32 @@ std::pair<int, QRect> largestFitting(Canvas& c, const QString& text, QSize room,
     return {pixels, ink};
 }
 
-// A word at its point where it stays inside its place from there, as every English one does at
-// the window's first size; else centred in its place, in the largest size up to the font's
-// that fits: translations run longer, and CJK faces taller, than the English laid out for.
-void fitted(Canvas& c, Point at, Area place, const QString& text) {
-    c.moveTo(at.x, at.y);
+// A word centred in its place, in the largest size up to the font's that fits.
+void centred(Canvas& c, Area place, const QString& text) {
     const QRect room = c.filled(place.left, place.top, place.right, place.bottom, 1);
-    const QRect ink = c.inked(text);
-    if (ink.isEmpty() || room.contains(ink)) return c.print(text);
-    const auto [pixels, fit] = largestFitting(c, text, room.size(), c.fontPixels());
-    c.print(text, pixels, room.center() - fit.center());
+    const auto [pixels, ink] = largestFitting(c, text, room.size(), c.fontPixels());
+    if (!ink.isEmpty()) c.print(text, pixels, room.center() - ink.center());
 }
 
-// Explain a Step's cells, in greens and an orange of their own that map mode's shading never
-// takes: the units it works in tinted, the cells that force it, and the cell it is about (a
-// wrong digit's in pink).
+// A word at its point where it stays inside its place from there, as every English one does at
+// the window's first size; else centred: translations run longer, and CJK faces taller, than
+// the English laid out for.
+void fitted(Canvas& c, Point at, Area place, const QString& text) {
+    c.moveTo(at.x, at.y);
+    const QRect ink = c.inked(text);
+    if (ink.isEmpty() || c.filled(place.left, place.top, place.right, place.bottom, 1).contains(ink))
+        return c.print(text);
+    centred(c, place, text);
+}
+
+// Explain a Step's cells, in colours that neither map mode's shading nor the highlighter
+// takes: the units it works in lavender, the cells that force it orange, and the cell it is
+// about green (a wrong digit's pink).
 using AdviceShades = std::array<std::array<std::optional<QColor>, 10>, 10>;
 AdviceShades adviceShades(const GameState& s) {
     AdviceShades shades{};
     if (!s.advice) return shades;
-    const QColor unitTint(225, 240, 215), forcing(255, 215, 150), target(150, 225, 150), wrong(255, 175, 210);
+    const QColor unitTint(232, 225, 250), forcing(255, 215, 150), target(150, 225, 150), wrong(255, 175, 210);
     const auto tint = [&](Unit u) {
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {
@@ -192,15 +220,14 @@ void paintStatus(Canvas& c, const GameState& s) {
     }
 }
 
-// The cells' shades, the grid with the boxes in thick lines, and the digits: the puzzle's
-// black, the player's blue. The pen stays 3 pixels wide after the grid, outlining every
-// later shape.
-void paintBoard(Canvas& c, const GameState& s) {
-    const CandidateMap& map = s.puzzle.candidates();
+// The cells' shades (Explain a Step's over all others), the grid with the boxes in thick
+// lines, and the digits. The pen stays 3 pixels wide after the grid, outlining every later
+// shape.
+void paintBoard(Canvas& c, const GameState& s, const CellFlags& clashing) {
     const AdviceShades advice = adviceShades(s);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            c.setColour(advice[x][y].value_or(shade(map[x][y][s.shadedDigit], x, y)));
+            c.setColour(advice[x][y].value_or(cellColour(s, x, y)));
             fill(c, cell(x, y));
         }
     c.setColour(kBlack);
@@ -212,7 +239,7 @@ void paintBoard(Canvas& c, const GameState& s) {
     }
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            c.setColour(s.puzzle.given(x, y) ? kBlack : kBlue);
+            c.setColour(digitColour(s, clashing, x, y));
             if (s.puzzle.digit(x, y) > 0) digit(c, s, digitAt(x, y), s.puzzle.digit(x, y));
         }
 }
@@ -227,13 +254,13 @@ void paintKeypad(Canvas& c, const GameState& s) {
 }
 
 // The selected cell's highlight, in the mode's colour, with its digit drawn over it.
-void paintSelection(Canvas& c, const GameState& s) {
+void paintSelection(Canvas& c, const GameState& s, const CellFlags& clashing) {
     const int x = s.selectedX, y = s.selectedY;
     c.setColour(s.mode == Mode::edit ? QColor(200, 200, 255) : QColor(200, 200, 200));
     if (s.mode == Mode::map) c.setColour(QColor(200, 200, 100));
     const Area area = cell(x, y);
     c.fill(area.left + 1, area.top + 1, area.right - 1, area.bottom - 1);
-    c.setColour(s.puzzle.given(x, y) ? kBlack : kBlue);
+    c.setColour(digitColour(s, clashing, x, y));
     if (s.puzzle.digit(x, y) > 0) digit(c, s, digitAt(x, y), s.puzzle.digit(x, y));
     c.setColour(kBlack);
 }
@@ -248,6 +275,18 @@ std::uint16_t candidateMarks(const Puzzle& p, int x, int y) {
 }
 
 std::uint16_t noteMarks(const Puzzle& p, int x, int y) { return p.notes(x, y); }
+
+// The notes of digits that stand in the cell's row, column or box, and the others.
+std::uint16_t ruledOutNotes(const Puzzle& p, int x, int y) {
+    std::uint16_t marks = 0;
+    for (int k = 1; k <= 9; ++k)
+        if ((p.notes(x, y) >> (k - 1) & 1) && seesDigit(p.board(), x, y, k))
+            marks |= static_cast<std::uint16_t>(1u << (k - 1));
+    return marks;
+}
+std::uint16_t openNotes(const Puzzle& p, int x, int y) {
+    return static_cast<std::uint16_t>(p.notes(x, y) & ~ruledOutNotes(p, x, y));
+}
 
 bool hasNotes(const Puzzle& p) {
     for (int x = 1; x <= 9; ++x)
@@ -284,6 +323,16 @@ void paintWaitingCell(Canvas& c, const GameState& s) {
     c.setFontSize(kSmallFont);
     c.setColour(QColor(250, 250, 250));
     fitted(c, digitAt(s.selectedX, s.selectedY), waitingPlace(s.selectedX, s.selectedY), text::waitingCell());
+}
+
+// A paused game's grid, hidden in the grey of the panel's slabs behind one word.
+void paintPaused(Canvas& c) {
+    c.setColour(QColor(169, 169, 175));
+    fill(c, kGrid);
+    c.setColour(kBlack);
+    c.setFontSize(kPausedFont);
+    centred(c, kPausedPlace, text::paused());
+    c.setFontSize(kDigitFont);
 }
 
 void paintButtonLabels(Canvas& c) {
@@ -341,22 +390,31 @@ void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int
     if (picture_.isNull()) c.clear(kBlack);
     else  // the cells' shading covers the grid whatever comes before it
         c.picture(background(image.size()), c.filled(kGrid.left, kGrid.top, kGrid.right, kGrid.bottom, 1));
+    const CellFlags clashing = s.conflictsShown ? clashingCells(s.puzzle.board()) : CellFlags{};
     paintStatus(c, s);
-    paintBoard(c, s);
+    paintBoard(c, s, clashing);
     paintKeypad(c, s);
-    paintSelection(c, s);
+    paintSelection(c, s, clashing);
     // Map mode: every digit still possible in every empty cell; else the player's notes, blue
-    // as the player's digits.
-    const bool map = s.mode == Mode::map;
+    // as the player's digits, those ruled out dimmed when conflicts show.
+    const bool map = s.mode == Mode::map, dimmed = !map && s.conflictsShown;
+    const auto marks = [&](Marks marksOf) {
+        if (s.kanji) paintKanjiMarks(c, s, marksOf);
+        else paintLatinMarks(c, s, marksOf);
+    };
     if (map || hasNotes(s.puzzle)) {
         c.setColour(map ? kBlack : kBlue);
         c.setFontSize(kSmallFont);
-        if (s.kanji) paintKanjiMarks(c, s, map ? candidateMarks : noteMarks);
-        else paintLatinMarks(c, s, map ? candidateMarks : noteMarks);
+        marks(map ? candidateMarks : dimmed ? openNotes : noteMarks);
+        if (dimmed) {
+            c.setColour(kRuledOutNote);
+            marks(ruledOutNotes);
+        }
         c.setFontSize(kDigitFont);
     }
     if (overlay.answerShown) paintAnswer(c, s);
     if (s.waitingForDigit) paintWaitingCell(c, s);
+    if (s.paused) paintPaused(c);
     paintButtonLabels(c);
     if (s.advice) paintAdvice(c, text::advice(*s.advice));
     if (overlay.focusStop >= 0) {  // in the frame's yellow, so it reads as the board's own

@@ -119,8 +119,9 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 
 // The keys the board knows by their Qt key, the keypad's too; every other key by the character
 // it types: a digit, another printable character, or a blank (space or a control character,
-// Escape and Backspace among them). A key that types nothing (F1, Shift) is just a key. On a
-// button or key of the board, Space and Enter press it, and the arrows go back to the cells.
+// Escape and Backspace among them). A key that types nothing (F1, Home) is just a key, and a
+// modifier alone (Shift, Ctrl) one that may begin a shortcut. On a button or key of the board,
+// Space and Enter press it, and the arrows go back to the cells.
 // Ctrl with a digit (the keypad's too, and Shift where the digits need it) or with Delete
 // is a note.
 void BoardView::keyPressEvent(QKeyEvent* event) {
@@ -149,7 +150,10 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
         default: break;
     }
     const QString text = event->text();
-    if (text.isEmpty()) return Q_EMIT keyPressed(Key::other);
+    const bool modifier = key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+                          key == Qt::Key_AltGr || key == Qt::Key_Meta || key == Qt::Key_Super_L ||
+                          key == Qt::Key_Super_R;
+    if (text.isEmpty()) return Q_EMIT keyPressed(modifier ? Key::modifier : Key::other);
     const char16_t c = text.at(0).unicode();
     if (c <= u' ') Q_EMIT blankTyped();
     else Q_EMIT digitTyped(c >= u'0' && c <= u'9' ? c - u'0' : 0);
