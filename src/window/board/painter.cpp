@@ -143,8 +143,17 @@ AdviceShades adviceShades(const GameState& s) {
 }
 
 // Explain a Step's line on a dark band with the frame's yellow edge, as large as the labels'
-// type where it fits, else on two lines split at a blank, else smaller.
-void paintAdvice(Canvas& c, const QString& line) {
+// type where it fits, else on two lines split at a blank, else smaller; and the cell it is
+// about ringed in its colour, seen over the selection too.
+void paintAdvice(Canvas& c, const Advice& advice, const QString& line) {
+    const bool step = advice.kind == Advice::Kind::step;
+    if (step || advice.kind == Advice::Kind::wrongDigit) {
+        const Area ring =
+            cell(step ? advice.step.cell().x : advice.cell.x, step ? advice.step.cell().y : advice.cell.y);
+        c.setDrawWidth(3);
+        c.setColour(step ? QColor(60, 160, 60) : QColor(220, 60, 150));
+        c.box(ring.left + 2, ring.top + 2, ring.right - 2, ring.bottom - 2);
+    }
     c.setColour(QColor(30, 30, 30));
     fill(c, kAdviceBand);
     c.setDrawWidth(1);
@@ -416,7 +425,7 @@ void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int
     if (s.waitingForDigit) paintWaitingCell(c, s);
     if (s.paused) paintPaused(c);
     paintButtonLabels(c);
-    if (s.advice) paintAdvice(c, text::advice(*s.advice));
+    if (s.advice) paintAdvice(c, *s.advice, text::advice(*s.advice));
     if (overlay.focusStop >= 0) {  // in the frame's yellow, so it reads as the board's own
         const Area area = stopArea(overlay.focusStop);
         c.setDrawWidth(2);
