@@ -243,7 +243,9 @@ peak() { sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB$/\1/p' "/proc/$app_pid/statu
 before=$(peak)
 xdotool key ctrl+v
 await "^Sudoku$" "message of no puzzle"
-(($(peak) - before < 20000)) || fail "a 100 MB clipboard took $(($(peak) - before)) kB"
+# AddressSanitizer keeps freed memory in quarantine: there only the refusal counts.
+ldd "$ninebox" | grep -q libasan || (($(peak) - before < 20000)) ||
+    fail "a 100 MB clipboard took $(($(peak) - before)) kB"
 xdotool key Return
 close_ninebox "$main"
 kill "$clipboard_pid" 2>/dev/null || true
