@@ -22,8 +22,7 @@ public:
 
 bool isCell(int c) { return (c >= '0' && c <= '9') || c == '.'; }
 
-// One pass, stopping at the first character that cannot belong, so a long grid text costs
-// no more than its first line.
+// Stops at the first character that cannot belong: a long grid text costs only its first line.
 std::optional<Grid> readCompact(std::streambuf& buf) {
     int c = buf.sgetc();
     if (c == 0xEF) {  // a byte order mark, or no compact text

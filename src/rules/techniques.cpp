@@ -80,9 +80,8 @@ void addForcing(Deduction& d, int cell) {
     d.forcing.push_back(c);
 }
 
-// Calls found(picked, union) for each choice of `size` masks among those with 2..size bits
-// whose union has exactly `size` bits, until found returns true. Naked and hidden subsets
-// and fish are all this search, over cells' digits, digits' places, or lines' places.
+// found(picked, union) for each choice of `size` masks of 2..size bits whose union has `size`
+// bits, until it returns true: naked and hidden subsets and fish alike.
 template <typename Found>
 bool chooseSubset(const std::array<unsigned, 9>& masks, int size, Found& found, int from = 0, int depth = 0,
                   unsigned all = 0, std::array<int, 4> picked = {}) {
@@ -590,9 +589,7 @@ std::optional<Deduction> findXyChain(const CandidateGrid& g) {
 }
 
 std::optional<Deduction> findForcingChain(const CandidateGrid& g) {
-    // Best is a cell where every digit but one fails: its chains lead straight to the digit
-    // left. Cells with fewer digits first, the shortest chain in them; failing that, the
-    // shortest chain anywhere.
+    // Cells with fewer digits first, the shortest chain in them.
     std::optional<Deduction> decisive, best;
     const auto shorter = [](const Deduction& d, const std::optional<Deduction>& than) {
         return !than || d.forcing.size() < than->forcing.size();
@@ -618,8 +615,7 @@ std::optional<Deduction> findForcingChain(const CandidateGrid& g) {
         }
     if (decisive) return decisive;
     if (best) return best;
-    // No assumption fails by singles alone: the search decides, trying the cells with fewest
-    // digits first, where a wrong digit is likeliest found at once.
+    // Singles refute nothing: the search decides, fewest digits first, where it likeliest succeeds.
     for (int open = 2; open <= 9; ++open)
         for (int i = 0; i < 81; ++i) {
             if (digitCount(g.open[i]) != open) continue;
