@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pausing: the clock stopped and the board hidden, by the player or by the program itself.
 #include "game/game.h"
 
 namespace ninebox {
