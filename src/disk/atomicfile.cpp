@@ -55,8 +55,7 @@ FileState fileState(const std::string& path) {
     const int fd = ::open(path.c_str(), kReadFlags);
     if (fd < 0) {
         if (errno != ENOENT) return FileState::wrong;
-        // Only a file missing from an existing folder is missing; a missing folder is a wrong
-        // name, and so is a link that leads nowhere.
+        // A missing folder, or a link leading nowhere, is a wrong name.
         struct stat above {
         }, itself{};
         return ::stat(placeOf(path).folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode) &&
@@ -132,7 +131,6 @@ bool abandoned(int fd, const struct stat& info) {
     return errno != EWOULDBLOCK && errno != EINTR && std::time(nullptr) - info.st_mtime > 3600;
 }
 
-// Removes the temporary files of ours in the folder that no running replacement holds.
 void removeAbandoned(int dir) {
     const int listed = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR* const listing = listed < 0 ? nullptr : ::fdopendir(listed);
@@ -149,8 +147,7 @@ void removeAbandoned(int dir) {
         if (fd < 0) continue;
         struct stat info {};
         struct stat named {};
-        // Still the same file under that name, while the lock is held: another program may
-        // have put its own temporary file there meanwhile.
+        // Still the same file, lock held: another program may have put its own there meanwhile.
         if (plainFile(fd, info) && info.st_uid == ::geteuid() && abandoned(fd, info) &&
             ::fstatat(dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == info.st_dev &&
             named.st_ino == info.st_ino)
@@ -177,8 +174,7 @@ std::string linkUnnamedTemp(int fd, int dir) {
     return {};
 }
 
-// New files take 0666 less the umask from the kernel itself, so the umask need not be read.
-constexpr mode_t kNewFileMode = 0666;
+constexpr mode_t kNewFileMode = 0666;  // less the umask, which the kernel takes off
 
 // Locked, its name in temp, for a file system with no unnamed files; -1 on failure.
 int createNamedTemp(int dir, std::string& temp) {
@@ -202,8 +198,7 @@ int createNamedTemp(int dir, std::string& temp) {
     return -1;
 }
 
-// The mode an existing plain file has; a link or anything else is not kept.
-bool keptMode(int dir, const std::string& name, mode_t& mode) {
+bool keptMode(int dir, const std::string& name, mode_t& mode) {  // a plain file's, not a link's
     struct stat info {};
     if (::fstatat(dir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)) return false;
     mode = info.st_mode & 07777;

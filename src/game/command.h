@@ -15,8 +15,7 @@ public:
     Command(const Command&) = delete;
     Command& operator=(const Command&) = delete;
 
-    // New, loaded or pasted: nothing before it to go back to.
-    void newPuzzle() { newPuzzle_ = true; }
+    void newPuzzle() { newPuzzle_ = true; }  // new, loaded or pasted: nothing to go back to
 
 private:
     Game& game_;

@@ -14,13 +14,12 @@ public:
     enum class Probe { exists, missing, error };
 
     virtual ~FileSystem() = default;
-    // error: the name, folder or access is wrong (a pipe or a device too).
-    virtual Probe probe(const std::string& path) = 0;
+    virtual Probe probe(const std::string& path) = 0;  // error: a wrong name, folder or access (a pipe too)
     // Null for no plain file, or one over limit bytes (refused unread).
     virtual std::unique_ptr<std::istream> openRead(const std::string& path, std::size_t limit) = 0;
-    // As a whole: on failure the old file stays as it was.
+    // As a whole: on failure the old file stays as it was. Unsynced, for a file rewritten at
+    // every move, it does not wait for the disk: a power cut may cost it.
     virtual bool replace(const std::string& path, const std::string& content) = 0;
-    // Not waiting for the disk, for a file rewritten at every move: a power cut may cost it.
     virtual bool replaceUnsynced(const std::string& path, const std::string& content) = 0;
     // Renamed within its folder; false, nothing moved, where `to` exists.
     virtual bool moveAside(const std::string& path, const std::string& to) = 0;

@@ -68,12 +68,10 @@ constexpr Area buttonArea(const ButtonLabel& label) {
     return {-64, label.at.y - 1, -6, label.at.y + kButtonHeight + 1};
 }
 
-// Tab's stops besides the cells: the buttons, keys 1..9, "Delete"; each marked in its area and
-// pressed at its point.
+// Tab's stops besides the cells: the buttons, keys 1..9, "Delete".
 constexpr int kFirstKeyStop = kButtonCount, kDeleteStop = kFirstKeyStop + kDigitKeys,
               kStops = kDeleteStop + 1;
-// The digit of a key's stop, 0 for "Delete"; -1 for a button's.
-constexpr int stopDigit(int stop) {
+constexpr int stopDigit(int stop) {  // a key's digit, 0 for "Delete"; -1 for a button
     return stop < kFirstKeyStop ? -1 : stop == kDeleteStop ? 0 : stop - kFirstKeyStop + 1;
 }
 constexpr Area stopArea(int stop) {
@@ -90,8 +88,7 @@ constexpr Point kClockText{-42, 136};
 constexpr Area kClockSlab{-42, 138, -17, 143};  // wiped before each reading
 constexpr Point kLevelText{-45, 210};
 
-// The background's slabs that the panel's words stand on, no ink leaving them: under each
-// label and the score, the keys, "Delete" and the level.
+// The background's slabs under the panel's words; no ink leaves them.
 constexpr Area slabUnder(Point text) { return {-66, text.y - 1, -4, text.y + 12}; }
 constexpr Area keySlab(int n) {
     return {keyAt(n).x - 3.5, keyAt(n).y + 0.75, keyAt(n).x + 11.5, keyAt(n).y + 12.25};
@@ -107,8 +104,7 @@ constexpr Area kClockPlace{kClockText.x, kClockText.y, -5, kKeypadTop};
 constexpr Area kDeletePlace{-59, kDeleteKey.y - 0.5, -5, kDeleteKey.y + 10.5};
 constexpr Area kLevelPlace{-67, kLevelText.y - 0.5, -3, kLevelText.y + 8.5};
 constexpr Area kHintPlace{100.5, 0.5, 119.5, 14.5};
-// Explain a Step's line; the hint box shows only after a click, which takes the line away.
-constexpr Area kAdviceBand{4, 1, 216, 13.5};
+constexpr Area kAdviceBand{4, 1, 216, 13.5};  // Explain a Step's line, gone once the hint box shows
 constexpr Area waitingPlace(int x, int y) {
     return {kCell * x + 1, kCell * y + 1, kCell * x + 19, kCell * y + 19};
 }

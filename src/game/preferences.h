@@ -14,10 +14,9 @@ struct Preferences {
     bool showTime = false;
     bool showLevel = true;
     bool kanji = false;
-    // The Level menu's tick (Level::none: "Random Level"); none until the player chooses.
-    std::optional<Level> levelChoice;
-    std::string lastFolder;      // where the file dialogs start; empty for the working folder
-    bool showConflicts = false;  // the Options menu's helps
+    std::optional<Level> levelChoice;  // the Level menu's tick; none until the player chooses
+    std::string lastFolder;            // where the file dialogs start; empty for the working folder
+    bool showConflicts = false;        // the Options menu's helps
     bool highlight = false;
 };
 

@@ -21,8 +21,7 @@ struct PrintPage {
         std::string text;
         int points = pointSize;
     };
-    // Number and level, in the player's language.
-    struct Heading {
+    struct Heading {  // number and level, in the player's language
         double x, y;  // top-left corner
         double number;
         Level level;
@@ -38,8 +37,7 @@ struct PrintPage {
 // The board at the top when wanted; the answers below it when wanted and all known.
 PrintPage printPage(const Puzzle& puzzle, bool board, bool answers);
 
-// perPage (1, 2, 4 or 6) puzzles to a page under their headings; then the answers if wanted,
-// twelve small grids to a page.
+// perPage (1, 2, 4 or 6) puzzles a page; then, if wanted, their answers, twelve small grids a page.
 std::vector<PrintPage> bookletPages(const std::vector<DealtGame>& games, int perPage, bool answers);
 
 }  // namespace ninebox

@@ -143,8 +143,7 @@ bool readState(std::string_view text, std::int16_t& digit, bool& given, std::uin
     return (!given || digit > 0) && (notes == 0 || digit == 0);
 }
 
-// A step: one or more cells, each changed and each once.
-std::optional<Change> readStep(Reader& in) {
+std::optional<Change> readStep(Reader& in) {  // one or more cells, each changed and each once
     const auto fields = in.line({});
     if (!fields) return std::nullopt;
     Change step;
@@ -326,7 +325,6 @@ bool readPuzzle(Reader& in, Progress& p) {
     return puzzle.has_value();
 }
 
-// The steps to undo and to redo, each leading from the board as it stands.
 bool readHistory(Reader& in, Progress& p) {
     auto done = readSteps<std::deque<Change>>(in, "done", kMaxProgress);
     auto undone = readSteps<std::vector<Change>>(in, "undone", kMaxProgress);

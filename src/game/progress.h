@@ -31,14 +31,12 @@ struct Progress {
     std::vector<Change> undone;
 };
 
-// A kept game is a few kilobytes.
-constexpr std::size_t kMaxProgress = 64 * 1024;
+constexpr std::size_t kMaxProgress = 64 * 1024;  // a kept game is a few kilobytes
 
 // At most kMaxProgress: a history too long loses its oldest undo steps, then its furthest redo ones.
 std::string writeProgress(const Progress& progress);
 std::optional<Progress> readProgress(std::string_view text);
 
-// Two texts that differ only in the clock's line keep the same game.
-std::string_view withoutClock(std::string_view text);
+std::string_view withoutClock(std::string_view text);  // texts that differ only there keep one game
 
 }  // namespace ninebox

@@ -11,8 +11,7 @@
 
 namespace ninebox {
 
-// Bit n - 1 for digit n, as in Notes.
-using Digits = unsigned;
+using Digits = unsigned;  // bit n - 1 for digit n, as in Notes
 constexpr Digits kAllDigits = 0x1FF;
 inline Digits digitBit(int n) { return 1u << (n - 1); }
 // By table: baseline x86-64 has no popcount, and the library call costs more than a scan.
@@ -32,8 +31,7 @@ inline int boxOf(int i) { return 18 + i / 27 * 3 + i % 9 / 3; }
 inline Unit unitAt(int u) { return {static_cast<UnitKind>(u / 9), u % 9 + 1}; }
 inline int unitIndex(Unit u) { return static_cast<int>(u.kind) * 9 + u.index - 1; }
 
-// Bit i for cell i.
-class CellSet {
+class CellSet {  // bit i for cell i
 public:
     constexpr CellSet() = default;
     static CellSet of(int i) { return i < 64 ? CellSet(1ull << i, 0) : CellSet(0, 1ull << (i - 64)); }
@@ -51,8 +49,7 @@ public:
     bool operator==(CellSet o) const { return lo_ == o.lo_ && hi_ == o.hi_; }
     bool operator!=(CellSet o) const { return !(*this == o); }
 
-    // Visits the cells in increasing order.
-    class Iterator {
+    class Iterator {  // visits the cells in increasing order
     public:
         Iterator(std::uint64_t lo, std::uint64_t hi) : lo_(lo), hi_(hi) {}
         int operator*() const { return lo_ ? __builtin_ctzll(lo_) : 64 + __builtin_ctzll(hi_); }
@@ -99,8 +96,7 @@ struct CandidateGrid {
     void eliminate(int i, int n) { open[i] &= ~digitBit(n); }
 };
 
-// By the basic rule alone; cells beyond 1..9 count as empty.
-CandidateGrid candidateGrid(const Grid& board);
+CandidateGrid candidateGrid(const Grid& board);  // by the basic rule; cells beyond 1..9 count as empty
 
 struct Contradiction {
     enum class Kind : std::uint8_t {

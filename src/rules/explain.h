@@ -25,11 +25,9 @@ struct Explanation {
 // None on a full board, a contradiction, or when nothing on the ladder moves it (several
 // solutions). With a unique solution every placement is right.
 std::optional<Explanation> explainStep(const Grid& board);
-// Digits eliminated beforehand stay eliminated.
-std::optional<Explanation> explainStep(CandidateGrid g);
+std::optional<Explanation> explainStep(CandidateGrid g);  // eliminated digits stay eliminated
 
-// findClash, else findContradiction on the board's candidate grid.
-std::optional<Contradiction> findWrongDigit(const Grid& board);
+std::optional<Contradiction> findWrongDigit(const Grid& board);  // findClash, else findContradiction
 
 // English, for tests and the command line: "Hidden single: in box 5, 7 fits only in r4c6";
 // an explanation's deductions joined by "; then ".

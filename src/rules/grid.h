@@ -10,9 +10,8 @@ namespace ninebox {
 // 10 always hold 0, so that loops over 0..10 stay in bounds.
 using Grid = std::array<std::array<std::int16_t, 11>, 11>;
 
-// Indexed [x][y] as Grid.
-using Givens = std::array<std::array<bool, 11>, 11>;
-using CellFlags = std::array<std::array<bool, 11>, 11>;
+using Givens = std::array<std::array<bool, 11>, 11>;     // indexed [x][y] as Grid
+using CellFlags = std::array<std::array<bool, 11>, 11>;  // indexed [x][y] as Grid
 
 inline Givens givensOf(const Grid& puzzle) {
     Givens givens{};

@@ -13,8 +13,7 @@
 
 namespace ninebox {
 
-// A bigger file is refused unread, so that a huge one cannot stall the window.
-constexpr std::size_t kMaxGridFile = 64 * 1024;
+constexpr std::size_t kMaxGridFile = 64 * 1024;  // bigger is refused unread, not to stall the window
 
 // The file name up to its first "." (never a folder's) and "ans", or the name and ".ans".
 std::string answersPath(const std::string& path);
@@ -26,7 +25,6 @@ std::string writeGrid(const Grid& grid, const std::function<bool(int x, int y)>&
 // half to even; nothing after the 81st is read. None for fewer, or one not a 16-bit number.
 std::optional<Grid> readGrid(std::istream& in);
 
-// Every cell 0..9, the only values the board can show.
-bool digitsOnly(const Grid& grid);
+bool digitsOnly(const Grid& grid);  // every cell 0..9, the only values the board can show
 
 }  // namespace ninebox

@@ -15,8 +15,7 @@ constexpr int kRecords = 30;
 // none: no known level (a loaded game); asked for, any level ("Random Level").
 enum class Level { none = 0, easy = 1, medium = 2, hard = 3 };
 
-// Character k: record k's Level as a digit.
-constexpr std::string_view kLevelTable = "311313323223333111322113132222";
+constexpr std::string_view kLevelTable = "311313323223333111322113132222";  // record k's Level
 
 std::string_view puzzleText();
 std::string_view solutionText();
@@ -27,7 +26,6 @@ struct BaseRecord {
     Level level = Level::none;
 };
 
-// Parsed once, on first use.
-const std::array<BaseRecord, kRecords>& library();
+const std::array<BaseRecord, kRecords>& library();  // parsed once, on first use
 
 }  // namespace ninebox

@@ -16,8 +16,7 @@ std::size_t numberLength(std::string_view text);
 // window adopts the user's, whose decimal point may be a comma.
 std::optional<double> numberValue(std::string_view text);
 
-// The number after leading blanks and tabs; 0 for none or one beyond a double's range.
-double typedNumber(std::string_view text);
+double typedNumber(std::string_view text);  // after blanks and tabs; 0 for none or beyond a double
 
 // A game number as typed: plain decimal (10000, 12.5, -7), exponent form past 15 digits; no "-0".
 std::string numberText(double number);

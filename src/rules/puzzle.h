@@ -12,14 +12,12 @@
 
 namespace ninebox {
 
-// The player's digits that match the answers and the others (all, while answers are unknown).
-struct Score {
+struct Score {  // the player's digits that match the answers, and the others (all while unknown)
     int right = 0, wrong = 0;
     bool operator==(const Score& other) const { return right == other.right && wrong == other.wrong; }
 };
 
-// With the notes, so that undo takes back the notes a digit cleared with the digit.
-struct CellChange {
+struct CellChange {  // with the notes, so that undo takes back those a digit cleared
     std::int16_t x = 0, y = 0;
     std::int16_t before = 0, after = 0;  // digit, 0 = empty
     bool givenBefore = false, givenAfter = false;
@@ -30,8 +28,7 @@ using Change = std::vector<CellChange>;  // cells in no particular order, each a
 class Puzzle {
 public:
     Puzzle() = default;
-    // The filled cells of puzzle are its givens; answers all 0 are unknown.
-    explicit Puzzle(const Grid& puzzle, const Grid& answers = Grid{});
+    explicit Puzzle(const Grid& puzzle, const Grid& answers = Grid{});  // answers all 0: unknown
     // None when the parts do not hold together: a value beyond 0..9, a given on an empty cell,
     // notes beyond 511 or on a filled cell, anything in the margins.
     static std::optional<Puzzle> fromParts(const Grid& board, const Givens& givens, const Grid& answers,
@@ -44,12 +41,10 @@ public:
     const Grid& answers() const { return answers_; }
     std::uint16_t notes(int x, int y) const { return notes_[x][y]; }
     const Notes& notes() const { return notes_; }
-    // The givens alone, as a game file keeps them.
-    Grid puzzle() const;
+    Grid puzzle() const;  // the givens alone, as a game file keeps them
 
-    // Built when first asked for after a change.
-    const CandidateMap& candidates() const;
-    bool solved() const;  // every row, column and box complete, whatever the answers say
+    const CandidateMap& candidates() const;  // built when first asked for after a change
+    bool solved() const;                     // every row, column and box complete, whatever the answers say
     Score score() const;
     bool answersValid() const;  // every row, column and box of the answers complete
     bool answersKnown() const;  // no answer 0
@@ -59,11 +54,9 @@ public:
     bool enter(int x, int y, std::int16_t digit);
     // digit 1..9 turned on or off, 0 takes all the cell's notes away; false on a filled cell.
     bool toggleNote(int x, int y, std::int16_t digit);
-    // Edit mode: 0 makes the cell an empty open one.
-    void setGiven(int x, int y, std::int16_t digit);
-    // Edit mode: the cell stays open with its digit.
-    void releaseGiven(int x, int y);
-    void clearEntries();       // every open cell empty, every note gone
+    void setGiven(int x, int y, std::int16_t digit);  // edit mode; 0 empties the cell
+    void releaseGiven(int x, int y);                  // edit mode: open, keeping its digit
+    void clearEntries();                              // every open cell empty, every note gone
     void clearWrongEntries();  // the open cells that differ from the answers, when they are valid
     void setAnswers(const Grid& answers) { answers_ = answers; }
     PassOutcome cheatPass();

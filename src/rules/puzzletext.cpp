@@ -11,8 +11,7 @@ namespace {
 
 constexpr int kEof = std::char_traits<char>::eof();
 
-// A string_view behind the streambuf the readers take, without copying the text.
-class ViewBuf : public std::streambuf {
+class ViewBuf : public std::streambuf {  // over a string_view, copying nothing
 public:
     explicit ViewBuf(std::string_view text) {
         char* begin = const_cast<char*>(text.data());  // only ever read: there is no put area

@@ -15,8 +15,7 @@
 
 namespace ninebox {
 
-// The compact form only; cells 0..9 in grid[x][y].
-std::optional<Grid> readCompactGrid(std::string_view text);
+std::optional<Grid> readCompactGrid(std::string_view text);  // the compact form only
 
 // 81 characters in row order, no line end; '.' for an empty cell or one include leaves out.
 std::string writeCompactGrid(const Grid& grid, const std::function<bool(int x, int y)>& include = {});

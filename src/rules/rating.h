@@ -19,8 +19,7 @@ struct Rating {
     int steps = 0;                        // digits placed
 };
 
-// None unless the puzzle has exactly one solution.
-std::optional<Rating> ratePuzzle(const Grid& puzzle);
+std::optional<Rating> ratePuzzle(const Grid& puzzle);  // none unless exactly one solution
 
 struct RatedPuzzle {
     enum class Outcome { rated, noSolution, severalSolutions, notAPuzzle };

@@ -13,8 +13,7 @@ struct Solutions {
     Grid first{};   // the first solution found, when count > 0
 };
 
-// The filled cells of puzzle are its givens; a cell beyond 0..9 has no solution.
-Solutions solve(const Grid& puzzle);
+Solutions solve(const Grid& puzzle);  // none for a cell beyond 0..9
 
 // The solutions that keep to g's open digits, counted up to limit (at least 1).
 int countSolutions(const CandidateGrid& g, int limit, Grid* first = nullptr);

@@ -11,8 +11,7 @@ namespace {
 
 const UnitTables& tables() { return unitTables(); }
 
-// Singles look at boxes first, then rows, then columns.
-int singlesUnit(int k) { return (k + 18) % 27; }
+int singlesUnit(int k) { return (k + 18) % 27; }  // boxes first, then rows, then columns
 
 Deduction make(Technique t, Digits digits) {
     Deduction d;
@@ -102,16 +101,14 @@ Technique subsetTechnique(bool naked, int size) {
     return naked ? Technique::nakedQuad : Technique::hiddenQuad;
 }
 
-// The assumption of a forcing chain followed by singles, remembering why each digit went.
-class Trial {
+class Trial {  // a forcing chain's assumption followed by singles, remembering why each digit went
 public:
     explicit Trial(const CandidateGrid& g) : start_(g), g_(g) {
         for (auto& r : removedBy_) r.fill(-1);
         filledBy_.fill(-1);
     }
 
-    // True when assuming n in cell leads to a contradiction.
-    bool run(int cell, int n) {
+    bool run(int cell, int n) {  // true when assuming n in cell leads to a contradiction
         if (!place(cell, n, -2)) return true;
         const UnitTables& t = tables();
         for (;;) {
@@ -143,8 +140,7 @@ public:
         }
     }
 
-    // The placements the contradiction rests on, in the order they were made.
-    void explain(Deduction& d) const {
+    void explain(Deduction& d) const {  // the placements the contradiction rests on, in order
         std::array<bool, 81> needed{};
         mark(end_.kind == Contradiction::Kind::noDigit ? cellIndex(end_.cell) : -1,
              end_.kind == Contradiction::Kind::noPlace ? unitIndex(end_.unit) : -1, end_.digit, 81, needed);
@@ -199,8 +195,7 @@ private:
         return true;
     }
 
-    // What took digit n from cell i before step `before`: the step that filled the cell or
-    // the one that took n from its peers.
+    // The step before `before` that took n from cell i: the one filling it or taking n from its peers.
     int cause(int i, int n, int before) const {
         const int filled = filledBy_[i];
         const int removed = removedBy_[i][n - 1];
@@ -589,7 +584,6 @@ std::optional<Deduction> findXyChain(const CandidateGrid& g) {
 }
 
 std::optional<Deduction> findForcingChain(const CandidateGrid& g) {
-    // Cells with fewer digits first, the shortest chain in them.
     std::optional<Deduction> decisive, best;
     const auto shorter = [](const Deduction& d, const std::optional<Deduction>& than) {
         return !than || d.forcing.size() < than->forcing.size();

@@ -39,8 +39,7 @@ enum class Technique : std::uint8_t {
 };
 constexpr int kTechniques = 20;
 
-// English ("Hidden single"), for the command line and the tools.
-std::string_view techniqueName(Technique t);
+std::string_view techniqueName(Technique t);  // English: "Hidden single"
 inline bool isSingle(Technique t) { return t <= Technique::hiddenSingle; }
 
 struct Elimination {

@@ -14,12 +14,11 @@ class Generator;
 // row-block group, 3 column groups, 3 row groups, the turn count, 9 swap partners.
 void transform(Grid& board, Grid& answer, Generator& generator);
 
-// The base record picked by the first draw, rearranged.
 struct DealtGame {
     double number = 0;
     Level level = Level::none;
     Grid board{}, answers{};
 };
-DealtGame dealGame(double number, Generator& generator);
+DealtGame dealGame(double number, Generator& generator);  // the first draw's record, rearranged
 
 }  // namespace ninebox

@@ -7,18 +7,16 @@
 
 namespace ninebox {
 
-// x the column, y the row, 1..9; {0, 0} is no cell.
-struct Cell {
+struct Cell {  // x the column, y the row, 1..9; {0, 0} is no cell
     int x = 0, y = 0;
     bool operator==(const Cell& other) const { return x == other.x && y == other.y; }
     bool operator!=(const Cell& other) const { return !(*this == other); }
 };
 
-// A row, column or box, index 1..9 (boxes left to right, then top to bottom).
 enum class UnitKind : std::uint8_t { row, column, box };
 struct Unit {
     UnitKind kind = UnitKind::row;
-    int index = 0;
+    int index = 0;  // 1..9, boxes left to right, then top to bottom
     bool operator==(const Unit& other) const { return kind == other.kind && index == other.index; }
 };
 
@@ -29,8 +27,7 @@ struct Clash {
 
 bool allUnitsComplete(const Grid& g);
 
-// In the row, column or box of (x, y), the cell itself aside.
-bool seesDigit(const Grid& g, int x, int y, int n);
+bool seesDigit(const Grid& g, int x, int y, int n);  // n stands in the cell's row, column or box
 
 // Both cells of every pair that clash. Here and below, values beyond 1..9 count as empty.
 CellFlags clashingCells(const Grid& g);
@@ -40,7 +37,6 @@ bool hasClash(const Grid& g);
 // The first clash: rows, then columns, then boxes, in each unit digits from 1 up.
 std::optional<Clash> findClash(const Grid& g);
 
-// solution is complete and holds every digit of puzzle in its cell.
-bool solves(const Grid& solution, const Grid& puzzle);
+bool solves(const Grid& solution, const Grid& puzzle);  // complete, with every digit of puzzle
 
 }  // namespace ninebox
