@@ -21,15 +21,12 @@ namespace ninebox {
 
 namespace {
 
-// Never waits (a pipe opened so answers at once) and never makes a terminal ours; what was
-// opened is checked afterwards, on the descriptor.
+// Never waits (a pipe opens at once) nor takes a terminal; the descriptor is checked after.
 constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-// Only a plain file holds a game: a pipe would wait for a writer, and replacing a device (as
-// root) would swap it for a file.
+// A pipe would wait for a writer, and replacing a device (as root) would swap it for a file.
 bool plainFile(int fd, struct stat& info) { return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode); }
 
-// Up to max bytes from fd into out.
 bool readUpTo(int fd, std::size_t max, std::string& out) {
     char buffer[16384];
     while (out.size() < max) {
@@ -58,8 +55,7 @@ FileState fileState(const std::string& path) {
     const int fd = ::open(path.c_str(), kReadFlags);
     if (fd < 0) {
         if (errno != ENOENT) return FileState::wrong;
-        // Only a file missing from an existing folder is missing; a missing folder is a wrong
-        // name, and so is a link that leads nowhere.
+        // A missing folder, or a link leading nowhere, is a wrong name.
         struct stat above {
         }, itself{};
         return ::stat(placeOf(path).folder.c_str(), &above) == 0 && S_ISDIR(above.st_mode) &&
@@ -109,7 +105,6 @@ bool lockedOrNoLocks(int fd) {
     return true;
 }
 
-// Temporary names: ".ninebox-" and six letters or digits, short enough beside any file name.
 constexpr char kTempPrefix[] = ".ninebox-";
 constexpr std::size_t kTempPrefixLength = sizeof kTempPrefix - 1, kTempLetters = 6;
 constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -129,15 +124,13 @@ bool isTempName(const char* name) {
                        [](char c) { return c != '\0' && std::strchr(kLetters, c) != nullptr; });
 }
 
-// A replacement holds a lock on its temporary file from before the file has a name until the
-// file is in place, so a temporary file that can be locked was left by a program that was
-// killed. Where the file system has no locks, only one untouched for an hour counts as left.
+// A replacement locks its temporary file from before it is named until it is in place; without
+// locks, only a file untouched for an hour counts as left.
 bool abandoned(int fd, const struct stat& info) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
     return errno != EWOULDBLOCK && errno != EINTR && std::time(nullptr) - info.st_mtime > 3600;
 }
 
-// Removes the temporary files of ours in the folder that no running replacement holds.
 void removeAbandoned(int dir) {
     const int listed = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR* const listing = listed < 0 ? nullptr : ::fdopendir(listed);
@@ -154,8 +147,7 @@ void removeAbandoned(int dir) {
         if (fd < 0) continue;
         struct stat info {};
         struct stat named {};
-        // Still the same file under that name, while the lock is held: another program may
-        // have put its own temporary file there meanwhile.
+        // Still the same file, lock held: another program may have put its own there meanwhile.
         if (plainFile(fd, info) && info.st_uid == ::geteuid() && abandoned(fd, info) &&
             ::fstatat(dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == info.st_dev &&
             named.st_ino == info.st_ino)
@@ -182,11 +174,9 @@ std::string linkUnnamedTemp(int fd, int dir) {
     return {};
 }
 
-// New files take 0666 less the umask from the kernel itself, so the umask need not be read.
-constexpr mode_t kNewFileMode = 0666;
+constexpr mode_t kNewFileMode = 0666;  // less the umask, which the kernel takes off
 
-// A new, locked, named temporary file in dir (its name in temp), where the file system has no
-// unnamed ones; -1 on failure.
+// Locked, its name in temp, for a file system with no unnamed files; -1 on failure.
 int createNamedTemp(int dir, std::string& temp) {
     for (int tries = 0; tries < 100; ++tries) {
         temp = tempName();
@@ -208,16 +198,14 @@ int createNamedTemp(int dir, std::string& temp) {
     return -1;
 }
 
-// The mode an existing plain file has; a link or anything else is not kept.
-bool keptMode(int dir, const std::string& name, mode_t& mode) {
+bool keptMode(int dir, const std::string& name, mode_t& mode) {  // a plain file's, not a link's
     struct stat info {};
     if (::fstatat(dir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)) return false;
     mode = info.st_mode & 07777;
     return true;
 }
 
-// The new name must survive a power cut too once the replacement is reported as done. File
-// systems that cannot sync a folder say so, and there is nothing more to do.
+// Once reported done, the new name must survive a power cut; some file systems cannot sync a folder.
 bool syncFolder(int dir) {
     if (::fsync(dir) == 0) return true;
     return errno == EINVAL || errno == EROFS || errno == EBADF;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game's files on the real disk (disk/atomicfile.h says how they are read and written).
 
 #include "game/filesystem.h"
 

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One command of the player's, from its start to its end. What it changes of the puzzle is one
-// step to undo, unless it takes a step back itself or deals a new puzzle; once it ends, the
-// game in progress is kept. Only the outermost command counts: the on-board Reset runs inside
-// a press.
+// A player's command while it lives: what it changes is one step to undo, unless it undoes
+// itself or deals a new puzzle; at its end the game is kept. Only the outermost one counts.
 
 #include "game/game.h"
 
@@ -17,8 +15,7 @@ public:
     Command(const Command&) = delete;
     Command& operator=(const Command&) = delete;
 
-    // A new, loaded or pasted puzzle: nothing before it to go back to.
-    void newPuzzle() { newPuzzle_ = true; }
+    void newPuzzle() { newPuzzle_ = true; }  // new, loaded or pasted: nothing to go back to
 
 private:
     Game& game_;

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Undo and redo of the player's changes to the puzzle. A step holds only the cells it changed
-// (rules/puzzle.h), so a long history stays small; the history keeps a bounded number of steps
-// and drops the oldest. What a step covers (one keypress, a whole Reset or Cheat) is the
-// caller's choice.
+// A step holds only the cells it changed; past the limit the oldest step goes.
 
 #include <cstddef>
 #include <deque>
@@ -18,17 +15,13 @@ class History {
 public:
     explicit History(std::size_t limit = 2000) : limit_(limit) {}
 
-    // Ignores an empty change; any other ends the redo history.
-    void record(Change change);
-    // The change to take back (put its before side back) or to make again (its after side).
-    std::optional<Change> undo();
-    std::optional<Change> redo();
+    void record(Change change);    // ignores an empty change; any other ends the redo history
+    std::optional<Change> undo();  // the change whose before side to put back
+    std::optional<Change> redo();  // whose after side
     void clear();
 
-    // The steps to undo, the oldest first, and those to redo, the next one last; a history
-    // taken back from them as it was (beyond the bound, the oldest steps go).
-    const std::deque<Change>& done() const { return done_; }
-    const std::vector<Change>& undone() const { return undone_; }
+    const std::deque<Change>& done() const { return done_; }       // the oldest first
+    const std::vector<Change>& undone() const { return undone_; }  // the next one last
     void restore(std::deque<Change> done, std::vector<Change> undone);
 
 private:

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Where everything lies on the board window, in board units: x from -70 at the left edge to
-// 220 at the right, y from 0 at the top to 220 at the bottom, whatever the window's size.
-// The painter draws from this table and the mouse is judged by it, so a label and the place
-// that answers a click on it cannot drift apart.
+// The board window in board units, whatever its size: x -70..220, y 0..220 from the top left.
+// Painting and the mouse both go by this table, so a label and its click area cannot drift apart.
 
 namespace ninebox::layout {
 
@@ -41,9 +39,8 @@ constexpr bool inCorner(double x, double y) { return x > 210 && y > 210; }
 constexpr int kDigitKeys = 9;
 constexpr double kKeypadTop = 150;
 constexpr Area kKeys{-64, kKeypadTop, -6, 195};
-// The keys' hit areas, wider and taller than their labels' spacing: a press goes to column
-// round(x - kKeyColumnsLeft) div kKeyColumnWidth and row round(y - kKeypadTop) div
-// kKeyRowHeight, each limited to 0..2.
+// Hit areas, larger than the labels' spacing: column round(x - kKeyColumnsLeft) div the width,
+// row round(y - kKeypadTop) div the height, each limited to 0..2.
 constexpr double kKeyColumnsLeft = -60, kKeyColumnWidth = 19, kKeyRowHeight = 15;
 constexpr Area keyArea(int n) {
     const int column = (n - 1) % 3, row = (n - 1) / 3;
@@ -71,13 +68,10 @@ constexpr Area buttonArea(const ButtonLabel& label) {
     return {-64, label.at.y - 1, -6, label.at.y + kButtonHeight + 1};
 }
 
-// What the keyboard can reach besides the cells, in Tab's order: the on-board buttons, then
-// the keys 1..9, then "Delete". Each stop has an area (where its focus mark goes) and a point
-// a press there lands on.
+// Tab's stops besides the cells: the buttons, keys 1..9, "Delete".
 constexpr int kFirstKeyStop = kButtonCount, kDeleteStop = kFirstKeyStop + kDigitKeys,
               kStops = kDeleteStop + 1;
-// The digit of a key's stop, 0 for "Delete"; -1 for a button's.
-constexpr int stopDigit(int stop) {
+constexpr int stopDigit(int stop) {  // a key's digit, 0 for "Delete"; -1 for a button
     return stop < kFirstKeyStop ? -1 : stop == kDeleteStop ? 0 : stop - kFirstKeyStop + 1;
 }
 constexpr Area stopArea(int stop) {
@@ -89,15 +83,12 @@ constexpr Point stopPoint(int stop) {
     return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
-// The status texts below the buttons.
 constexpr Point kScoreText{-42, 118};
 constexpr Point kClockText{-42, 136};
 constexpr Area kClockSlab{-42, 138, -17, 143};  // wiped before each reading
 constexpr Point kLevelText{-45, 210};
 
-// The slabs of the background picture that the panel's words stand on: one under each
-// button's label and one under the score (from 1 above the text's top to 12 below it), the
-// keys, the space below them, and the level's strip. No word's ink leaves them.
+// The background's slabs under the panel's words; no ink leaves them.
 constexpr Area slabUnder(Point text) { return {-66, text.y - 1, -4, text.y + 12}; }
 constexpr Area keySlab(int n) {
     return {keyAt(n).x - 3.5, keyAt(n).y + 0.75, keyAt(n).x + 11.5, keyAt(n).y + 12.25};
@@ -105,18 +96,15 @@ constexpr Area keySlab(int n) {
 constexpr Area kDeleteSlab{-60, kDeleteKey.y - 0.5, -4, kDeleteKey.y + 11.5};
 constexpr Area kLevelSlab{-67, kLevelText.y, -3, kLevelText.y + 9};
 
-// Where each word on the board may reach: inside its slab (and inside the mark of a button
-// with the keyboard), the hint box, the waiting cell. A text too long or too tall from its
-// point is centred in its place, in a font that fits.
+// Where each word may reach (inside its slab and a focused button's mark); a text too big from
+// its point is centred in its place, in a font that fits.
 constexpr Area labelPlace(const ButtonLabel& label) { return {-63, label.at.y - 0.5, -7, label.at.y + 10.5}; }
 constexpr Area kScorePlace{-65, kScoreText.y - 0.5, -5, kScoreText.y + 11.5};
 constexpr Area kClockPlace{kClockText.x, kClockText.y, -5, kKeypadTop};
 constexpr Area kDeletePlace{-59, kDeleteKey.y - 0.5, -5, kDeleteKey.y + 10.5};
 constexpr Area kLevelPlace{-67, kLevelText.y - 0.5, -3, kLevelText.y + 8.5};
 constexpr Area kHintPlace{100.5, 0.5, 119.5, 14.5};
-// Explain a Step's line, in the band above the frame; the hint box shows only after a click,
-// which takes the line away.
-constexpr Area kAdviceBand{4, 1, 216, 13.5};
+constexpr Area kAdviceBand{4, 1, 216, 13.5};  // Explain a Step's line, gone once the hint box shows
 constexpr Area waitingPlace(int x, int y) {
     return {kCell * x + 1, kCell * y + 1, kCell * x + 19, kCell * y + 19};
 }

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pausing: the clock stopped and the board hidden, by the player or by the program itself.
 #include "game/game.h"
 
 namespace ninebox {
@@ -21,8 +20,7 @@ void Game::pause() {
     draw();
 }
 
-// True when the game was paused: the input that resumed it does nothing else.
-bool Game::resumed() {
+bool Game::resumed() {  // true when it was paused: the input that resumed it does nothing else
     if (!s_.paused) return false;
     s_.paused = false;
     draw();

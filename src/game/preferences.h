@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The player's choices that last from one run of the program to the next. The window keeps
-// them in a settings file; the game takes them before its first game is drawn.
+// The player's choices kept between runs; the game takes them before it first draws.
 
 #include <optional>
 #include <string>
@@ -15,11 +14,9 @@ struct Preferences {
     bool showTime = false;
     bool showLevel = true;
     bool kanji = false;
-    // The Level menu's tick: the level of random games (Level::none for "Random Level"); none
-    // before the player has chosen, when no item is ticked.
-    std::optional<Level> levelChoice;
-    std::string lastFolder;      // where the file dialogs start; empty for the working folder
-    bool showConflicts = false;  // the Options menu's helps
+    std::optional<Level> levelChoice;  // the Level menu's tick; none until the player chooses
+    std::string lastFolder;            // where the file dialogs start; empty for the working folder
+    bool showConflicts = false;        // the Options menu's helps
     bool highlight = false;
 };
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A printed page as lines and texts in page units: x -120..300 and y -50..520 over the
-// printable area, whatever the paper. The printer only has to draw it.
+// A printed page in page units: x -120..300, y -50..520 over the printable area, any paper.
 
 #include <string>
 #include <vector>
@@ -22,8 +21,7 @@ struct PrintPage {
         std::string text;
         int points = pointSize;
     };
-    // A game's heading, its number and level in the player's words.
-    struct Heading {
+    struct Heading {  // number and level, in the player's language
         double x, y;  // top-left corner
         double number;
         Level level;
@@ -36,12 +34,10 @@ struct PrintPage {
     std::vector<Heading> headings;
 };
 
-// The board at the top when wanted (its givens and the player's digits); the answers grid
-// below it when wanted and every answer is known.
+// The board at the top when wanted; the answers below it when wanted and all known.
 PrintPage printPage(const Puzzle& puzzle, bool board, bool answers);
 
-// The games' puzzles, perPage (1, 2, 4 or 6) to a page, each under its heading; then, when
-// wanted, their answers in small grids, twelve to a page, under the same headings.
+// perPage (1, 2, 4 or 6) puzzles a page; then, if wanted, their answers, twelve small grids a page.
 std::vector<PrintPage> bookletPages(const std::vector<DealtGame>& games, int perPage, bool answers);
 
 }  // namespace ninebox

@@ -7,10 +7,7 @@
 //   mode map 4                     play, map or edit, and the shaded digit
 //   selected 3 5 waiting           the selected cell (column, row); waiting or idle
 //   score 10 2                     the score as last counted
-//   board <81 digits>              row by row
-//   givens <81 times 0 or 1>
-//   answers <81 digits>
-//   notes <81 times 3 octal digits>  each cell's notes, 0..777
+//   board <81 digits>              row by row; then lines givens (0/1), answers, notes (octal 000..777)
 //   done 2                         the steps to undo, one line each, the oldest first
 //   11:0.003>5.000 12:0.004>0.000  a step's cells: column and row, then before > after, each
 //                                  a digit, g for a given or . for an open cell, the notes
@@ -66,16 +63,14 @@ std::string number(double value) {
     return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-// The lines' fields, read in the order they are written; a line that is not exactly what
-// comes next fails the whole text.
+// A line that is not exactly what comes next fails the whole text.
 class Reader {
 public:
     using Fields = std::vector<std::string_view>;
     explicit Reader(std::string_view text) : rest_(text) {}
 
-    // The next line's fields, split at single blanks, after its keyword and a blank (a step's
-    // line has no keyword). None when the line does not start so, or has not `count` fields
-    // (0: any number). An empty field (two blanks) stays in, and fails as a value.
+    // The fields after keyword and a blank, split at single blanks: `count` of them (0: any). An
+    // empty field (two blanks) stays in, and fails as a value.
     std::optional<Fields> line(std::string_view keyword, std::size_t count = 0) {
         const std::size_t end = rest_.find('\n');
         if (end == std::string_view::npos) return std::nullopt;
@@ -119,8 +114,7 @@ std::optional<int> wordIndex(const std::array<std::string_view, N>& words, std::
     return std::nullopt;
 }
 
-// 81 cells in row order, each `width` characters from 0 to `last` (a digit, or octal digits
-// when wider), into into[x][y].
+// 81 cells in row order, each `width` characters from 0 to `last` (octal when wider).
 template <typename Cells>
 bool readCells(std::string_view text, std::size_t width, char last, Cells& into) {
     if (text.size() != 81 * width) return false;
@@ -136,8 +130,7 @@ bool readCells(std::string_view text, std::size_t width, char last, Cells& into)
     return true;
 }
 
-// A cell's digit, given flag and notes as a step writes them; none unless they could stand
-// in a puzzle (a given holds a digit, notes stand in empty cells only).
+// Fails unless they could stand in a puzzle: a given holds a digit, notes only an empty cell.
 bool readState(std::string_view text, std::int16_t& digit, bool& given, std::uint16_t& notes) {
     if (text[0] < '0' || text[0] > '9' || (text[1] != 'g' && text[1] != '.')) return false;
     digit = static_cast<std::int16_t>(text[0] - '0');
@@ -150,8 +143,7 @@ bool readState(std::string_view text, std::int16_t& digit, bool& given, std::uin
     return (!given || digit > 0) && (notes == 0 || digit == 0);
 }
 
-// A step: one or more cells, each changed and each once.
-std::optional<Change> readStep(Reader& in) {
+std::optional<Change> readStep(Reader& in) {  // one or more cells, each changed and each once
     const auto fields = in.line({});
     if (!fields) return std::nullopt;
     Change step;
@@ -249,9 +241,6 @@ std::string writeProgress(const Progress& p) {
 
 namespace {
 
-// A reader for each kind of line, in the order they come; each fails on a line that is not
-// exactly as written.
-
 bool readClock(Reader& in, Progress& p) {
     const auto clock = in.line("clock");
     const auto seconds = clock ? whole((*clock)[0], std::numeric_limits<std::int64_t>::max()) : std::nullopt;
@@ -321,7 +310,6 @@ bool readScore(Reader& in, Progress& p) {
     return right && wrong;
 }
 
-// The board, its givens, its answers and its notes, as one puzzle that holds together.
 bool readPuzzle(Reader& in, Progress& p) {
     Grid board{}, answers{};
     Givens givens{};
@@ -337,7 +325,6 @@ bool readPuzzle(Reader& in, Progress& p) {
     return puzzle.has_value();
 }
 
-// The steps to undo and to redo, each leading from the board as it stands.
 bool readHistory(Reader& in, Progress& p) {
     auto done = readSteps<std::deque<Change>>(in, "done", kMaxProgress);
     auto undone = readSteps<std::vector<Change>>(in, "undone", kMaxProgress);

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the player is told on asking for the next step: a digit of theirs that is wrong and
-// why, else the next step a player could find, else why there is none.
 
 #include <optional>
 
@@ -25,9 +23,8 @@ struct Advice {
     std::optional<Contradiction> reason;
 };
 
-// Against the answers when they solve the givens: the first wrong digit of the player's (in
-// row order), else a step from the givens and the player's digits. With no answers, the
-// board itself decides: a contradiction, else a step when the board has one solution.
+// When the answers solve the givens, the first wrong digit in row order, else a step. Without
+// them, the board decides: a contradiction, else a step when it has one solution.
 Advice adviceFor(const Puzzle& puzzle);
 
 }  // namespace ninebox

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The engine's view of a board: the digits each empty cell may still take, as bit masks, with
-// the tables of units and peers that the solver and the techniques walk.
-//
-// Inside the engine a cell is a number 0..80 in row order (x = i % 9 + 1, y = i / 9 + 1) and
-// a unit a number 0..26: rows 1..9, then columns 1..9, then boxes 1..9.
+// In the engine a cell is 0..80 in row order and a unit 0..26: rows, then columns, then boxes.
 
 #include <array>
 #include <cstdint>
@@ -15,12 +11,10 @@
 
 namespace ninebox {
 
-// Digit n = 1..9 as bit n - 1, as Notes holds them.
-using Digits = unsigned;
+using Digits = unsigned;  // bit n - 1 for digit n, as in Notes
 constexpr Digits kAllDigits = 0x1FF;
 inline Digits digitBit(int n) { return 1u << (n - 1); }
-// By table: the baseline x86-64 instruction set has no population count, and the library call
-// that stands in for it costs more than the rest of a technique's scan.
+// By table: baseline x86-64 has no popcount, and the library call costs more than a scan.
 constexpr std::array<std::uint8_t, 512> kDigitCounts = [] {
     std::array<std::uint8_t, 512> counts{};
     for (std::size_t d = 1; d < 512; ++d) counts[d] = static_cast<std::uint8_t>(counts[d >> 1] + (d & 1));
@@ -37,8 +31,7 @@ inline int boxOf(int i) { return 18 + i / 27 * 3 + i % 9 / 3; }
 inline Unit unitAt(int u) { return {static_cast<UnitKind>(u / 9), u % 9 + 1}; }
 inline int unitIndex(Unit u) { return static_cast<int>(u.kind) * 9 + u.index - 1; }
 
-// A set of cells, bit i for cell i.
-class CellSet {
+class CellSet {  // bit i for cell i
 public:
     constexpr CellSet() = default;
     static CellSet of(int i) { return i < 64 ? CellSet(1ull << i, 0) : CellSet(0, 1ull << (i - 64)); }
@@ -56,8 +49,7 @@ public:
     bool operator==(CellSet o) const { return lo_ == o.lo_ && hi_ == o.hi_; }
     bool operator!=(CellSet o) const { return !(*this == o); }
 
-    // for (int i : set) visits the cells in increasing order.
-    class Iterator {
+    class Iterator {  // visits the cells in increasing order
     public:
         Iterator(std::uint64_t lo, std::uint64_t hi) : lo_(lo), hi_(hi) {}
         int operator*() const { return lo_ ? __builtin_ctzll(lo_) : 64 + __builtin_ctzll(hi_); }
@@ -84,7 +76,6 @@ private:
     std::uint64_t lo_ = 0, hi_ = 0;
 };
 
-// Fixed tables, built once.
 struct UnitTables {
     std::array<std::array<std::int8_t, 9>, 27> cells;  // unit -> its cells in order
     std::array<std::array<std::int8_t, 3>, 81> units;  // cell -> its row, column and box
@@ -105,11 +96,8 @@ struct CandidateGrid {
     void eliminate(int i, int n) { open[i] &= ~digitBit(n); }
 };
 
-// By the basic rule alone: an empty cell may take any digit its row, column and box lack.
-// Cells beyond 1..9 count as empty.
-CandidateGrid candidateGrid(const Grid& board);
+CandidateGrid candidateGrid(const Grid& board);  // by the basic rule; cells beyond 1..9 count as empty
 
-// Where a board, or a line of reasoning, goes wrong.
 struct Contradiction {
     enum class Kind : std::uint8_t {
         clash,       // digit stands twice in unit
@@ -123,8 +111,7 @@ struct Contradiction {
     int digit = 0;
 };
 
-// The first empty cell in row order with no digit open, else the first unit (in unit order)
-// with a missing digit open nowhere; none when there is neither.
+// The first empty cell with no digit open, else the first unit with a missing digit open nowhere.
 std::optional<Contradiction> findContradiction(const CandidateGrid& g);
 
 }  // namespace ninebox

@@ -11,8 +11,7 @@ namespace {
 
 constexpr Technique kPlacing[] = {Technique::fullHouse, Technique::nakedSingle, Technique::hiddenSingle};
 
-// The cells whose open digits a deduction's reason rests on. Techniques that rely on a digit
-// being absent elsewhere in their units read the whole units.
+// The cells whose open digits a deduction rests on: whole units where a digit's absence counts.
 CellSet readSet(const Deduction& d) {
     CellSet cells = CellSet::of(cellIndex(d.target));
     if (d.technique == Technique::forcingChain) {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The pseudo-random generator behind every chance element of the game. A game number
-// seeds it (reset, then mix), so the number alone fixes the puzzle; the interface is
-// virtual so that tests can script every draw.
+// Behind every chance element; a game number seeds it (reset, then mix). Virtual so that tests
+// can script every draw.
 
 #include <cstdint>
 
@@ -17,18 +16,10 @@ public:
     virtual std::int32_t draw(std::int32_t m) = 0;  // floor(r * m), 0 <= d < m
 };
 
-// SplitMix64 (Steele, Lea and Flood, "Fast splittable pseudorandom number generators",
-// OOPSLA 2014): the state is a 64-bit counter advanced by the golden-ratio increment
-// 0x9E3779B97F4A7C15 and each output is the counter passed through a fixed bijective
-// finaliser (xor-shift 30, multiply, xor-shift 27, multiply, xor-shift 31).
-//
-// mix folds a double in by its bit pattern: the state becomes the finaliser of
-// (state xor bits). Every zero (0 and -0) folds as +0 and every NaN as one canonical quiet
-// NaN, so the result depends only on the number's value; infinities fold like any other
-// pattern. next takes the top 32 bits of an output as a fraction r = bits / 2^32, so
-// r * m is exact in a double for every bound below 2^21 and draw(m) = floor(r * m) is
-// always in 0..m-1. Integer arithmetic only: the same number gives the same draws on every
-// compiler and machine.
+// SplitMix64 (Steele, Lea and Flood, OOPSLA 2014), integer arithmetic only, so the same number
+// gives the same draws on every machine. mix: the state becomes the finaliser of (state xor the
+// double's bits), every zero folding as +0 and every NaN as one quiet NaN. next: the top 32 bits
+// of an output over 2^32, so r * m is exact for m below 2^21.
 class SplitMixGenerator final : public Generator {
 public:
     SplitMixGenerator() { reset(); }

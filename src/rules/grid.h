@@ -1,25 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The 9 x 9 grids that boards, answers, puzzles and their givens share, and the candidate
-// map built on them. Plain arrays indexed from 1, as the board is numbered on screen.
 
 #include <array>
 #include <cstdint>
 
 namespace ninebox {
 
-// Indexed [x][y]: x is the column 1..9 from the left, y the row 1..9 from the top.
-// Index 0 and 10 exist so that loops over 0..10 stay in bounds; they always hold 0.
-// 0 = empty or none, 1..9 = a digit.
+// Indexed [x][y], column and row 1..9 from the top left; 0 = empty, 1..9 a digit. Index 0 and
+// 10 always hold 0, so that loops over 0..10 stay in bounds.
 using Grid = std::array<std::array<std::int16_t, 11>, 11>;
 
-// Indexed [x][y] as Grid: true where the cell holds one of the puzzle's givens.
-using Givens = std::array<std::array<bool, 11>, 11>;
+using Givens = std::array<std::array<bool, 11>, 11>;     // indexed [x][y] as Grid
+using CellFlags = std::array<std::array<bool, 11>, 11>;  // indexed [x][y] as Grid
 
-// Indexed [x][y] as Grid: true for each cell of a set of cells.
-using CellFlags = std::array<std::array<bool, 11>, 11>;
-
-// The givens of a puzzle: its filled cells.
 inline Givens givensOf(const Grid& puzzle) {
     Givens givens{};
     for (int x = 1; x <= 9; ++x)
@@ -27,12 +20,10 @@ inline Givens givensOf(const Grid& puzzle) {
     return givens;
 }
 
-// Indexed [x][y] as Grid: the player's notes in a cell, bit n - 1 set for digit n = 1..9 (so
-// 0..511). Only empty cells hold notes.
+// Indexed [x][y]: bit n - 1 for digit n, so 0..511; only empty cells hold notes.
 using Notes = std::array<std::array<std::uint16_t, 11>, 11>;
 
-// Indexed [x][y][n]: the state of digit n = 1..9 in cell (x, y), as candidateMap builds it
-// (rules/candidates.h). n = 0 always holds 0: with no digit chosen nothing is ruled out.
+// Indexed [x][y][n], n = 1..9, as candidateMap builds it; n = 0 holds 0 (nothing ruled out).
 using CandidateMap = std::array<std::array<std::array<std::int16_t, 10>, 11>, 11>;
 
 }  // namespace ninebox

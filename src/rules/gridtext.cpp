@@ -29,8 +29,7 @@ namespace {
 bool isBlank(int c) { return c == ' ' || c == '\t'; }
 bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
 
-// A field longer than this is not a number anyone wrote; refusing it keeps a huge file from
-// being read into memory.
+// No number anyone wrote is longer; refusing one keeps a huge file out of memory.
 constexpr std::size_t kMaxField = 64;
 
 }  // namespace

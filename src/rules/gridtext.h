@@ -13,25 +13,18 @@
 
 namespace ninebox {
 
-// No game or answers file comes near this size; a bigger one is refused before it is read,
-// so a huge file cannot stall the window.
-constexpr std::size_t kMaxGridFile = 64 * 1024;
+constexpr std::size_t kMaxGridFile = 64 * 1024;  // bigger is refused unread, not to stall the window
 
-// The answers file beside a game file: the game file's name up to its first "." followed by
-// "ans", or the name followed by ".ans" when it has no ".". Only the file's own name counts,
-// never a dotted folder above it.
+// The file name up to its first "." (never a folder's) and "ans", or the name and ".ans".
 std::string answersPath(const std::string& path);
 
-// Row by row, column by column; cells the filter leaves out are written as 0.
+// Row by row, column by column; cells include leaves out are written as 0.
 std::string writeGrid(const Grid& grid, const std::function<bool(int x, int y)>& include = {});
 
-// Reads 81 fields in row order into grid[x][y]. Commas and line ends both separate fields,
-// blanks around a field are skipped, fractions round half to even, and whatever follows the
-// 81st field is never read. Fails on a short text or a field that is not a number in the
-// 16-bit range.
+// 81 fields in row order, separated by commas or line ends, blanks skipped, fractions rounded
+// half to even; nothing after the 81st is read. None for fewer, or one not a 16-bit number.
 std::optional<Grid> readGrid(std::istream& in);
 
-// Every cell 0..9: the only values the board, the map and the glyphs can show.
-bool digitsOnly(const Grid& grid);
+bool digitsOnly(const Grid& grid);  // every cell 0..9, the only values the board can show
 
 }  // namespace ninebox

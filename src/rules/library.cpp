@@ -13,8 +13,7 @@ std::string_view solutionText() { return embedded::solutions; }
 
 namespace {
 
-// A record is 174 bytes: "L\r\n" then nine lines "d,d,d,d,d,d,d,d,d\r\n". The texts are
-// part of the program and checked by the tests, so the reader trusts the layout.
+// "L\r\n" and nine lines "d,d,d,d,d,d,d,d,d\r\n"; the tests check the texts, so this trusts them.
 constexpr std::size_t kRecordBytes = 3 + 9 * 19;
 
 void readRecords(std::string_view text, Grid BaseRecord::*grid, std::array<BaseRecord, kRecords>& records) {

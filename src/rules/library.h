@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The 30 base puzzles and their solutions, carried inside the program as two texts.
-// Each text: 30 records labelled A..Z, a..d; a record is its label line and nine lines of
-// nine comma-separated digits, every line ending in CR LF.
+// The 30 base puzzles and their solutions as two texts: records labelled A..Z, a..d, each its
+// label line and nine lines of nine comma-separated digits, every line ending in CR LF.
 
 #include <array>
 #include <string_view>
@@ -13,12 +12,10 @@ namespace ninebox {
 
 constexpr int kRecords = 30;
 
-// A puzzle's difficulty. none: a puzzle of no known level (a loaded game); as the level asked
-// for, none means any level ("Random Level").
+// none: no known level (a loaded game); asked for, any level ("Random Level").
 enum class Level { none = 0, easy = 1, medium = 2, hard = 3 };
 
-// Character k is the level of record k as a digit: 1 Easy, 2 Medium, 3 Hard.
-constexpr std::string_view kLevelTable = "311313323223333111322113132222";
+constexpr std::string_view kLevelTable = "311313323223333111322113132222";  // record k's Level
 
 std::string_view puzzleText();
 std::string_view solutionText();
@@ -29,7 +26,6 @@ struct BaseRecord {
     Level level = Level::none;
 };
 
-// The records as read from the two texts, parsed once on first use.
-const std::array<BaseRecord, kRecords>& library();
+const std::array<BaseRecord, kRecords>& library();  // parsed once, on first use
 
 }  // namespace ninebox

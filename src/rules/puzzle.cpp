@@ -104,8 +104,7 @@ void Puzzle::clearEntries() {
     changed();
 }
 
-// Givens are never cleared: a given that disagrees with the answers could never be filled
-// again in play.
+// Givens stay: a cleared given could never be filled again in play.
 void Puzzle::clearWrongEntries() {
     if (!answersValid()) return;
     for (int x = 1; x <= 9; ++x)

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A puzzle in play: its givens, the player's digits and notes and the answers, and what
-// follows from them (the candidate map, the score, whether it is solved). Its changes keep it
-// whole: play never writes over a given, only empty cells hold notes, and the candidate map
-// always belongs to the board as it stands.
+// A puzzle in play. Its changes keep it whole: play never writes over a given, only empty cells
+// hold notes, and the candidate map always belongs to the board as it stands.
 
 #include <cstdint>
 #include <optional>
@@ -14,16 +12,12 @@
 
 namespace ninebox {
 
-// Player's digits that match the answers, and those that do not (all of them while the
-// answers are unknown).
-struct Score {
+struct Score {  // the player's digits that match the answers, and the others (all while unknown)
     int right = 0, wrong = 0;
     bool operator==(const Score& other) const { return right == other.right && wrong == other.wrong; }
 };
 
-// One cell's change: its digit, given flag and notes before and after, so that undo takes
-// back the notes a digit cleared with the digit.
-struct CellChange {
+struct CellChange {  // with the notes, so that undo takes back those a digit cleared
     std::int16_t x = 0, y = 0;
     std::int16_t before = 0, after = 0;  // digit, 0 = empty
     bool givenBefore = false, givenAfter = false;
@@ -34,10 +28,9 @@ using Change = std::vector<CellChange>;  // cells in no particular order, each a
 class Puzzle {
 public:
     Puzzle() = default;
-    // The filled cells of puzzle are its givens; answers all 0 are unknown.
-    explicit Puzzle(const Grid& puzzle, const Grid& answers = Grid{});
-    // A puzzle as it was kept, none when the parts do not hold together: a value beyond 0..9,
-    // a given on an empty cell, notes beyond 511 or on a filled cell, anything in the margins.
+    explicit Puzzle(const Grid& puzzle, const Grid& answers = Grid{});  // answers all 0: unknown
+    // None when the parts do not hold together: a value beyond 0..9, a given on an empty cell,
+    // notes beyond 511 or on a filled cell, anything in the margins.
     static std::optional<Puzzle> fromParts(const Grid& board, const Givens& givens, const Grid& answers,
                                            const Notes& notes);
 
@@ -48,36 +41,26 @@ public:
     const Grid& answers() const { return answers_; }
     std::uint16_t notes(int x, int y) const { return notes_[x][y]; }
     const Notes& notes() const { return notes_; }
-    // The givens' digits alone, every other cell 0: what a game file keeps.
-    Grid puzzle() const;
+    Grid puzzle() const;  // the givens alone, as a game file keeps them
 
-    // Of the board as it stands (rules/candidates.h), built when first asked for after a change.
-    const CandidateMap& candidates() const;
-    bool solved() const;  // every row, column and box complete, whatever the answers say
+    const CandidateMap& candidates() const;  // built when first asked for after a change
+    bool solved() const;                     // every row, column and box complete, whatever the answers say
     Score score() const;
     bool answersValid() const;  // every row, column and box of the answers complete
     bool answersKnown() const;  // no answer 0
 
-    // A digit written into a cell (a player's, a given or Cheat's) takes away the cell's notes
-    // and that digit's notes in its row, column and box: it cannot go there any more.
-
-    // A player's digit, 0 to empty the cell; a given stays as it is. True when the cell is open.
+    // Any digit written clears the cell's notes and that digit's notes in its row, column and box.
+    // 0 empties the cell; a given stays as it is. True when the cell is open.
     bool enter(int x, int y, std::int16_t digit);
-    // The player's note of digit 1..9 in an empty cell turned on or off; 0 takes all its notes
-    // away. False on a filled cell, which holds none.
+    // digit 1..9 turned on or off, 0 takes all the cell's notes away; false on a filled cell.
     bool toggleNote(int x, int y, std::int16_t digit);
-    // Edit mode: the cell becomes a given of the digit, or an empty open cell for 0.
-    void setGiven(int x, int y, std::int16_t digit);
-    // Edit mode: the given becomes an open cell that keeps its digit.
-    void releaseGiven(int x, int y);
-    void clearEntries();       // every open cell empty, every note gone
+    void setGiven(int x, int y, std::int16_t digit);  // edit mode; 0 empties the cell
+    void releaseGiven(int x, int y);                  // edit mode: open, keeping its digit
+    void clearEntries();                              // every open cell empty, every note gone
     void clearWrongEntries();  // the open cells that differ from the answers, when they are valid
-    // The answers learned anew (all 0: unknown), as a player's own puzzle gets them.
     void setAnswers(const Grid& answers) { answers_ = answers; }
-    // One pass of Cheat's rules (rules/cheat.h) over the board, from the map as it is now.
     PassOutcome cheatPass();
 
-    // What changed from before to after, and each side of it put back.
     friend Change changeBetween(const Puzzle& before, const Puzzle& after);
     enum class Side { before, after };
     void apply(const Change& change, Side side);

@@ -11,8 +11,7 @@ namespace {
 
 constexpr int kEof = std::char_traits<char>::eof();
 
-// A string_view behind the streambuf the readers take, without copying the text.
-class ViewBuf : public std::streambuf {
+class ViewBuf : public std::streambuf {  // over a string_view, copying nothing
 public:
     explicit ViewBuf(std::string_view text) {
         char* begin = const_cast<char*>(text.data());  // only ever read: there is no put area
@@ -22,8 +21,7 @@ public:
 
 bool isCell(int c) { return (c >= '0' && c <= '9') || c == '.'; }
 
-// One pass, stopping at the first character that cannot belong, so a long grid text costs
-// no more than its first line.
+// Stops at the first character that cannot belong: a long grid text costs only its first line.
 std::optional<Grid> readCompact(std::streambuf& buf) {
     int c = buf.sgetc();
     if (c == 0xEF) {  // a byte order mark, or no compact text

@@ -23,8 +23,7 @@ std::optional<Rating> ratePuzzle(const Grid& puzzle) {
         g[step->cell().x][step->cell().y] = static_cast<std::int16_t>(step->digit());
         ++rating.steps;
     }
-    // A puzzle with a unique solution always has a next step (the forcing chain falls back on
-    // the solver), so this is a safeguard, never an answer.
+    // A safeguard: a unique solution always has a step (the forcing chain falls back on the solver).
     if (!allUnitsComplete(g)) return std::nullopt;
     return rating;
 }

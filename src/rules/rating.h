@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// How hard a puzzle is: the hardest technique its explained solution needs (rules/explain.h,
-// one step after another from the givens), with how often it used each technique.
+// How hard a puzzle is: the hardest technique its explained solution needs, step after step.
 
 #include <array>
 #include <optional>
@@ -20,18 +19,15 @@ struct Rating {
     int steps = 0;                        // digits placed
 };
 
-// None unless the puzzle has exactly one solution.
-std::optional<Rating> ratePuzzle(const Grid& puzzle);
+std::optional<Rating> ratePuzzle(const Grid& puzzle);  // none unless exactly one solution
 
-// A puzzle of a text, rated or not.
 struct RatedPuzzle {
     enum class Outcome { rated, noSolution, severalSolutions, notAPuzzle };
     Outcome outcome = Outcome::notAPuzzle;
     Rating rating;  // when rated
 };
 
-// Every puzzle of a text, in its order: a game file (or one puzzle in the 81-character form)
-// is one puzzle; otherwise every non-blank line is a puzzle of 81 characters, or not a puzzle.
+// A game file or compact puzzle is one puzzle; else every non-blank line is one of 81 characters.
 std::vector<RatedPuzzle> rateText(std::string_view text);
 
 }  // namespace ninebox

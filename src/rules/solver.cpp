@@ -14,8 +14,7 @@ struct State {
     int left = 81;
 };
 
-// Cells whose last digit is open wait here to be placed.
-struct Pending {
+struct Pending {  // cells whose last digit is open, waiting to be placed
     std::array<std::int8_t, 96> cells;
     int size = 0;
     void push(int i) { cells[size++] = static_cast<std::int8_t>(i); }

@@ -11,8 +11,7 @@ namespace {
 
 const UnitTables& tables() { return unitTables(); }
 
-// Singles look at boxes first, then rows, then columns.
-int singlesUnit(int k) { return (k + 18) % 27; }
+int singlesUnit(int k) { return (k + 18) % 27; }  // boxes first, then rows, then columns
 
 Deduction make(Technique t, Digits digits) {
     Deduction d;
@@ -80,9 +79,8 @@ void addForcing(Deduction& d, int cell) {
     d.forcing.push_back(c);
 }
 
-// Calls found(picked, union) for each choice of `size` masks among those with 2..size bits
-// whose union has exactly `size` bits, until found returns true. Naked and hidden subsets
-// and fish are all this search, over cells' digits, digits' places, or lines' places.
+// found(picked, union) for each choice of `size` masks of 2..size bits whose union has `size`
+// bits, until it returns true: naked and hidden subsets and fish alike.
 template <typename Found>
 bool chooseSubset(const std::array<unsigned, 9>& masks, int size, Found& found, int from = 0, int depth = 0,
                   unsigned all = 0, std::array<int, 4> picked = {}) {
@@ -103,16 +101,14 @@ Technique subsetTechnique(bool naked, int size) {
     return naked ? Technique::nakedQuad : Technique::hiddenQuad;
 }
 
-// The assumption of a forcing chain followed by singles, remembering why each digit went.
-class Trial {
+class Trial {  // a forcing chain's assumption followed by singles, remembering why each digit went
 public:
     explicit Trial(const CandidateGrid& g) : start_(g), g_(g) {
         for (auto& r : removedBy_) r.fill(-1);
         filledBy_.fill(-1);
     }
 
-    // True when assuming n in cell leads to a contradiction.
-    bool run(int cell, int n) {
+    bool run(int cell, int n) {  // true when assuming n in cell leads to a contradiction
         if (!place(cell, n, -2)) return true;
         const UnitTables& t = tables();
         for (;;) {
@@ -144,8 +140,7 @@ public:
         }
     }
 
-    // The placements the contradiction rests on, in the order they were made.
-    void explain(Deduction& d) const {
+    void explain(Deduction& d) const {  // the placements the contradiction rests on, in order
         std::array<bool, 81> needed{};
         mark(end_.kind == Contradiction::Kind::noDigit ? cellIndex(end_.cell) : -1,
              end_.kind == Contradiction::Kind::noPlace ? unitIndex(end_.unit) : -1, end_.digit, 81, needed);
@@ -200,8 +195,7 @@ private:
         return true;
     }
 
-    // What took digit n from cell i before step `before`: the step that filled the cell or
-    // the one that took n from its peers.
+    // The step before `before` that took n from cell i: the one filling it or taking n from its peers.
     int cause(int i, int n, int before) const {
         const int filled = filledBy_[i];
         const int removed = removedBy_[i][n - 1];
@@ -590,9 +584,6 @@ std::optional<Deduction> findXyChain(const CandidateGrid& g) {
 }
 
 std::optional<Deduction> findForcingChain(const CandidateGrid& g) {
-    // Best is a cell where every digit but one fails: its chains lead straight to the digit
-    // left. Cells with fewer digits first, the shortest chain in them; failing that, the
-    // shortest chain anywhere.
     std::optional<Deduction> decisive, best;
     const auto shorter = [](const Deduction& d, const std::optional<Deduction>& than) {
         return !than || d.forcing.size() < than->forcing.size();
@@ -618,8 +609,7 @@ std::optional<Deduction> findForcingChain(const CandidateGrid& g) {
         }
     if (decisive) return decisive;
     if (best) return best;
-    // No assumption fails by singles alone: the search decides, trying the cells with fewest
-    // digits first, where a wrong digit is likeliest found at once.
+    // Singles refute nothing: the search decides, fewest digits first, where it likeliest succeeds.
     for (int open = 2; open <= 9; ++open)
         for (int i = 0; i < 81; ++i) {
             if (digitCount(g.open[i]) != open) continue;

@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The solving techniques a player uses, one finder each, over a candidate grid. A finder
-// returns the first instance it meets (units in order, then cells in row order, digits from 1
-// up), or none. Placing techniques place a digit; the others return an instance only when it
-// takes at least one open digit away, so that applying it is always progress.
-//
-// Every technique is sound on a grid whose open digits include the solution's, as long as
-// the solution is unique: the unique rectangle relies on that, and a forcing chain only
-// concludes where the assumption leads to a contradiction.
+// One finder per technique: the first instance met (units in order, cells in row order, digits
+// from 1 up), and for one that does not place, only when it takes an open digit away. All are
+// sound while the open digits include those of a unique solution.
 
 #include <cstdint>
 #include <optional>
@@ -19,7 +14,7 @@
 
 namespace ninebox {
 
-// In the order of the ladder, easiest first (the two quads share a rung).
+// The ladder, easiest first (the two quads share a rung).
 enum class Technique : std::uint8_t {
     fullHouse,     // the last empty cell of a unit takes the missing digit
     nakedSingle,   // a cell with one digit open
@@ -37,17 +32,14 @@ enum class Technique : std::uint8_t {
     nakedQuad,
     hiddenQuad,
     jellyfish,
-    simpleColouring,  // a digit's conjugate pairs coloured in turn: a colour that sees itself is
-                      // false, and a cell that sees both colours loses the digit
-    uniqueRectangle,  // type 1: three corners hold the same two digits alone, so the fourth
-                      // cannot take either, or the puzzle would have two solutions
+    simpleColouring,  // coloured conjugate pairs: a colour seeing itself loses it, as does a cell seeing both
+    uniqueRectangle,  // type 1: three corners hold the same two digits alone: the fourth takes neither
     xyChain,          // two-digit cells linked head to tail: the chain's ends hold z between them
     forcingChain,     // a digit assumed in a cell leads by singles to a contradiction
 };
 constexpr int kTechniques = 20;
 
-// English, for the command line and the tools ("Hidden single"); the window names them itself.
-std::string_view techniqueName(Technique t);
+std::string_view techniqueName(Technique t);  // English: "Hidden single"
 inline bool isSingle(Technique t) { return t <= Technique::hiddenSingle; }
 
 struct Elimination {
@@ -56,12 +48,10 @@ struct Elimination {
     bool operator==(const Elimination& other) const { return cell == other.cell && digit == other.digit; }
 };
 
-// One application of a technique and its reason.
 struct Deduction {
     Technique technique = Technique::fullHouse;
     Digits digits = 0;  // the digit or digits it reasons about
-    // The cell that takes `placed`; for a step that only eliminates, the cell it takes a digit
-    // from (in an explanation, the one the next step needs).
+    // The cell that takes `placed`, else one it takes a digit from (the one the next step needs).
     Cell target;
     int placed = 0;             // 0 when it only eliminates
     std::vector<Cell> forcing;  // the cells that force it (a chain's cells in chain order)
@@ -86,17 +76,12 @@ std::optional<Deduction> findXyzWing(const CandidateGrid& g);
 std::optional<Deduction> findSimpleColouring(const CandidateGrid& g);
 std::optional<Deduction> findUniqueRectangle(const CandidateGrid& g);
 std::optional<Deduction> findXyChain(const CandidateGrid& g);
-// Preferably in a cell where every digit but one fails, the fewer digits the better, so that
-// the chains lead straight to a placement; else the shortest chain anywhere. When no
-// assumption meets a contradiction by singles, it names a digit that the exact solver shows
-// leads to no solution (contradiction kind noSolution), so that a puzzle with a unique
-// solution is never left without a step.
+// Preferably in a cell where every digit but one fails; else the shortest chain. When singles
+// refute no assumption, a digit the solver refutes (noSolution): a unique puzzle always has a step.
 std::optional<Deduction> findForcingChain(const CandidateGrid& g);
 
-// The finder of t.
 std::optional<Deduction> find(Technique t, const CandidateGrid& g);
 
-// The deduction's eliminations taken away, its digit placed.
 void apply(const Deduction& d, CandidateGrid& g);
 
 }  // namespace ninebox

@@ -11,8 +11,7 @@ namespace ninebox {
 
 namespace {
 
-// Five permutations of three blocks or lines; group (d1, d2, d3) sends block b to d_b.
-// The identity is left out so that every step moves something.
+// Group (d1, d2, d3) sends block b to d_b; no identity, so that every step moves something.
 constexpr std::string_view kGroups = "213231312321132";
 
 std::array<int, 4> drawGroup(Generator& rng) {
@@ -20,8 +19,7 @@ std::array<int, 4> drawGroup(Generator& rng) {
     return {0, kGroups[3 * t] - '0', kGroups[3 * t + 1] - '0', kGroups[3 * t + 2] - '0'};
 }
 
-// Both grids move together so the solution stays the solution of the puzzle.
-struct Pair {
+struct Pair {  // both grids move together, so the answer stays the puzzle's solution
     Grid& board;
     Grid& answer;
 };
@@ -58,8 +56,7 @@ std::array<int, 10> linesMovedInBlocks(Generator& rng) {
     return to;
 }
 
-// Clockwise quarter turn in place, new(x, y) = old(y, 10 - x), by four-cell cycles; the
-// centre cell stays.
+// Clockwise in place, new(x, y) = old(y, 10 - x), by four-cell cycles.
 void quarterTurn(Grid& g) {
     for (int i = 1; i <= 4; ++i)
         for (int j = 1; j <= 5; ++j) {

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game-number transformation: a base record rearranged into a game's puzzle by moves that
-// keep every row, column and box a row, column or box (block and line permutations, quarter
-// turns) and by a relabelling of the digits. The generator chooses every step, so a game
-// number, which seeds it, always gives the same puzzle.
+// A base record rearranged into a game's puzzle by block and line permutations, quarter turns
+// and a relabelling of the digits, every step drawn from the generator the game number seeds.
 
 #include "rules/grid.h"
 #include "rules/library.h"
@@ -12,18 +10,15 @@ namespace ninebox {
 
 class Generator;
 
-// Moves board and answer together, so the answer stays the solution of the puzzle. Draws 18
-// values in a fixed order: 1 column-block group, 1 row-block group, 3 column groups, 3 row
-// groups, the turn count and 9 swap partners. Every game number's puzzle depends on that
-// order.
+// Draws 18 values in an order every game number's puzzle depends on: column-block group,
+// row-block group, 3 column groups, 3 row groups, the turn count, 9 swap partners.
 void transform(Grid& board, Grid& answer, Generator& generator);
 
-// Game `number`: the base record its first draw picks, rearranged.
 struct DealtGame {
     double number = 0;
     Level level = Level::none;
     Grid board{}, answers{};
 };
-DealtGame dealGame(double number, Generator& generator);
+DealtGame dealGame(double number, Generator& generator);  // the first draw's record, rearranged
 
 }  // namespace ninebox

@@ -19,8 +19,7 @@ namespace ninebox {
 
 namespace {
 
-// The options QGuiApplication and QApplication take out of the arguments themselves: known
-// here so that they are no error, and their values no game file.
+// Options Qt's application objects take: known, so that they are no error and their values no game file.
 const char* const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "platformtheme",   "plugin",
                                        "qwindowgeometry", "geometry",
@@ -30,11 +29,9 @@ const char* const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "style",           "stylesheet"};
 const char* const kQtFlags[] = {"reverse", "testability", "widgetcount", "nograb", "dograb", "sync"};
 
-// Files of puzzles to rate run to some thousand lines.
-constexpr std::size_t kMaxRatedFile = 16 * 1024 * 1024;
+constexpr std::size_t kMaxRatedFile = 16 * 1024 * 1024;  // files of puzzles run to some thousand lines
 
-// Qt's own texts of --help that some of its catalogues lack (fr, es, it and ja in Qt 6.4): ours
-// fill the gap, and Qt's win where they have them.
+// Qt's --help texts that some of its catalogues lack (fr, es, it, ja in Qt 6.4); theirs win.
 [[maybe_unused]] const char* const kQtHelpTexts[] = {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options.")};
@@ -83,7 +80,6 @@ std::string absolute(const std::string& name) {
     return std::string(folder.data()) + '/' + name;
 }
 
-// One line per puzzle on standard output; a file that cannot be read is said on standard error.
 int rate(const std::string& path) {
     const auto text = readFile(path, kMaxRatedFile);
     if (!text) {
@@ -109,8 +105,7 @@ CommandLine readCommandLine(int argc, char** argv) {
     const bool help =
         !failed && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")));
     if (failed || help) {
-        // Said in the player's language, which takes an application object; the usage line
-        // names the program as called.
+        // The player's language takes an application object, which names the program as called.
         const QCoreApplication named(argc, argv);
         loadLanguage();
         installLanguage();
@@ -143,8 +138,7 @@ CommandLine readCommandLine(int argc, char** argv) {
 
 namespace {
 
-// What Qt says while the application object is made is held back: where no display can be
-// opened it ends with a fatal message, and then one line of ours is all the player needs.
+// Held back: where no display opens, Qt's fatal message gives way to one line of ours.
 std::vector<std::tuple<QtMsgType, std::string, QString>> held;
 
 void holdWhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text) {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program's command line: --help, --version and a game file to open at start, read with
-// Qt's parser so the text and the errors are those of every Qt program, and before anything
-// needs a display.
+// Read with Qt's parser, as every Qt program's, before anything needs a display.
 
 #include <QApplication>
 #include <memory>
@@ -12,17 +10,15 @@
 namespace ninebox {
 
 struct CommandLine {
-    std::string file;             // the game file named, as an absolute path in the name's own bytes
-    std::optional<int> exitCode;  // set when the program ends at once with this status
+    std::string file;             // absolute, in the name's own bytes
+    std::optional<int> exitCode;  // the program ends at once with this status
 };
 
-// --help and --version are answered; an unknown option or a second file prints one line to
-// standard error and ends with status 2. Qt's own options (-platform, -style, ...) are left
-// for the application object.
+// An unknown option or a second file: one line to standard error, status 2. Qt's own options
+// (-platform, -style, ...) are left for the application object.
 CommandLine readCommandLine(int argc, char** argv);
 
-// The application object. Where no display can be opened, one line says so and the program
-// ends with status 1, instead of Qt's abort.
+// Where no display opens, one line says so and the program ends with status 1, not Qt's abort.
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv);
 
 }  // namespace ninebox

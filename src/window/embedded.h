@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The data compiled into the window library (see ninebox_embed in cmake/Embed.cmake).
+// Compiled in by ninebox_embed (cmake/Embed.cmake).
 
 #include <string_view>
 

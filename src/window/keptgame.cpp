@@ -21,8 +21,7 @@ namespace {
 
 constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
-// A signal handler may do next to nothing: it writes a byte into a pipe whose other end the
-// event loop watches (the self-pipe), and the program ends from there.
+// The self-pipe: a signal handler may do next to nothing but write a byte the event loop sees.
 int signalPipe[2] = {-1, -1};
 
 extern "C" void onEndingSignal(int) {
@@ -53,9 +52,8 @@ KeptGame::KeptGame(MainWindow& window, const QString& file) : window_(window) {
     sigemptyset(&action.sa_mask);
     for (const int each : kEndingSignals) ::sigaction(each, &action, nullptr);
     signals_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-    // The game is kept first: ending the event loop ends a dialog's loop too, and the command
-    // that opened it would go on as if the player had closed it. exit(), not quit(): quit asks
-    // every window to close, and the board window refuses while the instructions page shows.
+    // Kept first: ending the loop ends a dialog's too, whose command would go on as if closed.
+    // Not quit(), which asks every window to close: the board refuses while the instructions show.
     connect(signals_, &QSocketNotifier::activated, this, [this] {
         char bytes[16];
         while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {

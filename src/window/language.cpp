@@ -11,13 +11,11 @@ namespace ninebox {
 
 namespace {
 
-// Compiled in by the build (translations/ninebox_<language>.ts) as :/i18n/ninebox_<language>.qm.
+// :/i18n/ninebox_<language>.qm, compiled from translations/ninebox_<language>.ts.
 const QString kName = QStringLiteral("ninebox"), kPrefix = QStringLiteral("_"),
               kFolder = QStringLiteral(":/i18n");
 
-// Qt's own texts that its catalogues lack in most of our languages (Qt 6.4 has the file
-// dialog's type of a folder in German only): ours fill the gap, and Qt's win where they have
-// them. Context, text and comment are Qt's, as it asks for them.
+// Qt's own texts, context and comment, that its catalogues mostly lack; Qt's win where they have them.
 [[maybe_unused]] const struct {
     const char* text;
     const char* comment;
@@ -34,9 +32,7 @@ Catalogues& loaded() {
     return catalogues;
 }
 
-// The catalogue for the locale, loaded; none for English. English anywhere before a language of
-// ours wins, as gettext has it, and under the C locale a LANGUAGE list is ignored, as gettext
-// ignores it.
+// None for English; as in gettext, English before ours wins and the C locale ignores LANGUAGE.
 std::unique_ptr<QTranslator> ownCatalogue(const QLocale& locale) {
     auto catalogue = std::make_unique<QTranslator>();
     if (locale.language() == QLocale::C || !catalogue->load(locale, kName, kPrefix, kFolder)) return nullptr;
@@ -62,8 +58,7 @@ void loadLanguage(const QLocale& locale) {
     c.own = ownCatalogue(locale);
     if (!c.own) return;
     c.language = c.own->language();
-    // Qt's own texts (Yes, No, Cancel, the file dialog, the --help headings), where the
-    // system has them: qt6-translations-l10n on Debian.
+    // Qt's own texts (Yes, No, the file dialog, --help's headings): qt6-translations-l10n on Debian.
     c.qt = std::make_unique<QTranslator>();
     if (!c.qt->load(QStringLiteral("qtbase_") + c.language,
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

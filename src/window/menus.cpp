@@ -17,7 +17,6 @@ std::function<void(Game&)> choose(Level level) {
 
 }  // namespace
 
-// The captions go through the translator when the menus are built; "&" marks each mnemonic.
 const std::vector<Menu>& menuTable() {
     // clang-format off
     static const std::vector<Menu> menus = {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The menu bar as a table: each menu's items in order, with the action's object name (tests
-// and scripts find a command by it), its caption (its mnemonic marked with "&"), the command
-// it runs, the check mark it mirrors and the key that runs it without the menu.
+// The menu bar as a table. Tests and scripts find a command by its object name.
 
 #include <QKeySequence>
 #include <functional>
@@ -27,7 +25,6 @@ struct Menu {
     std::vector<MenuItem> items;
 };
 
-// The Vault, Game, Options and Level, in the order of the menu bar.
-const std::vector<Menu>& menuTable();
+const std::vector<Menu>& menuTable();  // in the menu bar's order
 
 }  // namespace ninebox

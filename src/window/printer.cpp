@@ -64,8 +64,7 @@ void paintPage(QPainter& painter, int dpi, const QFont& face, const PrintPage& p
     painter.setWindow(QRectF(PrintPage::left, PrintPage::top, PrintPage::right - PrintPage::left,
                              PrintPage::bottom - PrintPage::top)
                           .toRect());
-    // A pen equal to the default one never reaches a fresh PDF page, and the first lines
-    // would come out as hairlines: start from no pen.
+    // A pen equal to the default never reaches a fresh PDF page: the first lines would be hairlines.
     painter.setPen(Qt::NoPen);
     for (const PrintPage::Line& line : page.lines) {
         QPen pen(Qt::black, deviceDots(line.dots, dpi));
@@ -74,8 +73,7 @@ void paintPage(QPainter& painter, int dpi, const QFont& face, const PrintPage& p
         painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
     }
 
-    // Text goes in device units: a point size under the page units would be scaled twice,
-    // and the page units' scale differs in x and y, which would stretch the digits.
+    // In device units: under the page units a point size would be scaled twice, unevenly in x and y.
     const QTransform toDevice = painter.combinedTransform();
     painter.resetTransform();
     painter.setPen(Qt::black);
@@ -121,8 +119,7 @@ bool printOn(QPrinter& printer, const std::vector<PrintPage>& pages) {
     const QString name = printer.outputFileName();
     if (name.isEmpty() || printer.outputFormat() != QPrinter::PdfFormat)
         return paint(printer, printer.resolution(), pages);
-    // The pages are made in memory and take the named file's place only when whole, as a save
-    // does, so a failure (a full disk) leaves an earlier file as it was.
+    // In memory, taking the file's place only when whole, as a save does.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Puts a PrintPage on paper, or into a PDF file where there is no printer.
 
 #include <QString>
 #include <memory>
@@ -13,23 +12,17 @@ namespace ninebox {
 
 struct PrintPage;
 
-// The system's default printer, or the one the player picks in Qt's printer dialog (empty when
-// it is cancelled); where there is none, choosePdf().
+// The default printer, or the one picked in Qt's dialog (null if cancelled); else choosePdf().
 std::unique_ptr<QPrinter> choosePrinter(QWidget* parent, bool printerDialog);
-// A PDF file that the player names in a save dialog; ".pdf" is added to a name without a
-// suffix, and the player is asked before that file is replaced. Empty when the player cancels
-// the dialog or keeps the file.
+// Named in a save dialog (".pdf" added to a bare name), replacing a file only if the player agrees.
 std::unique_ptr<QPrinter> choosePdf(QWidget* parent);
 std::unique_ptr<QPrinter> pdfPrinter(const QString& path);
 
-// Draws the pages and ends the document, which sends it to the printer; an empty page still
-// makes a document. A PDF file is replaced only by a whole new one. False when the pages could
-// not be printed or the file not written.
+// Ending the document sends it, an empty page too; a PDF file is replaced only by a whole one.
 bool printOn(QPrinter& printer, const std::vector<PrintPage>& pages);
 
-// The page's pen widths are dots of a 300 dpi printer. Taken literally at 1200 dpi, 3 dots
-// are 0.06 mm and the box borders vanish; scaled, they keep 0.25 mm and the 3:1 ratio.
-// Never thinner than the dots asked for.
+// The page's pen widths are dots at 300 dpi: scaled, box borders keep 0.25 mm and the 3:1
+// ratio at 1200 dpi, where 3 dots would vanish. Never fewer dots than asked for.
 double deviceDots(int dots, int resolution);
 
 }  // namespace ninebox

@@ -28,8 +28,7 @@ QStringList registerFont(std::string_view data) {
     return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
 }
 
-// A 32-bit RGB image, or a null one where the bytes are no JPEG. Qt's reader works on any
-// thread before the application object exists, so this runs beside start-up too.
+// Null for no JPEG. Qt's reader works on any thread before the application object exists.
 QImage decodeJpeg(std::string_view data) {
     return QImage::fromData(bytes(data), "JPG").convertToFormat(QImage::Format_RGB32);
 }
@@ -45,8 +44,7 @@ Pictures startUp() {
     return pictures;
 }
 
-// Used from the main thread only; the start-up thread shares nothing but its result.
-struct Resources {
+struct Resources {  // the main thread's; the start-up thread shares only its result
     std::future<Pictures> early;
     bool loaded = false;
     QImage board, stretched, about;
@@ -63,8 +61,7 @@ Resources& store() {
 void preloadResources() {
     Resources& r = store();
     if (r.early.valid() || r.loaded) return;
-    // Stretching uses Qt's thread pool. Made here first, it belongs to this thread, and
-    // this thread is the one Qt takes for the main thread, not the start-up thread.
+    // Stretching uses Qt's thread pool: made here, it belongs to the main thread.
     QThreadPool::globalInstance();
     r.early = std::async(std::launch::async, startUp);
 }
@@ -81,9 +78,7 @@ void loadResources() {
         r.board = decodeJpeg(embedded::board);
     }
     r.kanji = registerFont(embedded::kanjifont).contains(kKanjiFamily);
-    // The board is laid out for Arial Narrow. A substitute is consulted only when the
-    // family is missing, so a system's own Arial Narrow still wins over the twin we carry,
-    // and nothing has to list every installed font to find out.
+    // A substitute counts only where the family is missing: a system's own Arial Narrow wins.
     const QStringList narrow = registerFont(embedded::narrowfont);
     if (!narrow.isEmpty()) QFont::insertSubstitution(kWindowFamily, narrow.first());
 }

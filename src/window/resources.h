@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the program carries inside itself: the two pictures, the two fonts and the window
-// icon. Nothing is written to disk; the fonts are registered from memory for the life of
-// the process.
 
 #include <QImage>
 #include <QSize>
@@ -10,29 +7,22 @@
 
 namespace ninebox {
 
-// The board window's drawing area at start: 11610 x 7410 twips at 15 twips to the pixel.
+// The drawing area at start, and the smallest at which the marks and words stay readable.
 inline constexpr QSize kStartArea(774, 494);
-// The smallest the window lets it be, two thirds of that: smaller, the candidate marks and the
-// board's words would be too small to read.
 inline constexpr QSize kSmallestArea(516, 329);
 
-// Starts, on another thread, what start-up would otherwise wait for: reading the system's
-// font configuration, decoding the board picture and stretching it to kStartArea. Touches
-// nothing of Qt's but images. Optional; call before the application object.
+// Optional, before the application object: reads the font configuration and decodes and
+// stretches the board picture on another thread, touching nothing of Qt's but images.
 void preloadResources();
 
-// Takes the board picture and registers the fonts; later calls do nothing. Needs a
-// QGuiApplication.
-void loadResources();
+void loadResources();  // needs a QGuiApplication; later calls do nothing
 
 // Empty images when the picture could not be decoded.
-const QImage& boardPicture();  // 850 x 600, the board window's background
-// The board picture stretched to kStartArea beside start-up, or an empty image.
-const QImage& boardPictureAtStart();
-const QImage& aboutPicture();  // 800 x 500, decoded when first asked for
-QImage desktopIcon();          // the desktop entry's icon, 256 x 256, for the window
+const QImage& boardPicture();         // 850 x 600, the board window's background
+const QImage& boardPictureAtStart();  // stretched to kStartArea
+const QImage& aboutPicture();         // 800 x 500, decoded when first asked for
+QImage desktopIcon();                 // the desktop entry's icon, 256 x 256, for the window
 
-// True when the kanji font was registered under its family name.
 bool kanjiFontLoaded();
 
 }  // namespace ninebox

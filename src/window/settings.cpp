@@ -15,14 +15,11 @@
 
 namespace ninebox {
 
-// The INI file is read and written here rather than through QSettings, which would break two
-// of the file's rules: Qt 6.4's QSettings writes through a link to the file it names (its
-// QSaveFile replaces the link's target), and it reads a file of any size.
+// Not QSettings: Qt 6.4's writes through a link (replacing its target), and reads any size.
 
 namespace {
 
-// A settings file is a few hundred bytes; anything bigger is not ours and is left alone.
-constexpr std::size_t kMaxSettings = 64 * 1024;
+constexpr std::size_t kMaxSettings = 64 * 1024;  // ours is a few hundred bytes; a bigger one is left alone
 
 const std::string kShowScore = "options/showScore", kShowTime = "options/showTime",
                   kShowLevel = "options/showLevel", kKanji = "options/kanji",
@@ -82,8 +79,7 @@ std::optional<int> number(const Settings::Values& values, const std::string& key
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// A place is used only when a fair part of the window would be on one of today's screens:
-// one remembered from a screen that is gone would put the window out of reach.
+// A place remembered from a screen that is gone would put the window out of reach.
 bool onSomeScreen(const QRect& rect) {
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect seen = screen->availableGeometry().intersected(rect);
@@ -98,8 +94,7 @@ std::string playerFile() {
         .toStdString();
 }
 
-// The file's values; none when a file is there that is no settings file (too big, a folder, a
-// pipe), which is then never written either.
+// None for a file that is no settings file (too big, a folder, a pipe), never written then.
 std::optional<Settings::Values> readValues(const std::string& file) {
     if (fileState(file) == FileState::missing) return Settings::Values{};
     const auto text = readFile(file, kMaxSettings);
@@ -201,8 +196,6 @@ Settings::Values Settings::current() const {
     return values;
 }
 
-// Only what this program changed goes into the file as it is now: a choice made meanwhile in
-// another program stays. The window's place counts at the end only.
 void Settings::store(bool withPlace) {
     Values changed;
     for (const auto& [key, value] : current()) {

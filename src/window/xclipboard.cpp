@@ -23,8 +23,7 @@ Reply<T> owned(T* reply) {
     return {reply, &std::free};
 }
 
-// As long as Qt waits for a clipboard's owner, for its answer and for each part after it.
-constexpr std::chrono::seconds kAnswerTime{5};
+constexpr std::chrono::seconds kAnswerTime{5};  // as long as Qt waits for an owner and each part
 
 // The next event that `wanted` takes; null when none comes in time or the connection breaks.
 template <typename Wanted>

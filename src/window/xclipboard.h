@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The X clipboard's text, read in parts on a connection of its own, so that a text longer than
-// a limit is refused without ever being held whole (Qt takes a clipboard whole, three times
-// over while it converts it).
+// Read in parts on a connection of its own, so that a text over the limit is never held whole
+// (Qt holds a clipboard whole, three times over while it converts it).
 
 #include <cstddef>
 #include <string>

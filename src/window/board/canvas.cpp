@@ -70,8 +70,7 @@ const TextMask& TextCache::mask(bool kanji, int pixelSize, const QString& text) 
     Key key{kanji, pixelSize, text};
     auto found = masks_.constFind(key);
     if (found != masks_.constEnd()) return *found;
-    // Score texts vary; a bound keeps a long session from hoarding them.
-    if (masks_.size() > 2000) masks_.clear();
+    if (masks_.size() > 2000) masks_.clear();  // score texts vary: a long session must not hoard them
     return *masks_.insert(key, render(kanji, pixelSize, text));
 }
 
@@ -92,7 +91,7 @@ Canvas::Canvas(QImage& image, DrawState& state, TextCache& text, int outerWidthT
     : image_(image),
       state_(state),
       text_(text),
-      twips_(outerWidthTwips),
+      outerWidth_(outerWidthTwips),
       dpi_(dpi),
       ratio_(image.devicePixelRatio()) {
     bits_ = image_.bits();
@@ -105,7 +104,7 @@ QPoint Canvas::pixel(double x, double y) const {
             static_cast<int>(std::lround((y - kBoard.top) * image_.height() / (kBoard.bottom - kBoard.top)))};
 }
 
-void Canvas::setFontSize(FontSize size) { state_.points = fontPoints(size, twips_); }
+void Canvas::setFontSize(FontSize size) { state_.points = fontPoints(size, outerWidth_); }
 
 int Canvas::fontPixels() const { return ninebox::fontPixels(state_.points, dpi_, ratio_); }
 
@@ -177,8 +176,7 @@ void Canvas::print(const QString& text, int pixelSize, QPoint at) {
     const TextMask& mask = text_.mask(state_.kanji, pixelSize, text);
     const QRgb colour = state_.colour.rgb();
     const int width = image_.width(), height = image_.height();
-    // The pixels under a text are rarely in the cache at large sizes: ask for all of its
-    // rows at once rather than waiting for each in turn.
+    // At large sizes the pixels under a text are rarely cached: prefetch all its rows at once.
     for (const TextMask::Span& span : mask.spans) {
         const int y = at.y() + span.y, x = at.x() + span.x;
         if (y >= 0 && y < height && x >= 0 && x < width) __builtin_prefetch(row(y) + x, 1);

@@ -17,20 +17,15 @@ namespace {
 using namespace layout;
 
 const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kBlue(0, 0, 255);
-// Show Conflicts: a digit that stands twice in a unit, a note such a digit rules out. The
-// highlighter: the selected cell's row, column and box, and the cells of its digit, in greens
-// of the solved frame's family, which map mode's shading never uses.
+// The highlighter's greens are of the solved frame's family, which map mode's shading never uses.
 const QColor kClash(230, 0, 0), kRuledOutNote(170, 170, 230), kUnitTint(225, 245, 220),
     kDigitTint(170, 225, 170);
 
-// The board's font sizes: the level, the labels (buttons, score, clock), the digits in the
-// cells, the keypad's, and the small one (candidate marks, the waiting cell's word).
+// Labels: buttons, score, clock. Small: candidate marks, the waiting cell's word.
 constexpr FontSize kLevelFont{8, 2}, kLabelFont{10, 4}, kDigitFont{18, 1}, kKeypadFont{12, 1},
     kSmallFont{8, 1}, kPausedFont{36, 2};
 
-// A cell's shade from the shaded digit's plane of the candidate map, the tests in their order,
-// a later match replacing an earlier one: ruled out, possible with v digits around (8: the
-// last one left), open (the box pattern).
+// v: the shaded digit's plane of the candidate map; a later match replaces an earlier one.
 QColor shade(int v, int x, int y) {
     QColor colour = kWhite;
     if (v == 1) colour = QColor(250, 250, 100);
@@ -87,16 +82,14 @@ std::pair<int, QRect> largestFitting(Canvas& c, const QString& text, QSize room,
     return {pixels, ink};
 }
 
-// A word centred in its place, in the largest size up to the font's that fits.
 void centred(Canvas& c, Area place, const QString& text) {
     const QRect room = c.filled(place.left, place.top, place.right, place.bottom, 1);
     const auto [pixels, ink] = largestFitting(c, text, room.size(), c.fontPixels());
     if (!ink.isEmpty()) c.print(text, pixels, room.center() - ink.center());
 }
 
-// A word at its point where it stays inside its place from there, as every English one does at
-// the window's first size; else centred: translations run longer, and CJK faces taller, than
-// the English laid out for.
+// At its point where it stays inside its place, as every English word does at the first size;
+// else centred: translations run longer, and CJK faces taller.
 void fitted(Canvas& c, Point at, Area place, const QString& text) {
     c.moveTo(at.x, at.y);
     const QRect ink = c.inked(text);
@@ -105,9 +98,8 @@ void fitted(Canvas& c, Point at, Area place, const QString& text) {
     centred(c, place, text);
 }
 
-// Explain a Step's cells, in colours that neither map mode's shading nor the highlighter
-// takes: the units it works in lavender, the cells that force it orange, and the cell it is
-// about green (a wrong digit's pink).
+// In colours that neither map mode's shading nor the highlighter takes: its units lavender, the
+// forcing cells orange, its cell green (a wrong digit's pink).
 using AdviceShades = std::array<std::array<std::optional<QColor>, 10>, 10>;
 AdviceShades adviceShades(const GameState& s) {
     AdviceShades shades{};
@@ -142,9 +134,8 @@ AdviceShades adviceShades(const GameState& s) {
     return shades;
 }
 
-// Explain a Step's line on a dark band with the frame's yellow edge, as large as the labels'
-// type where it fits, else on two lines split at a blank, else smaller; and the cell it is
-// about ringed in its colour, seen over the selection too.
+// The line as large as the labels where it fits, else on two lines, else smaller; the cell it
+// is about ringed in its colour, seen over the selection too.
 void paintAdvice(Canvas& c, const Advice& advice, const QString& line) {
     const bool step = advice.kind == Advice::Kind::step;
     if (step || advice.kind == Advice::Kind::wrongDigit) {
@@ -187,10 +178,8 @@ void paintAdvice(Canvas& c, const Advice& advice, const QString& line) {
     c.setColour(kBlack);
 }
 
-// Grid line i (0..9) in pixels: the boxes' lines are wide.
-int gridLineWidth(int i) { return i % 3 == 0 ? 3 : 1; }
+int gridLineWidth(int i) { return i % 3 == 0 ? 3 : 1; }  // grid line i (0..9), in pixels
 
-// A cell's pixels within its grid lines.
 QRectF cellInside(const Canvas& c, int x, int y) {
     // What a grid line's pen covers at the corner of cells (n, n).
     const auto pen = [&](int n, int width) {
@@ -202,8 +191,7 @@ QRectF cellInside(const Canvas& c, int x, int y) {
         QPointF(pen(x + 1, gridLineWidth(x)).left(), pen(y + 1, gridLineWidth(y)).top()));
 }
 
-// The canvas writes 32-bit pixels itself.
-void ensureFormat(QImage& image) {
+void ensureFormat(QImage& image) {  // the canvas writes 32-bit pixels itself
     const QImage::Format format = image.format();
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied)
@@ -229,9 +217,7 @@ void paintStatus(Canvas& c, const GameState& s) {
     }
 }
 
-// The cells' shades (Explain a Step's over all others), the grid with the boxes in thick
-// lines, and the digits. The pen stays 3 pixels wide after the grid, outlining every later
-// shape.
+// The pen stays 3 pixels wide after the grid, outlining every later shape.
 void paintBoard(Canvas& c, const GameState& s, const CellFlags& clashing) {
     const AdviceShades advice = adviceShades(s);
     for (int x = 1; x <= 9; ++x)
@@ -262,7 +248,6 @@ void paintKeypad(Canvas& c, const GameState& s) {
     c.setFontSize(kDigitFont);
 }
 
-// The selected cell's highlight, in the mode's colour, with its digit drawn over it.
 void paintSelection(Canvas& c, const GameState& s, const CellFlags& clashing) {
     const int x = s.selectedX, y = s.selectedY;
     c.setColour(s.mode == Mode::edit ? QColor(200, 200, 255) : QColor(200, 200, 200));
@@ -274,8 +259,6 @@ void paintSelection(Canvas& c, const GameState& s, const CellFlags& clashing) {
     c.setColour(kBlack);
 }
 
-// The small digits in an empty cell, bit k - 1 for digit k: the map's candidates, or the
-// player's notes.
 std::uint16_t candidateMarks(const Puzzle& p, int x, int y) {
     std::uint16_t marks = 0;
     for (int k = 1; k <= 9; ++k)
@@ -285,7 +268,7 @@ std::uint16_t candidateMarks(const Puzzle& p, int x, int y) {
 
 std::uint16_t noteMarks(const Puzzle& p, int x, int y) { return p.notes(x, y); }
 
-// The notes of digits that stand in the cell's row, column or box, and the others.
+// Notes of digits that stand in the cell's row, column or box; openNotes: the others.
 std::uint16_t ruledOutNotes(const Puzzle& p, int x, int y) {
     std::uint16_t marks = 0;
     for (int k = 1; k <= 9; ++k)
@@ -314,7 +297,6 @@ void paintLatinMarks(Canvas& c, const GameState& s, Marks marksOf) {
         }
 }
 
-// The selected cell's answer in the box above the board.
 void paintAnswer(Canvas& c, const GameState& s) {
     c.setColour(QColor(250, 250, 200));
     fill(c, kHintBox);
@@ -334,8 +316,7 @@ void paintWaitingCell(Canvas& c, const GameState& s) {
     fitted(c, digitAt(s.selectedX, s.selectedY), waitingPlace(s.selectedX, s.selectedY), text::waitingCell());
 }
 
-// A paused game's grid, hidden in the grey of the panel's slabs behind one word.
-void paintPaused(Canvas& c) {
+void paintPaused(Canvas& c) {  // the grid hidden in the slabs' grey, behind one word
     c.setColour(QColor(169, 169, 175));
     fill(c, kGrid);
     c.setColour(kBlack);
@@ -389,7 +370,6 @@ const QImage& BoardPainter::background(QSize size) {
     return scaled_;
 }
 
-// Each step paints over the ones before it.
 void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int outerWidthTwips, int dpi) {
     if (image.isNull()) return;
     ensureFormat(image);
@@ -436,11 +416,9 @@ void BoardPainter::paint(QImage& image, const GameState& s, Overlay overlay, int
     }
 }
 
-// The kanji numerals fill their em square, so at the mark font's size they would run
-// into each other and over the grid lines. Each mark is as large as that size allows but
-// fits its place, a third of the cell's inside each way less a tenth of that (at least a
-// pixel) on every side, centred there; all take one size and offset, so the numerals keep
-// the font's placing relative to each other.
+// The kanji numerals fill their em square, and would run over each other and the grid lines.
+// Each fits a third of the cell's inside less a tenth (a pixel at least) on every side, centred;
+// all take one size and offset, so the numerals keep the font's placing among them.
 void BoardPainter::paintKanjiMarks(Canvas& c, const GameState& s, Marks marksOf) {
     QSizeF place(1e9, 1e9);  // the smallest of the board's, as cells differ by a pixel
     for (int i = 1; i <= 9; ++i) place = place.boundedTo(cellInside(c, i, i).size() / 3);
@@ -471,7 +449,6 @@ const BoardPainter::MarkFit& BoardPainter::kanjiFit(Canvas& c, QSize box) {
         marks_.centre = QRectF(ink).center();
         const bool fits = ink.width() <= box.width() && ink.height() <= box.height();
         if (fits || ink.isEmpty() || marks_.pixels == 1) break;
-        // Ink grows about in proportion: go near the fit at once, then step down.
         const double shrink = std::min(static_cast<double>(box.width()) / ink.width(),
                                        static_cast<double>(box.height()) / ink.height());
         marks_.pixels = std::max(1, std::min(marks_.pixels - 1, static_cast<int>(marks_.pixels * shrink)));
@@ -486,8 +463,7 @@ void BoardPainter::paintClock(QImage& image, const QString& reading, int outerWi
     Canvas c(image, state_, text_, outerWidthTwips, dpi);
     c.setColour(QColor(169, 169, 175));
     fill(c, kClockSlab);
-    // The rectangle alone misses the edges of a reading at some window sizes, and the
-    // seconds would smear there; the slab under the clock is flat in this colour.
+    // The slab alone misses a reading's edges at some sizes; under the clock it is flat in this colour.
     c.fillPixels(reading_);
     c.setColour(kBlack);
     c.setFontSize(kLabelFont);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The About window: the credits picture and a small "X". Both "X" and the window's close
-// button only hide it, so it is shown again as it was.
+// The credits picture and a small "X"; it and the close button only hide the window.
 
 #include <QDialog>
 #include <QImage>

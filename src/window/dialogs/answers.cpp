@@ -10,8 +10,7 @@ namespace ninebox {
 
 AnswersDialog::AnswersDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
     setObjectName(QStringLiteral("AnswersDialog"));
-    // No title text; with an empty title the window system would show the program's name.
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(QStringLiteral(" "));  // an empty title would show the program's name
     setFixedSize(twips(4680), twips(3030));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);

@@ -15,8 +15,7 @@ class AnswersDialog final : public QDialog {
 public:
     explicit AnswersDialog(QWidget* parent);
 
-    // Shows the dialog modally: the choice of its button, none when it was closed without one.
-    std::optional<AnswersChoice> choose();
+    std::optional<AnswersChoice> choose();  // modal; none when closed without a button
 
 private:
     std::optional<AnswersChoice> choice_;

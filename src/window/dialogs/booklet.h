@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The dialog of "Print several games": how many, of which level, how many to a page, and
-// whether their answers follow. Hidden, not destroyed, so the choices last for the run.
+// "Print several games"; hidden, not destroyed, so the choices last for the run.
 
 #include <QDialog>
 
@@ -19,8 +18,7 @@ class BookletDialog final : public QDialog {
 public:
     explicit BookletDialog(QWidget* parent);
 
-    // Shows the dialog modally. Closing it is "Cancel".
-    BookletChoice choose();
+    BookletChoice choose();  // modal; closing it is "Cancel"
 
 private:
     QSpinBox* count_;

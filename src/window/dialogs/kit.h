@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the small dialogs share: a layout in twips (15 to the pixel) and push buttons narrow
-// enough that their captions wrap onto a second line.
+// The small dialogs' layout in twips (15 to the pixel), and buttons whose captions wrap.
 
 #include <QPushButton>
 #include <QRect>
@@ -15,8 +14,7 @@ inline QRect twipRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-// A control under its object name at its place in twips, less whatever of it lies beyond its
-// dialog's edges (the dialog is sized first): a text fitted to the control is seen whole.
+// In twips, less what lies beyond the dialog (sized first), so a text fitted to it shows whole.
 template <typename Control>
 Control* place(Control* control, const char* name, int left, int top, int width, int height) {
     control->setObjectName(QLatin1String(name));
@@ -24,8 +22,7 @@ Control* place(Control* control, const char* name, int left, int top, int width,
     return control;
 }
 
-// Window frame of our fixed dialogs: a title bar (with or without text) and a close button,
-// no minimise or maximise box, no help button.
+// A title bar and a close button; no minimise, maximise or help button.
 constexpr Qt::WindowFlags kDialogFrame =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
@@ -35,8 +32,7 @@ class WrapButton final : public QPushButton {
 public:
     WrapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
-    // Where the caption goes, and the font it is drawn in: the button's own, or a smaller one
-    // where the caption, wrapped at its blanks, would not fit there (never below 6 points).
+    // The button's font, or a smaller one (6 points at least) where the wrapped caption would not fit.
     QRect captionArea() const;
     QFont captionFont() const;
 
@@ -44,10 +40,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Shrinks each one-line control's font until its text fits the control's width (never below
-// 6 points), then gives the controls of one kind the smallest of their sizes: the controls keep
-// their places where the system font is wider than the one they were laid out for, or a
-// translation longer than the English, and neighbours of one kind read alike.
+// Shrinks each one-line control's font until its text fits (never below 6 points), then gives
+// controls of one kind the smallest: a wide system font or a long translation keeps the layout.
 void fitWidth(std::initializer_list<QWidget*> controls);
 
 }  // namespace ninebox

@@ -12,8 +12,7 @@ namespace ninebox {
 
 NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent, kDialogFrame) {
     setObjectName(QStringLiteral("NewGameDialog"));
-    // No title text; with an empty title the window system would show the program's name.
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(QStringLiteral(" "));  // an empty title would show the program's name
     setFixedSize(twips(4320), twips(1680));
     QPalette pale = palette();
     pale.setColor(QPalette::Window, QColor(255, 255, 192));
@@ -77,8 +76,7 @@ void NewGameDialog::keyPressEvent(QKeyEvent* event) {
     else QDialog::keyPressEvent(event);
 }
 
-// Enter in the text box is "Select Using number below"; the key stops here and never
-// reaches the dialog's default button.
+// Enter in the text box is "Select Using number below", never the dialog's default button.
 bool NewGameDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == numberEdit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

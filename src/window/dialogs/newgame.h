@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game dialog: a random game of the chosen level, or a typed game number. It is shown
-// before every new game but the first and is hidden, not destroyed, between games.
+// A random game of the chosen level, or a typed game number; hidden between games.
 
 #include <QDialog>
 
@@ -20,8 +19,7 @@ class NewGameDialog final : public QDialog {
 public:
     explicit NewGameDialog(QWidget* parent);
 
-    // Shows the dialog modally, its random button naming the level: what the player chose.
-    GameChoice choose(Level level);
+    GameChoice choose(Level level);  // modal, its random button naming level
 
 protected:
     void showEvent(QShowEvent* event) override;

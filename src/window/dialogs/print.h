@@ -16,9 +16,7 @@ class PrintDialog final : public QDialog {
 public:
     explicit PrintDialog(QWidget* parent);
 
-    // Shows the dialog modally. Closing it is "Cancel": a player who closes a print dialog
-    // expects nothing to print, and the ticks stay as they were set.
-    PrintChoice choose();
+    PrintChoice choose();  // modal; closing it is "Cancel": nothing printed, the ticks kept
 
 private:
     QCheckBox* puzzleBox_;
