@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>%1: in %2, %3 fits only in %4</source>
-        <translation>%1&#xa0;: %2, seule la case %4 peut recevoir le %3</translation>
+        <translation>%1&#xa0;: %2, le %3 va seulement %4</translation>
     </message>
     <message>
         <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
@@ -163,11 +163,11 @@
     <message>
         <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
         <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
-        <translation>%1&#xa0;: si la case %2 contenait le %3, alors … %4&#xa0;; elle ne peut donc pas le contenir</translation>
+        <translation>%1&#xa0;: si le %3 était %2, alors … %4&#xa0;; il n&apos;y est donc pas</translation>
     </message>
     <message>
         <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
-        <translation>%1&#xa0;: si la case %2 contenait le %3, %4&#xa0;; elle ne peut donc pas le contenir</translation>
+        <translation>%1&#xa0;: si le %3 était %2, %4&#xa0;; il n&apos;y est donc pas</translation>
     </message>
     <message>
         <source>%1 through %2: %3 cannot hold %4</source>

@@ -133,7 +133,7 @@
     <message>
         <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
         <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
-        <translation>%1：%2は%3の最後の空きマスなので、%4が入ります</translation>
+        <translation>%1：%2は%3の最後の空きマスなので、 %4が入ります</translation>
     </message>
     <message>
         <source>%1: %2 can hold only %3</source>
@@ -146,28 +146,28 @@
     <message>
         <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
         <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
-        <translation>%1：%2の%3は%4だけなので%5には入りません</translation>
+        <translation>%1：%2の%3は%4だけなので %5には入りません</translation>
     </message>
     <message>
         <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
-        <translation>%1：%2では%3に%4しか入らないので、%5にはそれらが入りません</translation>
+        <translation>%1：%2では%3に%4しか入らないので、 %5にはそれらが入りません</translation>
     </message>
     <message>
         <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
-        <translation>%1：%2で%3が入るのは%4だけなので、そのマスには他の数字が入りません</translation>
+        <translation>%1：%2で%3が入るのは%4だけなので、 そのマスには他の数字が入りません</translation>
     </message>
     <message>
         <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
-        <translation>%1：%3の%2は%4だけなので%5には入りません</translation>
+        <translation>%1：%3の%2は%4だけなので %5には入りません</translation>
     </message>
     <message>
         <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
         <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
-        <translation>%1：%2に%3を入れると、… %4ので、%3は入りません</translation>
+        <translation>%1：%2に%3を入れると、… %4ので、 %3は入りません</translation>
     </message>
     <message>
         <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
-        <translation>%1：%2に%3を入れると%4ので、%3は入りません</translation>
+        <translation>%1：%2に%3を入れると %4ので、 %3は入りません</translation>
     </message>
     <message>
         <source>%1 through %2: %3 cannot hold %4</source>
@@ -205,7 +205,7 @@
     <message>
         <source>%1; then %2</source>
         <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
-        <translation>%1。次に%2</translation>
+        <translation>%1。 次に%2</translation>
     </message>
     <message>
         <source>The %1 in %2 is wrong: %3.</source>

@@ -133,7 +133,7 @@
     <message>
         <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
         <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
-        <translation>%1：%2是%3中最后一个空格，所以填%4</translation>
+        <translation>%1：%2是%3中最后一个空格， 所以填%4</translation>
     </message>
     <message>
         <source>%1: %2 can hold only %3</source>
@@ -146,28 +146,28 @@
     <message>
         <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
         <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
-        <translation>%1：%2中的%3都在%4，所以%5不能填%3</translation>
+        <translation>%1：%2中的%3都在%4， 所以%5不能填%3</translation>
     </message>
     <message>
         <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
-        <translation>%1：%2中，%3只能填%4，所以%5不能填这些数</translation>
+        <translation>%1：%2中，%3只能填%4， 所以%5不能填这些数</translation>
     </message>
     <message>
         <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
-        <translation>%1：%2中，%3只能填在%4，所以这些格不能填其他数</translation>
+        <translation>%1：%2中，%3只能填在%4， 所以这些格不能填其他数</translation>
     </message>
     <message>
         <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
-        <translation>%1：%3中的%2都在%4，所以%5不能填%2</translation>
+        <translation>%1：%3中的%2都在%4， 所以%5不能填%2</translation>
     </message>
     <message>
         <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
         <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
-        <translation>%1：如果%2填%3，那么……%4；所以这里不能填%3</translation>
+        <translation>%1：如果%2填%3，那么……%4； 所以这里不能填%3</translation>
     </message>
     <message>
         <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
-        <translation>%1：如果%2填%3，%4；所以这里不能填%3</translation>
+        <translation>%1：如果%2填%3， %4； 所以这里不能填%3</translation>
     </message>
     <message>
         <source>%1 through %2: %3 cannot hold %4</source>
@@ -205,7 +205,7 @@
     <message>
         <source>%1; then %2</source>
         <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
-        <translation>%1；接着%2</translation>
+        <translation>%1； 接着%2</translation>
     </message>
     <message>
         <source>The %1 in %2 is wrong: %3.</source>
