@@ -146,7 +146,7 @@
     <message>
         <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
         <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
-        <translation>%1: %2 un %3 sta solo %4, quindi non %5</translation>
+        <translation>%1: %2, un %3 sta solo %4, quindi non %5</translation>
     </message>
     <message>
         <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
-        <translation>%1: %3 un %2 sta solo %4, quindi non %5</translation>
+        <translation>%1: %3, un %2 sta solo %4, quindi non %5</translation>
     </message>
     <message>
         <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
