@@ -81,6 +81,151 @@
     </message>
 </context>
 <context>
+    <name>Advice</name>
+    <message>
+        <source>there is another %1 in %2</source>
+        <translation>In %2 steht noch eine %1</translation>
+    </message>
+    <message>
+        <source>there are two %1s in %2</source>
+        <translation>In %2 steht die %1 doppelt</translation>
+    </message>
+    <message>
+        <source>with it, %1 can hold no digit</source>
+        <translation>Mit ihr kann in %1 keine Ziffer mehr stehen</translation>
+    </message>
+    <message>
+        <source>%1 can hold no digit</source>
+        <translation>In %1 kann keine Ziffer mehr stehen</translation>
+    </message>
+    <message>
+        <source>with it, %1 has no place left in %2</source>
+        <translation>Mit ihr hat die %1 in %2 keinen Platz mehr</translation>
+    </message>
+    <message>
+        <source>%1 has no place left in %2</source>
+        <translation>Die %1 hat in %2 keinen Platz mehr</translation>
+    </message>
+    <message>
+        <source>with it, the puzzle has no solution</source>
+        <translation>Mit ihr hat das Rätsel keine Lösung</translation>
+    </message>
+    <message>
+        <source>it has no solution</source>
+        <translation>Es hat keine Lösung</translation>
+    </message>
+    <message>
+        <source>two %1s would stand in %2</source>
+        <translation>stünde die %1 doppelt in %2</translation>
+    </message>
+    <message>
+        <source>%1 could hold no digit</source>
+        <translation>könnte in %1 keine Ziffer mehr stehen</translation>
+    </message>
+    <message>
+        <source>%1 would have no place in %2</source>
+        <translation>hätte die %1 in %2 keinen Platz mehr</translation>
+    </message>
+    <message>
+        <source>the puzzle would have no solution</source>
+        <translation>hätte das Rätsel keine Lösung</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
+        <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
+        <translation>%1: %2 ist das letzte freie Feld in %3, also steht dort die %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 can hold only %3</source>
+        <translation>%1: In %2 kann nur die %3 stehen</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1: In %2 kann die %3 nur in %4 stehen</translation>
+    </message>
+    <message>
+        <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
+        <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
+        <translation>%1: In %2 kann die %3 nur in %4 stehen, also nicht in %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
+        <translation>%1: In %2 haben %3 zusammen nur %4, also stehen diese nicht in %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
+        <translation>%1: In %2 können %3 nur in %4 stehen, also steht dort nichts anderes</translation>
+    </message>
+    <message>
+        <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
+        <translation>%1: In %3 kann die %2 nur in %4 stehen, also nicht in %5</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
+        <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
+        <translation>%1: Stünde in %2 die %3, dann … %4; also steht dort keine %3</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
+        <translation>%1: Stünde in %2 die %3, %4; also steht dort keine %3</translation>
+    </message>
+    <message>
+        <source>%1 through %2: %3 cannot hold %4</source>
+        <extracomment>%1 the technique, %2 the cells it works through, %3 the cells it leaves, %4 digits.</extracomment>
+        <translation>%1 mit %2: In %3 steht keine %4</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>Block %1</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>keine Lösung</translation>
+    </message>
+    <message>
+        <source>more than one solution</source>
+        <translation>mehr als eine Lösung</translation>
+    </message>
+    <message>
+        <source>not a puzzle</source>
+        <translation>kein Rätsel</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
+        <translation>%1; dann %2</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 is wrong: %3.</source>
+        <extracomment>%1 a digit, %2 its cell, %3 why it cannot be right.</extracomment>
+        <translation>Die %1 in %2 ist falsch: %3.</translation>
+    </message>
+    <message>
+        <source>This board cannot be finished: %1.</source>
+        <translation>Das Spielfeld lässt sich nicht vervollständigen: %1.</translation>
+    </message>
+    <message>
+        <source>No step follows from the board alone: this puzzle has more than one solution.</source>
+        <translation>Aus dem Spielfeld allein folgt kein Schritt: Das Rätsel hat mehr als eine Lösung.</translation>
+    </message>
+    <message>
+        <source>The board is complete.</source>
+        <translation>Das Spielfeld ist vollständig.</translation>
+    </message>
+</context>
+<context>
     <name>AnswersDialog</name>
     <message>
         <source>Please Choose</source>
@@ -196,6 +341,15 @@
     <message>
         <source>cannot open the display</source>
         <translation>Anzeige kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Prints how hard each puzzle of a game file, or of a file of 81-character lines, is: the hardest technique it needs, then the steps of each.</source>
+        <extracomment>--rate&apos;s description; &quot;file&quot; names its argument as in the usage line.</extracomment>
+        <translation>Gibt für jedes Rätsel einer Spieldatei oder einer Datei mit Zeilen aus 81 Zeichen aus, wie schwer es ist: die schwierigste nötige Technik, dann die Schritte jeder Technik.</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -367,6 +521,11 @@
         <source>&amp;Hard</source>
         <translation>&amp;Schwer</translation>
     </message>
+    <message>
+        <source>E&amp;xplain a Step</source>
+        <extracomment>The next step a player could find, shown and explained; asked again, it is made.</extracomment>
+        <translation>&amp;Schritt erklären</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -403,14 +562,6 @@
         <translation>Keine Datei geladen. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>Note, No answers available for this puzzle.</source>
-        <translation>Hinweis: Für dieses Rätsel ist keine Lösung vorhanden.</translation>
-    </message>
-    <message>
-        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
-        <translation>Dieses Rätsel verstößt gegen die Regeln: Eine Ziffer kommt in einer Zeile, einer Spalte oder einem Block doppelt vor.</translation>
-    </message>
-    <message>
         <source>The clipboard holds no puzzle.</source>
         <translation>Die Zwischenablage enthält kein Rätsel.</translation>
     </message>
@@ -433,6 +584,19 @@
         <source>Your game cannot be kept: %1 cannot be written.</source>
         <extracomment>%1 is a folder; the game plays on, but will not come back at the next start.</extracomment>
         <translation>Ihr Spiel kann nicht aufbewahrt werden: %1 ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>Two %1s in %2.</source>
+        <extracomment>A puzzle typed or loaded holds a digit twice: &quot;Two 5s in row 3.&quot;; %2 is &quot;row 3&quot;, &quot;column 3&quot; or &quot;box 3&quot;.</extracomment>
+        <translation>Die %1 kommt in %2 doppelt vor.</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution.</source>
+        <translation>Dieses Rätsel hat keine Lösung.</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution.</source>
+        <translation>Dieses Rätsel hat mehr als eine Lösung.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +668,89 @@
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+</context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>Full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Nackter Einer</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Versteckter Einer</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Nacktes Paar</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Verstecktes Paar</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Nackter Dreier</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Versteckter Dreier</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Nackter Vierer</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Versteckter Vierer</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Simple colouring</source>
+        <translation>Einfaches Färben</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Ausschlussrechteck</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>XY-Kette</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Auswirkungskette</translation>
     </message>
 </context>
 </TS>

@@ -81,6 +81,151 @@
     </message>
 </context>
 <context>
+    <name>Advice</name>
+    <message>
+        <source>there is another %1 in %2</source>
+        <translation>hay otro %1 %2</translation>
+    </message>
+    <message>
+        <source>there are two %1s in %2</source>
+        <translation>hay dos %1 %2</translation>
+    </message>
+    <message>
+        <source>with it, %1 can hold no digit</source>
+        <translation>con él, ya no cabe ningún número %1</translation>
+    </message>
+    <message>
+        <source>%1 can hold no digit</source>
+        <translation>ya no cabe ningún número %1</translation>
+    </message>
+    <message>
+        <source>with it, %1 has no place left in %2</source>
+        <translation>con él, el %1 ya no tiene sitio %2</translation>
+    </message>
+    <message>
+        <source>%1 has no place left in %2</source>
+        <translation>el %1 ya no tiene sitio %2</translation>
+    </message>
+    <message>
+        <source>with it, the puzzle has no solution</source>
+        <translation>con él, el sudoku no tiene solución</translation>
+    </message>
+    <message>
+        <source>it has no solution</source>
+        <translation>no tiene solución</translation>
+    </message>
+    <message>
+        <source>two %1s would stand in %2</source>
+        <translation>habría dos %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 could hold no digit</source>
+        <translation>no cabría ningún número %1</translation>
+    </message>
+    <message>
+        <source>%1 would have no place in %2</source>
+        <translation>el %1 no tendría sitio %2</translation>
+    </message>
+    <message>
+        <source>the puzzle would have no solution</source>
+        <translation>el sudoku no tendría solución</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
+        <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
+        <translation>%1: la casilla %2 es la última vacía %3, así que lleva el %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 can hold only %3</source>
+        <translation>%1: %2 solo va el %3</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1: %2, el %3 solo cabe %4</translation>
+    </message>
+    <message>
+        <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
+        <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
+        <translation>%1: %2, el %3 solo va %4, así que no %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
+        <translation>%1: %2, las casillas %3 solo admiten %4, así que esos números no van %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
+        <translation>%1: %2, los %3 solo caben %4, así que esas casillas no llevan nada más</translation>
+    </message>
+    <message>
+        <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
+        <translation>%1: %3, el %2 solo va %4, así que no %5</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
+        <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
+        <translation>%1: si %2 estuviera el %3, entonces … %4; así que ahí no va el %3</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
+        <translation>%1: si %2 estuviera el %3, %4; así que ahí no va el %3</translation>
+    </message>
+    <message>
+        <source>%1 through %2: %3 cannot hold %4</source>
+        <extracomment>%1 the technique, %2 the cells it works through, %3 the cells it leaves, %4 digits.</extracomment>
+        <translation>%1 con las casillas %2: no hay %4 %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>en fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>en fila %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>en columna %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>en el cuadro %1</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>sin solución</translation>
+    </message>
+    <message>
+        <source>more than one solution</source>
+        <translation>más de una solución</translation>
+    </message>
+    <message>
+        <source>not a puzzle</source>
+        <translation>no es un sudoku</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
+        <translation>%1; luego %2</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 is wrong: %3.</source>
+        <extracomment>%1 a digit, %2 its cell, %3 why it cannot be right.</extracomment>
+        <translation>El %1 %2 es incorrecto: %3.</translation>
+    </message>
+    <message>
+        <source>This board cannot be finished: %1.</source>
+        <translation>Este tablero no se puede completar: %1.</translation>
+    </message>
+    <message>
+        <source>No step follows from the board alone: this puzzle has more than one solution.</source>
+        <translation>Del tablero por sí solo no se deduce ningún paso: este sudoku tiene más de una solución.</translation>
+    </message>
+    <message>
+        <source>The board is complete.</source>
+        <translation>El tablero está completo.</translation>
+    </message>
+</context>
+<context>
     <name>AnswersDialog</name>
     <message>
         <source>Please Choose</source>
@@ -196,6 +341,15 @@
     <message>
         <source>cannot open the display</source>
         <translation>no se puede abrir la pantalla</translation>
+    </message>
+    <message>
+        <source>Prints how hard each puzzle of a game file, or of a file of 81-character lines, is: the hardest technique it needs, then the steps of each.</source>
+        <extracomment>--rate&apos;s description; &quot;file&quot; names its argument as in the usage line.</extracomment>
+        <translation>Indica la dificultad de cada sudoku de un archivo de partida o de un archivo de líneas de 81 caracteres: la técnica más difícil que necesita y luego los pasos de cada técnica.</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
     </message>
 </context>
 <context>
@@ -367,6 +521,11 @@
         <source>&amp;Hard</source>
         <translation>&amp;Difícil</translation>
     </message>
+    <message>
+        <source>E&amp;xplain a Step</source>
+        <extracomment>The next step a player could find, shown and explained; asked again, it is made.</extracomment>
+        <translation>&amp;Explicar un paso</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -403,14 +562,6 @@
         <translation>No se ha cargado ningún archivo. Inténtalo de nuevo.</translation>
     </message>
     <message>
-        <source>Note, No answers available for this puzzle.</source>
-        <translation>Aviso: no hay solución disponible para este sudoku.</translation>
-    </message>
-    <message>
-        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
-        <translation>Este sudoku incumple las reglas: un número aparece dos veces en una fila, columna o cuadro.</translation>
-    </message>
-    <message>
         <source>The clipboard holds no puzzle.</source>
         <translation>El portapapeles no contiene ningún sudoku.</translation>
     </message>
@@ -433,6 +584,19 @@
         <source>Your game cannot be kept: %1 cannot be written.</source>
         <extracomment>%1 is a folder; the game plays on, but will not come back at the next start.</extracomment>
         <translation>No se puede guardar su partida: no se puede escribir en %1.</translation>
+    </message>
+    <message>
+        <source>Two %1s in %2.</source>
+        <extracomment>A puzzle typed or loaded holds a digit twice: &quot;Two 5s in row 3.&quot;; %2 is &quot;row 3&quot;, &quot;column 3&quot; or &quot;box 3&quot;.</extracomment>
+        <translation>Dos %1 %2.</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution.</source>
+        <translation>Este sudoku no tiene solución.</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution.</source>
+        <translation>Este sudoku tiene más de una solución.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +668,89 @@
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>Full house</source>
+        <translation>Última casilla</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Single desnudo</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Single oculto</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Señalamiento</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Reducción</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Par desnudo</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Par oculto</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Trío desnudo</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Trío oculto</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Cuarteto desnudo</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Cuarteto oculto</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Simple colouring</source>
+        <translation>Coloreado simple</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Rectángulo único</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>Cadena XY</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Cadena forzada</translation>
     </message>
 </context>
 </TS>

@@ -81,6 +81,151 @@
     </message>
 </context>
 <context>
+    <name>Advice</name>
+    <message>
+        <source>there is another %1 in %2</source>
+        <translation>il y a un autre %1 %2</translation>
+    </message>
+    <message>
+        <source>there are two %1s in %2</source>
+        <translation>il y a deux %1 %2</translation>
+    </message>
+    <message>
+        <source>with it, %1 can hold no digit</source>
+        <translation>avec lui, plus aucun chiffre ne va %1</translation>
+    </message>
+    <message>
+        <source>%1 can hold no digit</source>
+        <translation>plus aucun chiffre ne va %1</translation>
+    </message>
+    <message>
+        <source>with it, %1 has no place left in %2</source>
+        <translation>avec lui, le %1 n&apos;a plus de place %2</translation>
+    </message>
+    <message>
+        <source>%1 has no place left in %2</source>
+        <translation>le %1 n&apos;a plus de place %2</translation>
+    </message>
+    <message>
+        <source>with it, the puzzle has no solution</source>
+        <translation>avec lui, la grille n&apos;a pas de solution</translation>
+    </message>
+    <message>
+        <source>it has no solution</source>
+        <translation>elle n&apos;a pas de solution</translation>
+    </message>
+    <message>
+        <source>two %1s would stand in %2</source>
+        <translation>il y aurait deux %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 could hold no digit</source>
+        <translation>plus aucun chiffre n&apos;irait %1</translation>
+    </message>
+    <message>
+        <source>%1 would have no place in %2</source>
+        <translation>le %1 n&apos;aurait plus de place %2</translation>
+    </message>
+    <message>
+        <source>the puzzle would have no solution</source>
+        <translation>la grille n&apos;aurait pas de solution</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
+        <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
+        <translation>%1&#xa0;: la case %2 est la dernière vide %3, elle reçoit donc le %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 can hold only %3</source>
+        <translation>%1&#xa0;: seul le %3 va %2</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1&#xa0;: %2, le %3 va seulement %4</translation>
+    </message>
+    <message>
+        <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
+        <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
+        <translation>%1&#xa0;: %2, le %3 est seulement %4, donc pas %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
+        <translation>%1&#xa0;: %2, les cases %3 se partagent seulement %4, donc ces chiffres ne vont pas %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
+        <translation>%1&#xa0;: %2, les %3 ne vont que dans les cases %4, donc elles ne contiennent rien d&apos;autre</translation>
+    </message>
+    <message>
+        <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
+        <translation>%1&#xa0;: %3, le %2 est seulement %4, donc pas %5</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
+        <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
+        <translation>%1&#xa0;: si le %3 était %2, alors … %4&#xa0;; il n&apos;y est donc pas</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
+        <translation>%1&#xa0;: si le %3 était %2, %4&#xa0;; il n&apos;y est donc pas</translation>
+    </message>
+    <message>
+        <source>%1 through %2: %3 cannot hold %4</source>
+        <extracomment>%1 the technique, %2 the cells it works through, %3 the cells it leaves, %4 digits.</extracomment>
+        <translation>%1 via les cases %2&#xa0;: pas de %4 %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>en ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>en ligne %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>en colonne %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>dans le carré %1</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>pas de solution</translation>
+    </message>
+    <message>
+        <source>more than one solution</source>
+        <translation>plus d&apos;une solution</translation>
+    </message>
+    <message>
+        <source>not a puzzle</source>
+        <translation>pas une grille</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
+        <translation>%1&#xa0;; puis %2</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 is wrong: %3.</source>
+        <extracomment>%1 a digit, %2 its cell, %3 why it cannot be right.</extracomment>
+        <translation>Le %1 %2 est faux&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>This board cannot be finished: %1.</source>
+        <translation>Cette grille ne peut pas être terminée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No step follows from the board alone: this puzzle has more than one solution.</source>
+        <translation>Rien ne se déduit de la grille seule&#xa0;: elle a plus d&apos;une solution.</translation>
+    </message>
+    <message>
+        <source>The board is complete.</source>
+        <translation>La grille est complète.</translation>
+    </message>
+</context>
+<context>
     <name>AnswersDialog</name>
     <message>
         <source>Please Choose</source>
@@ -196,6 +341,15 @@
     <message>
         <source>cannot open the display</source>
         <translation>impossible d&apos;ouvrir l&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Prints how hard each puzzle of a game file, or of a file of 81-character lines, is: the hardest technique it needs, then the steps of each.</source>
+        <extracomment>--rate&apos;s description; &quot;file&quot; names its argument as in the usage line.</extracomment>
+        <translation>Indique la difficulté de chaque grille d&apos;un fichier de partie ou d&apos;un fichier de lignes de 81 caractères&#xa0;: la technique la plus difficile qu&apos;elle demande, puis le nombre de coups de chaque technique.</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
     </message>
 </context>
 <context>
@@ -367,6 +521,11 @@
         <source>&amp;Hard</source>
         <translation>&amp;Difficile</translation>
     </message>
+    <message>
+        <source>E&amp;xplain a Step</source>
+        <extracomment>The next step a player could find, shown and explained; asked again, it is made.</extracomment>
+        <translation>&amp;Expliquer un coup</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -403,14 +562,6 @@
         <translation>Aucun fichier chargé, veuillez réessayer.</translation>
     </message>
     <message>
-        <source>Note, No answers available for this puzzle.</source>
-        <translation>Remarque&#xa0;: aucune solution n&apos;est disponible pour cette grille.</translation>
-    </message>
-    <message>
-        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
-        <translation>Cette grille enfreint les règles&#xa0;: un chiffre apparaît deux fois dans une ligne, une colonne ou un carré.</translation>
-    </message>
-    <message>
         <source>The clipboard holds no puzzle.</source>
         <translation>Le presse-papiers ne contient aucune grille.</translation>
     </message>
@@ -433,6 +584,19 @@
         <source>Your game cannot be kept: %1 cannot be written.</source>
         <extracomment>%1 is a folder; the game plays on, but will not come back at the next start.</extracomment>
         <translation>Votre partie ne peut pas être conservée&#xa0;: impossible d&apos;écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>Two %1s in %2.</source>
+        <extracomment>A puzzle typed or loaded holds a digit twice: &quot;Two 5s in row 3.&quot;; %2 is &quot;row 3&quot;, &quot;column 3&quot; or &quot;box 3&quot;.</extracomment>
+        <translation>Deux %1 %2.</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution.</source>
+        <translation>Cette grille n&apos;a pas de solution.</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution.</source>
+        <translation>Cette grille a plus d&apos;une solution.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +668,89 @@
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Affiche l&apos;aide, y compris les options propres à Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>Full house</source>
+        <translation>Dernière case libre</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Singleton nu</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Singleton caché</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointage</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Réduction</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Paire nue</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Paire cachée</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Triplet nu</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Triplet caché</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Quadruplet nu</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Quadruplet caché</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Simple colouring</source>
+        <translation>Coloriage simple</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Rectangle unique</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>Chaîne XY</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Chaîne forcée</translation>
     </message>
 </context>
 </TS>

@@ -81,6 +81,151 @@
     </message>
 </context>
 <context>
+    <name>Advice</name>
+    <message>
+        <source>there is another %1 in %2</source>
+        <translation>c&apos;è un altro %1 %2</translation>
+    </message>
+    <message>
+        <source>there are two %1s in %2</source>
+        <translation>ci sono due %1 %2</translation>
+    </message>
+    <message>
+        <source>with it, %1 can hold no digit</source>
+        <translation>con esso, %1 non va più nessun numero</translation>
+    </message>
+    <message>
+        <source>%1 can hold no digit</source>
+        <translation>%1 non va più nessun numero</translation>
+    </message>
+    <message>
+        <source>with it, %1 has no place left in %2</source>
+        <translation>con esso, il numero %1 non ha più posto %2</translation>
+    </message>
+    <message>
+        <source>%1 has no place left in %2</source>
+        <translation>il numero %1 non ha più posto %2</translation>
+    </message>
+    <message>
+        <source>with it, the puzzle has no solution</source>
+        <translation>con esso, lo schema non ha soluzione</translation>
+    </message>
+    <message>
+        <source>it has no solution</source>
+        <translation>non ha soluzione</translation>
+    </message>
+    <message>
+        <source>two %1s would stand in %2</source>
+        <translation>ci sarebbero due %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 could hold no digit</source>
+        <translation>%1 non andrebbe più nessun numero</translation>
+    </message>
+    <message>
+        <source>%1 would have no place in %2</source>
+        <translation>il numero %1 non avrebbe più posto %2</translation>
+    </message>
+    <message>
+        <source>the puzzle would have no solution</source>
+        <translation>lo schema non avrebbe soluzione</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
+        <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
+        <translation>%1: la casella %2 è l&apos;ultima vuota %3, quindi è un %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 can hold only %3</source>
+        <translation>%1: %2 ci va solo un %3</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1: %2, un %3 può andare solo %4</translation>
+    </message>
+    <message>
+        <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
+        <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
+        <translation>%1: %2, un %3 sta solo %4, quindi non %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
+        <translation>%1: %2, le caselle %3 ammettono solo %4 fra loro, quindi questi numeri non vanno %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
+        <translation>%1: %2, i numeri %3 possono andare solo %4, quindi queste caselle non contengono altro</translation>
+    </message>
+    <message>
+        <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
+        <translation>%1: %3, un %2 sta solo %4, quindi non %5</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
+        <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
+        <translation>%1: se %2 ci fosse un %3, allora … %4; quindi lì non va un %3</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
+        <translation>%1: se %2 ci fosse un %3, %4; quindi lì non va un %3</translation>
+    </message>
+    <message>
+        <source>%1 through %2: %3 cannot hold %4</source>
+        <extracomment>%1 the technique, %2 the cells it works through, %3 the cells it leaves, %4 digits.</extracomment>
+        <translation>%1 tramite le caselle %2: niente %4 %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>in riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>in riga %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>in colonna %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>nel riquadro %1</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>nessuna soluzione</translation>
+    </message>
+    <message>
+        <source>more than one solution</source>
+        <translation>più di una soluzione</translation>
+    </message>
+    <message>
+        <source>not a puzzle</source>
+        <translation>non è uno schema</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
+        <translation>%1; poi %2</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 is wrong: %3.</source>
+        <extracomment>%1 a digit, %2 its cell, %3 why it cannot be right.</extracomment>
+        <translation>Il numero %1 %2 è sbagliato: %3.</translation>
+    </message>
+    <message>
+        <source>This board cannot be finished: %1.</source>
+        <translation>Questa griglia non si può completare: %1.</translation>
+    </message>
+    <message>
+        <source>No step follows from the board alone: this puzzle has more than one solution.</source>
+        <translation>Dalla sola griglia non segue nessuna mossa: questo schema ha più di una soluzione.</translation>
+    </message>
+    <message>
+        <source>The board is complete.</source>
+        <translation>La griglia è completa.</translation>
+    </message>
+</context>
+<context>
     <name>AnswersDialog</name>
     <message>
         <source>Please Choose</source>
@@ -196,6 +341,15 @@
     <message>
         <source>cannot open the display</source>
         <translation>impossibile aprire il display</translation>
+    </message>
+    <message>
+        <source>Prints how hard each puzzle of a game file, or of a file of 81-character lines, is: the hardest technique it needs, then the steps of each.</source>
+        <extracomment>--rate&apos;s description; &quot;file&quot; names its argument as in the usage line.</extracomment>
+        <translation>Indica la difficoltà di ogni schema di un file di partita o di un file di righe di 81 caratteri: la tecnica più difficile che richiede, poi i passi di ciascuna tecnica.</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossibile leggere %1</translation>
     </message>
 </context>
 <context>
@@ -367,6 +521,11 @@
         <source>&amp;Hard</source>
         <translation>&amp;Difficile</translation>
     </message>
+    <message>
+        <source>E&amp;xplain a Step</source>
+        <extracomment>The next step a player could find, shown and explained; asked again, it is made.</extracomment>
+        <translation>&amp;Spiega una mossa</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -403,14 +562,6 @@
         <translation>Nessun file caricato, riprova.</translation>
     </message>
     <message>
-        <source>Note, No answers available for this puzzle.</source>
-        <translation>Nota: nessuna soluzione disponibile per questo schema.</translation>
-    </message>
-    <message>
-        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
-        <translation>Questo schema viola le regole: un numero compare due volte in una riga, colonna o riquadro.</translation>
-    </message>
-    <message>
         <source>The clipboard holds no puzzle.</source>
         <translation>Gli appunti non contengono alcuno schema.</translation>
     </message>
@@ -433,6 +584,19 @@
         <source>Your game cannot be kept: %1 cannot be written.</source>
         <extracomment>%1 is a folder; the game plays on, but will not come back at the next start.</extracomment>
         <translation>La partita non può essere conservata: impossibile scrivere in %1.</translation>
+    </message>
+    <message>
+        <source>Two %1s in %2.</source>
+        <extracomment>A puzzle typed or loaded holds a digit twice: &quot;Two 5s in row 3.&quot;; %2 is &quot;row 3&quot;, &quot;column 3&quot; or &quot;box 3&quot;.</extracomment>
+        <translation>Due %1 %2.</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution.</source>
+        <translation>Questo schema non ha soluzione.</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution.</source>
+        <translation>Questo schema ha più di una soluzione.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +668,89 @@
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Mostra la guida, incluse le opzioni specifiche di Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>Full house</source>
+        <translation>Ultima casella</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Singolo nudo</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Singolo nascosto</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Puntamento</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Riduzione</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Coppia nuda</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Coppia nascosta</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Tripla nuda</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Tripla nascosta</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Quadrupla nuda</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Quadrupla nascosta</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Simple colouring</source>
+        <translation>Colorazione semplice</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Rettangolo unico</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>Catena XY</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Catena forzata</translation>
     </message>
 </context>
 </TS>

@@ -81,6 +81,151 @@
     </message>
 </context>
 <context>
+    <name>Advice</name>
+    <message>
+        <source>there is another %1 in %2</source>
+        <translation>%2にもう一つ%1があります</translation>
+    </message>
+    <message>
+        <source>there are two %1s in %2</source>
+        <translation>%2に%1が二つあります</translation>
+    </message>
+    <message>
+        <source>with it, %1 can hold no digit</source>
+        <translation>これがあると%1に入る数字がなくなります</translation>
+    </message>
+    <message>
+        <source>%1 can hold no digit</source>
+        <translation>%1に入る数字がありません</translation>
+    </message>
+    <message>
+        <source>with it, %1 has no place left in %2</source>
+        <translation>これがあると%2で%1の入るマスがなくなります</translation>
+    </message>
+    <message>
+        <source>%1 has no place left in %2</source>
+        <translation>%2で%1の入るマスがありません</translation>
+    </message>
+    <message>
+        <source>with it, the puzzle has no solution</source>
+        <translation>これがあると問題に解がなくなります</translation>
+    </message>
+    <message>
+        <source>it has no solution</source>
+        <translation>解がありません</translation>
+    </message>
+    <message>
+        <source>two %1s would stand in %2</source>
+        <translation>%2に%1が二つ入ってしまう</translation>
+    </message>
+    <message>
+        <source>%1 could hold no digit</source>
+        <translation>%1に入る数字がなくなる</translation>
+    </message>
+    <message>
+        <source>%1 would have no place in %2</source>
+        <translation>%2で%1の入るマスがなくなる</translation>
+    </message>
+    <message>
+        <source>the puzzle would have no solution</source>
+        <translation>問題に解がなくなる</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
+        <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
+        <translation>%1：%2は%3の最後の空きマスなので、 %4が入ります</translation>
+    </message>
+    <message>
+        <source>%1: %2 can hold only %3</source>
+        <translation>%1：%2に入るのは%3だけです</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1：%2で%3が入るのは%4だけです</translation>
+    </message>
+    <message>
+        <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
+        <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
+        <translation>%1：%2の%3は%4だけなので %5には入りません</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
+        <translation>%1：%2では%3に%4しか入らないので、 %5にはそれらが入りません</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
+        <translation>%1：%2で%3が入るのは%4だけなので、 そのマスには他の数字が入りません</translation>
+    </message>
+    <message>
+        <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
+        <translation>%1：%3の%2は%4だけなので %5には入りません</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
+        <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
+        <translation>%1：%2に%3を入れると、… %4ので、 %3は入りません</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
+        <translation>%1：%2に%3を入れると %4ので、 %3は入りません</translation>
+    </message>
+    <message>
+        <source>%1 through %2: %3 cannot hold %4</source>
+        <extracomment>%1 the technique, %2 the cells it works through, %3 the cells it leaves, %4 digits.</extracomment>
+        <translation>%1（%2）：%3には%4が入りません</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>%1行%2列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>%1行</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>%1列</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>ブロック%1</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>解なし</translation>
+    </message>
+    <message>
+        <source>more than one solution</source>
+        <translation>解が複数</translation>
+    </message>
+    <message>
+        <source>not a puzzle</source>
+        <translation>問題ではありません</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
+        <translation>%1。 次に%2</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 is wrong: %3.</source>
+        <extracomment>%1 a digit, %2 its cell, %3 why it cannot be right.</extracomment>
+        <translation>%2の%1は誤りです：%3。</translation>
+    </message>
+    <message>
+        <source>This board cannot be finished: %1.</source>
+        <translation>この盤面は完成できません：%1。</translation>
+    </message>
+    <message>
+        <source>No step follows from the board alone: this puzzle has more than one solution.</source>
+        <translation>盤面だけからは次の一手が決まりません：この問題には解が複数あります。</translation>
+    </message>
+    <message>
+        <source>The board is complete.</source>
+        <translation>盤面は完成しています。</translation>
+    </message>
+</context>
+<context>
     <name>AnswersDialog</name>
     <message>
         <source>Please Choose</source>
@@ -196,6 +341,15 @@
     <message>
         <source>cannot open the display</source>
         <translation>ディスプレイを開けません</translation>
+    </message>
+    <message>
+        <source>Prints how hard each puzzle of a game file, or of a file of 81-character lines, is: the hardest technique it needs, then the steps of each.</source>
+        <extracomment>--rate&apos;s description; &quot;file&quot; names its argument as in the usage line.</extracomment>
+        <translation>ゲームファイル、または 81 文字の行からなるファイルの各問題の難しさを表示します：必要な最も難しいテクニックと、テクニックごとの手数です。</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 を読み込めません</translation>
     </message>
 </context>
 <context>
@@ -367,6 +521,11 @@
         <source>&amp;Hard</source>
         <translation>上級(&amp;H)</translation>
     </message>
+    <message>
+        <source>E&amp;xplain a Step</source>
+        <extracomment>The next step a player could find, shown and explained; asked again, it is made.</extracomment>
+        <translation>次の一手を解説(&amp;X)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -403,14 +562,6 @@
         <translation>ファイルを読み込めませんでした。もう一度お試しください。</translation>
     </message>
     <message>
-        <source>Note, No answers available for this puzzle.</source>
-        <translation>注意: この問題の解答はありません。</translation>
-    </message>
-    <message>
-        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
-        <translation>この問題はルール違反です。同じ数字が行・列・ブロックのどこかに 2 回出てきます。</translation>
-    </message>
-    <message>
         <source>The clipboard holds no puzzle.</source>
         <translation>クリップボードに問題がありません。</translation>
     </message>
@@ -433,6 +584,19 @@
         <source>Your game cannot be kept: %1 cannot be written.</source>
         <extracomment>%1 is a folder; the game plays on, but will not come back at the next start.</extracomment>
         <translation>ゲームを保持できません: %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Two %1s in %2.</source>
+        <extracomment>A puzzle typed or loaded holds a digit twice: &quot;Two 5s in row 3.&quot;; %2 is &quot;row 3&quot;, &quot;column 3&quot; or &quot;box 3&quot;.</extracomment>
+        <translation>%2に%1が二つあります。</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution.</source>
+        <translation>この問題には解がありません。</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution.</source>
+        <translation>この問題には解が複数あります。</translation>
     </message>
 </context>
 <context>
@@ -504,6 +668,89 @@
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Qt 固有のオプションを含むヘルプを表示する。</translation>
+    </message>
+</context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>Full house</source>
+        <translation>最後の1マス</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>裸のシングル</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>隠れたシングル</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>ポインティング</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>クレーミング</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>裸のペア</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>隠れたペア</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>裸のトリプル</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>隠れたトリプル</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>Xウイング</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XYウイング</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>ソードフィッシュ</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZウイング</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>裸のクアッド</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>隠れたクアッド</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>ジェリーフィッシュ</translation>
+    </message>
+    <message>
+        <source>Simple colouring</source>
+        <translation>シンプルカラー</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>ユニークレクタングル</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>XYチェーン</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>フォーシングチェーン</translation>
     </message>
 </context>
 </TS>

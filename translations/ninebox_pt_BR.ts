@@ -81,6 +81,151 @@
     </message>
 </context>
 <context>
+    <name>Advice</name>
+    <message>
+        <source>there is another %1 in %2</source>
+        <translation>há outro %1 %2</translation>
+    </message>
+    <message>
+        <source>there are two %1s in %2</source>
+        <translation>há dois %1 %2</translation>
+    </message>
+    <message>
+        <source>with it, %1 can hold no digit</source>
+        <translation>com ele, não cabe mais nenhum número %1</translation>
+    </message>
+    <message>
+        <source>%1 can hold no digit</source>
+        <translation>não cabe mais nenhum número %1</translation>
+    </message>
+    <message>
+        <source>with it, %1 has no place left in %2</source>
+        <translation>com ele, o %1 não tem mais lugar %2</translation>
+    </message>
+    <message>
+        <source>%1 has no place left in %2</source>
+        <translation>o %1 não tem mais lugar %2</translation>
+    </message>
+    <message>
+        <source>with it, the puzzle has no solution</source>
+        <translation>com ele, o jogo não tem solução</translation>
+    </message>
+    <message>
+        <source>it has no solution</source>
+        <translation>não tem solução</translation>
+    </message>
+    <message>
+        <source>two %1s would stand in %2</source>
+        <translation>haveria dois %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 could hold no digit</source>
+        <translation>não caberia mais nenhum número %1</translation>
+    </message>
+    <message>
+        <source>%1 would have no place in %2</source>
+        <translation>o %1 não teria mais lugar %2</translation>
+    </message>
+    <message>
+        <source>the puzzle would have no solution</source>
+        <translation>o jogo não teria solução</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
+        <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
+        <translation>%1: a casa %2 é a última vazia %3, então leva o %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 can hold only %3</source>
+        <translation>%1: %2 só cabe o %3</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1: %2, o %3 só cabe %4</translation>
+    </message>
+    <message>
+        <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
+        <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
+        <translation>%1: %2, o %3 só fica %4, então não %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
+        <translation>%1: %2, as casas %3 só admitem %4 entre elas, então esses números não vão %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
+        <translation>%1: %2, os %3 só cabem %4, então essas casas não levam mais nada</translation>
+    </message>
+    <message>
+        <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
+        <translation>%1: %3, o %2 só fica %4, então não %5</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
+        <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
+        <translation>%1: se %2 estivesse o %3, então … %4; portanto ali não vai o %3</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
+        <translation>%1: se %2 estivesse o %3, %4; portanto ali não vai o %3</translation>
+    </message>
+    <message>
+        <source>%1 through %2: %3 cannot hold %4</source>
+        <extracomment>%1 the technique, %2 the cells it works through, %3 the cells it leaves, %4 digits.</extracomment>
+        <translation>%1 pelas casas %2: não há %4 %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>na linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>na linha %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>na coluna %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>no quadrado %1</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>sem solução</translation>
+    </message>
+    <message>
+        <source>more than one solution</source>
+        <translation>mais de uma solução</translation>
+    </message>
+    <message>
+        <source>not a puzzle</source>
+        <translation>não é um jogo</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
+        <translation>%1; depois %2</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 is wrong: %3.</source>
+        <extracomment>%1 a digit, %2 its cell, %3 why it cannot be right.</extracomment>
+        <translation>O %1 %2 está errado: %3.</translation>
+    </message>
+    <message>
+        <source>This board cannot be finished: %1.</source>
+        <translation>Este tabuleiro não pode ser completado: %1.</translation>
+    </message>
+    <message>
+        <source>No step follows from the board alone: this puzzle has more than one solution.</source>
+        <translation>Nenhum passo decorre só do tabuleiro: este jogo tem mais de uma solução.</translation>
+    </message>
+    <message>
+        <source>The board is complete.</source>
+        <translation>O tabuleiro está completo.</translation>
+    </message>
+</context>
+<context>
     <name>AnswersDialog</name>
     <message>
         <source>Please Choose</source>
@@ -196,6 +341,15 @@
     <message>
         <source>cannot open the display</source>
         <translation>não foi possível abrir a tela</translation>
+    </message>
+    <message>
+        <source>Prints how hard each puzzle of a game file, or of a file of 81-character lines, is: the hardest technique it needs, then the steps of each.</source>
+        <extracomment>--rate&apos;s description; &quot;file&quot; names its argument as in the usage line.</extracomment>
+        <translation>Mostra a dificuldade de cada jogo de um arquivo de jogo ou de um arquivo de linhas de 81 caracteres: a técnica mais difícil que ele exige e depois os passos de cada técnica.</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>não foi possível ler %1</translation>
     </message>
 </context>
 <context>
@@ -367,6 +521,11 @@
         <source>&amp;Hard</source>
         <translation>&amp;Difícil</translation>
     </message>
+    <message>
+        <source>E&amp;xplain a Step</source>
+        <extracomment>The next step a player could find, shown and explained; asked again, it is made.</extracomment>
+        <translation>&amp;Explicar um passo</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -403,14 +562,6 @@
         <translation>Nenhum arquivo carregado. Tente novamente.</translation>
     </message>
     <message>
-        <source>Note, No answers available for this puzzle.</source>
-        <translation>Observação: não há solução disponível para este jogo.</translation>
-    </message>
-    <message>
-        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
-        <translation>Este jogo viola as regras: um número aparece duas vezes em uma linha, coluna ou quadrado.</translation>
-    </message>
-    <message>
         <source>The clipboard holds no puzzle.</source>
         <translation>A área de transferência não contém nenhum jogo.</translation>
     </message>
@@ -433,6 +584,19 @@
         <source>Your game cannot be kept: %1 cannot be written.</source>
         <extracomment>%1 is a folder; the game plays on, but will not come back at the next start.</extracomment>
         <translation>Seu jogo não pode ser guardado: não é possível gravar em %1.</translation>
+    </message>
+    <message>
+        <source>Two %1s in %2.</source>
+        <extracomment>A puzzle typed or loaded holds a digit twice: &quot;Two 5s in row 3.&quot;; %2 is &quot;row 3&quot;, &quot;column 3&quot; or &quot;box 3&quot;.</extracomment>
+        <translation>Dois %1 %2.</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution.</source>
+        <translation>Este jogo não tem solução.</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution.</source>
+        <translation>Este jogo tem mais de uma solução.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +668,89 @@
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>Full house</source>
+        <translation>Última casa</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Single nu</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Single oculto</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Apontamento</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Redução</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Par nu</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Par oculto</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Trio nu</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Trio oculto</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Quarteto nu</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Quarteto oculto</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Simple colouring</source>
+        <translation>Coloração simples</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Retângulo único</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>Cadeia XY</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Cadeia forçada</translation>
     </message>
 </context>
 </TS>

@@ -81,6 +81,151 @@
     </message>
 </context>
 <context>
+    <name>Advice</name>
+    <message>
+        <source>there is another %1 in %2</source>
+        <translation>%2 есть ещё одна цифра %1</translation>
+    </message>
+    <message>
+        <source>there are two %1s in %2</source>
+        <translation>%2 две цифры %1</translation>
+    </message>
+    <message>
+        <source>with it, %1 can hold no digit</source>
+        <translation>с ней %1 не может стоять ни одна цифра</translation>
+    </message>
+    <message>
+        <source>%1 can hold no digit</source>
+        <translation>%1 не может стоять ни одна цифра</translation>
+    </message>
+    <message>
+        <source>with it, %1 has no place left in %2</source>
+        <translation>с ней цифре %1 не остаётся места %2</translation>
+    </message>
+    <message>
+        <source>%1 has no place left in %2</source>
+        <translation>цифре %1 не остаётся места %2</translation>
+    </message>
+    <message>
+        <source>with it, the puzzle has no solution</source>
+        <translation>с ней у головоломки нет решения</translation>
+    </message>
+    <message>
+        <source>it has no solution</source>
+        <translation>у него нет решения</translation>
+    </message>
+    <message>
+        <source>two %1s would stand in %2</source>
+        <translation>%2 оказались бы две цифры %1</translation>
+    </message>
+    <message>
+        <source>%1 could hold no digit</source>
+        <translation>%1 не могла бы стоять ни одна цифра</translation>
+    </message>
+    <message>
+        <source>%1 would have no place in %2</source>
+        <translation>цифре %1 не нашлось бы места %2</translation>
+    </message>
+    <message>
+        <source>the puzzle would have no solution</source>
+        <translation>у головоломки не было бы решения</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
+        <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
+        <translation>%1: %3 осталась одна пустая клетка — %2, значит, там %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 can hold only %3</source>
+        <translation>%1: %2 — только %3</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1: %2 цифра %3 — только %4</translation>
+    </message>
+    <message>
+        <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
+        <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
+        <translation>%1: %3 %2 только %4 — не %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
+        <translation>%1: %2 — %3 могут стоять только %4, значит, их нет %5</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
+        <translation>%1: %2 цифры %3 — только %4, значит, других цифр там нет</translation>
+    </message>
+    <message>
+        <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
+        <translation>%1: %2 %3 только %4 — не %5</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
+        <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
+        <translation>%1: если бы %2 стояла цифра %3, то … %4; значит, её там нет</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
+        <translation>%1: если бы %2 стояла цифра %3, %4; значит, её там нет</translation>
+    </message>
+    <message>
+        <source>%1 through %2: %3 cannot hold %4</source>
+        <extracomment>%1 the technique, %2 the cells it works through, %3 the cells it leaves, %4 digits.</extracomment>
+        <translation>%1 (%2): %3 не может стоять %4</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>в строке %1, столбце %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>в строке %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>в столбце %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>в квадрате %1</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>нет решения</translation>
+    </message>
+    <message>
+        <source>more than one solution</source>
+        <translation>больше одного решения</translation>
+    </message>
+    <message>
+        <source>not a puzzle</source>
+        <translation>не головоломка</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
+        <translation>%1; затем %2</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 is wrong: %3.</source>
+        <extracomment>%1 a digit, %2 its cell, %3 why it cannot be right.</extracomment>
+        <translation>Цифра %1 %2 неверна: %3.</translation>
+    </message>
+    <message>
+        <source>This board cannot be finished: %1.</source>
+        <translation>Игровое поле нельзя заполнить до конца: %1.</translation>
+    </message>
+    <message>
+        <source>No step follows from the board alone: this puzzle has more than one solution.</source>
+        <translation>Из одного лишь игрового поля ход не следует: у головоломки больше одного решения.</translation>
+    </message>
+    <message>
+        <source>The board is complete.</source>
+        <translation>Игровое поле заполнено.</translation>
+    </message>
+</context>
+<context>
     <name>AnswersDialog</name>
     <message>
         <source>Please Choose</source>
@@ -196,6 +341,15 @@
     <message>
         <source>cannot open the display</source>
         <translation>не удаётся открыть дисплей</translation>
+    </message>
+    <message>
+        <source>Prints how hard each puzzle of a game file, or of a file of 81-character lines, is: the hardest technique it needs, then the steps of each.</source>
+        <extracomment>--rate&apos;s description; &quot;file&quot; names its argument as in the usage line.</extracomment>
+        <translation>Выводит сложность каждой головоломки из файла игры или из файла строк по 81 символу: самую сложную нужную технику, затем число шагов каждой техники.</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>не удаётся прочитать %1</translation>
     </message>
 </context>
 <context>
@@ -367,6 +521,11 @@
         <source>&amp;Hard</source>
         <translation>&amp;Трудный</translation>
     </message>
+    <message>
+        <source>E&amp;xplain a Step</source>
+        <extracomment>The next step a player could find, shown and explained; asked again, it is made.</extracomment>
+        <translation>&amp;Объяснить ход</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -403,14 +562,6 @@
         <translation>Файл не загружен. Попробуйте ещё раз.</translation>
     </message>
     <message>
-        <source>Note, No answers available for this puzzle.</source>
-        <translation>Внимание: решение для этой головоломки недоступно.</translation>
-    </message>
-    <message>
-        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
-        <translation>Эта головоломка нарушает правила: цифра повторяется в строке, столбце или квадрате.</translation>
-    </message>
-    <message>
         <source>The clipboard holds no puzzle.</source>
         <translation>В буфере обмена нет головоломки.</translation>
     </message>
@@ -433,6 +584,19 @@
         <source>Your game cannot be kept: %1 cannot be written.</source>
         <extracomment>%1 is a folder; the game plays on, but will not come back at the next start.</extracomment>
         <translation>Игру не удаётся сохранить: запись в %1 невозможна.</translation>
+    </message>
+    <message>
+        <source>Two %1s in %2.</source>
+        <extracomment>A puzzle typed or loaded holds a digit twice: &quot;Two 5s in row 3.&quot;; %2 is &quot;row 3&quot;, &quot;column 3&quot; or &quot;box 3&quot;.</extracomment>
+        <translation>Две цифры %1 %2.</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution.</source>
+        <translation>У этой головоломки нет решения.</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution.</source>
+        <translation>У этой головоломки больше одного решения.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +668,89 @@
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Вывод справки с особыми параметрами Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>Full house</source>
+        <translation>Последняя клетка</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Одиночка</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Скрытая одиночка</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Указывающая пара</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Запертые кандидаты</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Очевидная пара</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Скрытая пара</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Очевидная тройка</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Скрытая тройка</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Рыба-меч</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Очевидная четвёрка</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Скрытая четвёрка</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Медуза</translation>
+    </message>
+    <message>
+        <source>Simple colouring</source>
+        <translation>Простая раскраска</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Уникальный прямоугольник</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>XY-цепочка</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Форсирующая цепочка</translation>
     </message>
 </context>
 </TS>

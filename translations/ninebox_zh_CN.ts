@@ -81,6 +81,151 @@
     </message>
 </context>
 <context>
+    <name>Advice</name>
+    <message>
+        <source>there is another %1 in %2</source>
+        <translation>%2中还有一个%1</translation>
+    </message>
+    <message>
+        <source>there are two %1s in %2</source>
+        <translation>%2中有两个%1</translation>
+    </message>
+    <message>
+        <source>with it, %1 can hold no digit</source>
+        <translation>有了它，%1将没有数可填</translation>
+    </message>
+    <message>
+        <source>%1 can hold no digit</source>
+        <translation>%1没有数可填</translation>
+    </message>
+    <message>
+        <source>with it, %1 has no place left in %2</source>
+        <translation>有了它，%1在%2中将无处可填</translation>
+    </message>
+    <message>
+        <source>%1 has no place left in %2</source>
+        <translation>%1在%2中无处可填</translation>
+    </message>
+    <message>
+        <source>with it, the puzzle has no solution</source>
+        <translation>有了它，题目将无解</translation>
+    </message>
+    <message>
+        <source>it has no solution</source>
+        <translation>无解</translation>
+    </message>
+    <message>
+        <source>two %1s would stand in %2</source>
+        <translation>%2中会出现两个%1</translation>
+    </message>
+    <message>
+        <source>%1 could hold no digit</source>
+        <translation>%1将没有数可填</translation>
+    </message>
+    <message>
+        <source>%1 would have no place in %2</source>
+        <translation>%1在%2中将无处可填</translation>
+    </message>
+    <message>
+        <source>the puzzle would have no solution</source>
+        <translation>题目将无解</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the last empty cell of %3, so it holds %4</source>
+        <extracomment>%1 the technique&apos;s name, %2 a cell (&quot;row 4, column 6&quot;), %3 a unit (&quot;box 5&quot;), %4 a digit.</extracomment>
+        <translation>%1：%2是%3中最后一个空格， 所以填%4</translation>
+    </message>
+    <message>
+        <source>%1: %2 can hold only %3</source>
+        <translation>%1：%2只能填%3</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1：%2中，%3只能填在%4</translation>
+    </message>
+    <message>
+        <source>%1: in %2 the %3s all lie in %4, so %5 cannot hold %3</source>
+        <extracomment>%1 the technique, %2 and %4 units, %3 a digit (&quot;the 5s&quot;), %5 the cells it leaves.</extracomment>
+        <translation>%1：%2中的%3都在%4， 所以%5不能填%3</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
+        <translation>%1：%2中，%3只能填%4， 所以%5不能填这些数</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
+        <translation>%1：%2中，%3只能填在%4， 所以这些格不能填其他数</translation>
+    </message>
+    <message>
+        <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
+        <translation>%1：%3中的%2都在%4， 所以%5不能填%2</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, then … %4; so it cannot hold %3</source>
+        <extracomment>%1 the technique, %2 a cell, %3 a digit, %4 where the assumption ends.</extracomment>
+        <translation>%1：如果%2填%3，那么……%4； 所以这里不能填%3</translation>
+    </message>
+    <message>
+        <source>%1: if %2 held %3, %4; so it cannot hold %3</source>
+        <translation>%1：如果%2填%3， %4； 所以这里不能填%3</translation>
+    </message>
+    <message>
+        <source>%1 through %2: %3 cannot hold %4</source>
+        <extracomment>%1 the technique, %2 the cells it works through, %3 the cells it leaves, %4 digits.</extracomment>
+        <translation>%1（经由%2）：%3不能填%4</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>第%1行第%2列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>第%1行</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>第%1列</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>第%1宫</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>无解</translation>
+    </message>
+    <message>
+        <source>more than one solution</source>
+        <translation>多个解</translation>
+    </message>
+    <message>
+        <source>not a puzzle</source>
+        <translation>不是题目</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <extracomment>Two steps of one explanation, the second following from the first.</extracomment>
+        <translation>%1； 接着%2</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 is wrong: %3.</source>
+        <extracomment>%1 a digit, %2 its cell, %3 why it cannot be right.</extracomment>
+        <translation>%2的%1是错的：%3。</translation>
+    </message>
+    <message>
+        <source>This board cannot be finished: %1.</source>
+        <translation>这个盘面无法完成：%1。</translation>
+    </message>
+    <message>
+        <source>No step follows from the board alone: this puzzle has more than one solution.</source>
+        <translation>仅凭盘面推不出下一步：这道题有多个解。</translation>
+    </message>
+    <message>
+        <source>The board is complete.</source>
+        <translation>盘面已完成。</translation>
+    </message>
+</context>
+<context>
     <name>AnswersDialog</name>
     <message>
         <source>Please Choose</source>
@@ -196,6 +341,15 @@
     <message>
         <source>cannot open the display</source>
         <translation>无法打开显示</translation>
+    </message>
+    <message>
+        <source>Prints how hard each puzzle of a game file, or of a file of 81-character lines, is: the hardest technique it needs, then the steps of each.</source>
+        <extracomment>--rate&apos;s description; &quot;file&quot; names its argument as in the usage line.</extracomment>
+        <translation>显示游戏文件或由 81 个字符的行组成的文件中每道题的难度：所需的最难技巧，以及每种技巧的步数。</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>无法读取 %1</translation>
     </message>
 </context>
 <context>
@@ -367,6 +521,11 @@
         <source>&amp;Hard</source>
         <translation>困难(&amp;H)</translation>
     </message>
+    <message>
+        <source>E&amp;xplain a Step</source>
+        <extracomment>The next step a player could find, shown and explained; asked again, it is made.</extracomment>
+        <translation>解释一步(&amp;X)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -403,14 +562,6 @@
         <translation>未加载任何文件，请重试。</translation>
     </message>
     <message>
-        <source>Note, No answers available for this puzzle.</source>
-        <translation>注意：此题目没有可用的答案。</translation>
-    </message>
-    <message>
-        <source>This puzzle breaks the rules: a digit appears twice in a row, column or box.</source>
-        <translation>此题目违反规则：某个数字在同一行、列或宫中出现了两次。</translation>
-    </message>
-    <message>
         <source>The clipboard holds no puzzle.</source>
         <translation>剪贴板中没有题目。</translation>
     </message>
@@ -433,6 +584,19 @@
         <source>Your game cannot be kept: %1 cannot be written.</source>
         <extracomment>%1 is a folder; the game plays on, but will not come back at the next start.</extracomment>
         <translation>无法保留您的游戏：无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>Two %1s in %2.</source>
+        <extracomment>A puzzle typed or loaded holds a digit twice: &quot;Two 5s in row 3.&quot;; %2 is &quot;row 3&quot;, &quot;column 3&quot; or &quot;box 3&quot;.</extracomment>
+        <translation>%2中有两个%1。</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution.</source>
+        <translation>这道题无解。</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution.</source>
+        <translation>这道题有多个解。</translation>
     </message>
 </context>
 <context>
@@ -504,6 +668,89 @@
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>显示包括 Qt 特有选项的帮助。</translation>
+    </message>
+</context>
+<context>
+    <name>Technique</name>
+    <message>
+        <source>Full house</source>
+        <translation>最后一格</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>唯一余数</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>隐性唯一</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>宫区块</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>行列区块</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>显性数对</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>隐性数对</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>显性三数组</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>隐性三数组</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X翼</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY翼</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>剑鱼</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ翼</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>显性四数组</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>隐性四数组</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>水母</translation>
+    </message>
+    <message>
+        <source>Simple colouring</source>
+        <translation>简单染色</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>唯一矩形</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>XY链</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>强制链</translation>
     </message>
 </context>
 </TS>

@@ -8,17 +8,19 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QTextBrowser>
+#include <algorithm>
 #include <map>
 
+#include "rules/library.h"
 #include "support/modals.h"
-#include "window/dialogs/answers.h"
-#include "window/dialogs/booklet.h"
 #include "window/board/painter.h"
 #include "window/board/view.h"
+#include "window/dialogs/answers.h"
+#include "window/dialogs/booklet.h"
 #include "window/dialogs/kit.h"
-#include "window/language.h"
 #include "window/dialogs/newgame.h"
 #include "window/dialogs/print.h"
+#include "window/language.h"
 #include "window/resources.h"
 #include "window/texts.h"
 
@@ -69,10 +71,50 @@ TEST(Language, EveryLanguageHasItsInstructionsPage) {
     use("C");
 }
 
+// A long explanation: three steps (two pointings, then a single) from a hard game's position.
+GameState explained() {
+    GameState s;
+    const BaseRecord& hard = library()[3];
+    s.puzzle = Puzzle(hard.puzzle, hard.solution);
+    for (int single = 0; single < 9; ++single) {
+        const Explanation e = adviceFor(s.puzzle).step;
+        s.puzzle.enter(e.cell().x, e.cell().y, static_cast<std::int16_t>(e.digit()));
+    }
+    s.advice = adviceFor(s.puzzle);
+    return s;
+}
+
+// The ink height of each line of light text in room: a line's rows run from its first ink to
+// its last; two lines part at the sparsest row about the middle, where one's descenders meet
+// the other's capitals.
+std::vector<int> lineHeights(const QImage& image, QRect room) {
+    std::vector<int> ink;  // light pixels of each row
+    for (int y = room.top(); y <= room.bottom(); ++y) {
+        int n = 0;
+        for (int x = room.left(); x <= room.right(); ++x) n += qBlue(image.pixel(x, y)) > 100;
+        ink.push_back(n);
+    }
+    const auto at = [&](int row) { return ink[static_cast<std::size_t>(row)]; };
+    const int rows = static_cast<int>(ink.size());
+    int split = rows / 2;
+    for (int row = rows / 2 - 2; row <= rows / 2 + 2; ++row)
+        if (at(row) < at(split)) split = row;
+    const auto height = [&](int from, int to) {
+        int first = to, last = from - 1;
+        for (int row = from; row < to; ++row)
+            if (at(row)) first = std::min(first, row), last = row;
+        return last - first + 1;
+    };
+    if (at(split) * 10 >= *std::max_element(ink.begin(), ink.end())) return {height(0, rows)};
+    return {height(0, split), height(split + 1, rows)};
+}
+
 // In every language, at the window's first size and its smallest, no ink of the panel's words
 // outside the picture's slabs (a text's top less 1 to 12 below it, x -66 to -4), its keys and
-// the space below them; no caption of a dialog beyond its control or its dialog's edges, and
-// one size for the controls of one kind in a dialog, whatever level the random button names.
+// the space below them; a long explanation's white ink inside its band, each line of it at
+// least 9 pixels tall at the first size and 6 at the smallest (two lines fill the band at
+// about 12 and 7); no caption of a dialog beyond its control or its dialog's edges, and one
+// size for the controls of one kind in a dialog, whatever level the random button names.
 TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
     ASSERT_TRUE(QRawFont::fromFont(QFont(), QFontDatabase::Japanese).supportsCharacter(U'盤'))
         << "no CJK font";
@@ -83,10 +125,13 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
     GameState s;  // the longest score, the level shown
     s.scoreShown = true;
     s.mode = Mode::map, s.countedScore = {81, 80};
+    GameState advised = explained(), plain = advised;
+    ASSERT_EQ(advised.advice->step.steps.size(), 3u);
+    plain.advice.reset();
     const QStringList languages = QDir(":/i18n").entryList() << "C";
     for (QString language : languages) {
         use(language.remove("ninebox_").remove(".qm"));
-        for (const QSize size : {kStartArea, kSmallestArea})
+        for (const QSize size : {kStartArea, kSmallestArea}) {
             for (const Level level : {Level::none, Level::easy, Level::medium, Level::hard}) {
                 QImage image(size, QImage::Format_RGB32), picture = stretchedBackground(boardPicture(), size);
                 s.level = level;
@@ -97,10 +142,31 @@ TEST(Fit, EveryWordInItsPlaceInEveryLanguage) {
                     QPainter painter(each);
                     painter.setWindow(-70, 0, 290, 220);
                     for (const Area& a : slabs)
-                        painter.fillRect(QRectF(a.left, a.top, a.right - a.left, a.bottom - a.top), Qt::black);
+                        painter.fillRect(QRectF(a.left, a.top, a.right - a.left, a.bottom - a.top),
+                                         Qt::black);
                 }
                 EXPECT_TRUE(image == picture) << language.toStdString() << " " << size.width();
             }
+            QImage with(size, QImage::Format_RGB32), without(size, QImage::Format_RGB32);
+            BoardPainter(boardPicture()).paint(with, advised, {}, size.width() * 15, 96);
+            BoardPainter(boardPicture()).paint(without, plain, {}, size.width() * 15, 96);
+            const QRect band =
+                QTransform()
+                    .scale(size.width() / 290.0, size.height() / 220.0)
+                    .translate(70, 0)
+                    .mapRect(QRectF(kAdviceBand.left, kAdviceBand.top, kAdviceBand.right - kAdviceBand.left,
+                                    kAdviceBand.bottom - kAdviceBand.top))
+                    .toAlignedRect();
+            int strays = 0;  // white pixels of the line outside the band
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    strays += with.pixel(x, y) != without.pixel(x, y) &&
+                              with.pixel(x, y) == qRgb(255, 255, 255) && !band.contains(x, y);
+            const std::string where = language.toStdString() + " " + std::to_string(size.width());
+            EXPECT_EQ(strays, 0) << where;
+            for (const int height : lineHeights(with, band.adjusted(2, 2, -2, -2)))
+                EXPECT_GE(height, size == kStartArea ? 9 : 6) << where;
+        }
         NewGameDialog game(nullptr);
         AnswersDialog answers(nullptr);
         PrintDialog print(nullptr);
