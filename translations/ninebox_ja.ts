@@ -79,6 +79,15 @@
         <source>, notes %1</source>
         <translation>、メモ %1</translation>
     </message>
+    <message>
+        <source>%1, given, clash, row %2, column %3</source>
+        <extracomment>&quot;clash&quot;: the same digit stands again in this cell&apos;s row, column or box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, clash, row %2, column %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Advice</name>
@@ -149,14 +158,6 @@
         <translation>%1：%2の%3は%4だけなので %5には入りません</translation>
     </message>
     <message>
-        <source>%1: in %2, %3 hold only %4 between them, so %5 cannot hold them</source>
-        <translation>%1：%2では%3に%4しか入らないので、 %5にはそれらが入りません</translation>
-    </message>
-    <message>
-        <source>%1: in %2, %3 fit only in %4, so these cells hold nothing else</source>
-        <translation>%1：%2で%3が入るのは%4だけなので、 そのマスには他の数字が入りません</translation>
-    </message>
-    <message>
         <source>%1: the %2s of %3 all lie in %4, so %5 cannot hold %2</source>
         <translation>%1：%3の%2は%4だけなので %5には入りません</translation>
     </message>
@@ -176,10 +177,12 @@
     </message>
     <message>
         <source>row %1, column %2</source>
+        <extracomment>A cell, always named after &quot;in&quot;, &quot;of&quot; or as a subject (&quot;row 4, column 6 can hold only 7&quot;).</extracomment>
         <translation>%1行%2列</translation>
     </message>
     <message>
         <source>row %1</source>
+        <extracomment>Units are always named after &quot;in&quot; or &quot;of&quot; (&quot;in box 5&quot;, &quot;the last empty cell of row 3&quot;).</extracomment>
         <translation>%1行</translation>
     </message>
     <message>
@@ -223,6 +226,43 @@
     <message>
         <source>The board is complete.</source>
         <translation>盤面は完成しています。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between digits</comment>
+        <extracomment>Between the digits of a list (&quot;2, 7&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between places</comment>
+        <extracomment>Between the cells or units of a list (&quot;row 1, column 2; row 3, column 4&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 hold only %3 between them, so %4 cannot hold them</source>
+        <extracomment>%1 the technique, %2 the cells (each named whole), %3 digits, %4 the cells it leaves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: in %2 the digits %3 fit only in %4, so these cells hold nothing else</source>
+        <extracomment>%1 the technique, %2 a unit (&quot;in box 5&quot;), %3 digits, %4 cells.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>--rate&apos;s line: %1 the hardest technique, %2 each technique used with its count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After %1: %2</source>
+        <extracomment>%1 the techniques of the steps before (their cells show on the board), %2 the rest.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>An explanation ends as a sentence.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -313,6 +353,61 @@
         <source>NA</source>
         <extracomment>In the small box above the board, when the cell&apos;s answer is not known: one or two letters.</extracomment>
         <translation>不明</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <extracomment>Over the hidden board while the game is paused (the clock stopped); a screen reader reads it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Booklet</name>
+    <message>
+        <source>Print several games</source>
+        <extracomment>The title of the dialog that prints several random games at once.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games (1 to 60):</source>
+        <extracomment>How many games to print; the field beside it takes 1 to 60.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games on a page:</source>
+        <extracomment>How many games are printed on one sheet of paper: 1, 2, 4 or 6.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers at the back</source>
+        <extracomment>The games&apos; answers, small, on pages after the games.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <extracomment>A puzzle&apos;s level, in the dialog of &quot;Print several games&quot; and in the printed headings.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random Level</source>
+        <extracomment>Games of any level.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game %1 (%2)</source>
+        <extracomment>Above a printed game: %1 its game number (typed into New, it deals the game again), %2 its level.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -525,6 +620,26 @@
         <source>E&amp;xplain a Step</source>
         <extracomment>The next step a player could find, shown and explained; asked again, it is made.</extracomment>
         <translation>次の一手を解説(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Print several &amp;games</source>
+        <extracomment>Prints many random games at once, each headed by its game number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <extracomment>Stops the clock and hides the board until the player resumes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Conflicts</source>
+        <extracomment>Draws in red every digit that stands twice in a row, column or box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Highlight</source>
+        <extracomment>Tints the selected cell&apos;s row, column and box, and marks the cells of its digit.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

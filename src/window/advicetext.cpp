@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Explain a Step's line and the messages about a player's own puzzle, in the player's language.
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "window/texts.h"
@@ -8,17 +9,23 @@ namespace ninebox::text {
 
 namespace {
 
+// The separators of lists are the language's own.
+//: Between the digits of a list ("2, 7").
+QString digitSeparator() { return QCoreApplication::translate("Advice", ", ", "between digits"); }
+//: Between the cells or units of a list ("row 1, column 2; row 3, column 4").
+QString placeSeparator() { return QCoreApplication::translate("Advice", "; ", "between places"); }
+
 QString digits(Digits set) {
     QStringList each;
     for (int n = 1; n <= 9; ++n)
         if (set & digitBit(n)) each << QString::number(n);
-    return each.join(QStringLiteral(", "));
+    return each.join(digitSeparator());
 }
 
 QString cells(const std::vector<Cell>& list) {
     QStringList each;
     for (const Cell& c : list) each << place(c);
-    return each.join(QStringLiteral("; "));
+    return each.join(placeSeparator());
 }
 
 QString eliminated(const Deduction& d) {
@@ -37,7 +44,7 @@ Digits eliminatedDigits(const Deduction& d) {
 QString unitList(const std::vector<Unit>& units, std::size_t from, std::size_t count) {
     QStringList each;
     for (std::size_t k = from; k < from + count && k < units.size(); ++k) each << unit(units[k]);
-    return each.join(QStringLiteral("; "));
+    return each.join(placeSeparator());
 }
 
 // Why a board cannot be finished, after "with it" when a digit of the player's is to blame.
@@ -103,12 +110,15 @@ QString deduction(const Deduction& d) {
         case Technique::nakedPair:
         case Technique::nakedTriple:
         case Technique::nakedQuad:
-            return translate("Advice", "%1: in %2, %3 hold only %4 between them, so %5 cannot hold them")
-                .arg(name, unit(d.units.front()), cells(d.forcing), digits(d.digits), eliminated(d));
+            //: %1 the technique, %2 the cells (each named whole), %3 digits, %4 the cells it leaves.
+            return translate("Advice", "%1: %2 hold only %3 between them, so %4 cannot hold them")
+                .arg(name, cells(d.forcing), digits(d.digits), eliminated(d));
         case Technique::hiddenPair:
         case Technique::hiddenTriple:
         case Technique::hiddenQuad:
-            return translate("Advice", "%1: in %2, %3 fit only in %4, so these cells hold nothing else")
+            //: %1 the technique, %2 a unit ("in box 5"), %3 digits, %4 cells.
+            return translate("Advice",
+                             "%1: in %2 the digits %3 fit only in %4, so these cells hold nothing else")
                 .arg(name, unit(d.units.front()), digits(d.digits), cells(d.forcing));
         case Technique::xWing:
         case Technique::swordfish:
@@ -136,8 +146,10 @@ QString deduction(const Deduction& d) {
 
 }  // namespace
 
+//: A cell, always named after "in", "of" or as a subject ("row 4, column 6 can hold only 7").
 QString place(Cell c) { return translate("Advice", "row %1, column %2").arg(c.y).arg(c.x); }
 
+//: Units are always named after "in" or "of" ("in box 5", "the last empty cell of row 3").
 QString unit(Unit u) {
     switch (u.kind) {
         case UnitKind::row: return translate("Advice", "row %1").arg(u.index);
@@ -188,18 +200,29 @@ QString rating(const RatedPuzzle& puzzle) {
     for (int t = 0; t < kTechniques; ++t)
         if (const int count = puzzle.rating.uses[static_cast<std::size_t>(t)])
             uses << technique(static_cast<Technique>(t)) + QLatin1Char(' ') + QString::number(count);
-    return technique(puzzle.rating.hardest) + QStringLiteral(": ") + uses.join(QStringLiteral(", "));
+    //: --rate's line: %1 the hardest technique, %2 each technique used with its count.
+    return translate("Advice", "%1: %2").arg(technique(puzzle.rating.hardest), uses.join(digitSeparator()));
 }
 
 QString advice(const Advice& a) {
     switch (a.kind) {
         case Advice::Kind::step: {
-            QString line;
-            for (const Deduction& d : a.step.steps)
+            // The placing step and the elimination that opens it in full; earlier ones by name
+            // alone, as the board shows their cells: a line must stay readable.
+            const std::vector<Deduction>& steps = a.step.steps;
+            QString line = deduction(steps.back());
+            if (steps.size() > 1)
                 //: Two steps of one explanation, the second following from the first.
-                line = line.isEmpty() ? deduction(d)
-                                      : translate("Advice", "%1; then %2").arg(line, deduction(d));
-            return line + QLatin1Char('.');
+                line = translate("Advice", "%1; then %2").arg(deduction(steps[steps.size() - 2]), line);
+            QStringList earlier;
+            for (std::size_t k = 0; k + 2 < steps.size(); ++k)
+                if (!earlier.contains(technique(steps[k].technique)))
+                    earlier << technique(steps[k].technique);
+            //: %1 the techniques of the steps before (their cells show on the board), %2 the rest.
+            if (!earlier.isEmpty())
+                line = translate("Advice", "After %1: %2").arg(earlier.join(digitSeparator()), line);
+            //: An explanation ends as a sentence.
+            return translate("Advice", "%1.").arg(line);
         }
         case Advice::Kind::wrongDigit:
             //: %1 a digit, %2 its cell, %3 why it cannot be right.
