@@ -228,6 +228,7 @@ wait_for 20 started || fail "no game before the paste"
 clipboard() {  # the owner of the clipboard until the next one takes it, or until this test ends
     xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
     clipboard_pid=$!
+    helpers+=("$clipboard_pid")
 }
 echo "$kRecordA" >"$work/puzzle.txt"
 clipboard "$work/puzzle.txt"
@@ -248,5 +249,4 @@ ldd "$ninebox" | grep -q libasan || (($(peak) - before < 20000)) ||
     fail "a 100 MB clipboard took $(($(peak) - before)) kB"
 xdotool key Return
 close_ninebox "$main"
-kill "$clipboard_pid" 2>/dev/null || true
 echo "ok"
