@@ -152,7 +152,7 @@ TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
 // character (0), or a blank; keys that type nothing are just keys. Ctrl with a digit or Delete
 // is a note (200 + its digit), and so is a click with Ctrl held. Tab and Shift+Tab go round
 // the buttons and keys, marked in the frame's yellow; Space presses the one marked, an arrow
-// goes back to the cells. The keyboard never leaves the board.
+// goes back to the cells, to the cell left. The keyboard never leaves the board.
 TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     MainWindow mainWindow;
     start(mainWindow);
@@ -213,8 +213,10 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     QTest::keyClick(&board, Qt::Key_Space);
     ASSERT_EQ(presses.size(), 1u);
     EXPECT_TRUE(presses[0].x == layout::stopPoint(1).x && presses[0].y == layout::stopPoint(1).y);
+    const int selected = mainWindow.state().selectedX;
     QTest::keyClick(&board, Qt::Key_Left);
     EXPECT_TRUE(board.focusStop() == -1 && QApplication::focusWidget() == &board);
+    EXPECT_EQ(mainWindow.state().selectedX, selected) << "the arrow moved the selection too";
 }
 
 // A screen reader says where it is from a cell's own row and column.

@@ -120,7 +120,8 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 // The keys the board knows by their Qt key, the keypad's too; every other key by the character
 // it types: a digit, another printable character, or a blank (space or a control character,
 // Escape and Backspace among them). A key that types nothing (F1, Shift) is just a key. On a
-// button or key of the board, Space and Enter press it, and the arrows go back to the cells.
+// button or key of the board, Space and Enter press it, and the arrows go back to the cells
+// without moving the selection.
 // Ctrl with a digit (the keypad's too, and Shift where the digits need it) or with Delete
 // is a note.
 void BoardView::keyPressEvent(QKeyEvent* event) {
@@ -138,7 +139,7 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
-            moveFocus(-1);
+            if (focusStop_ >= 0) return moveFocus(-1);  // back to the cells, to the cell left
             return Q_EMIT keyPressed(key == Qt::Key_Left    ? Key::left
                                      : key == Qt::Key_Right ? Key::right
                                      : key == Qt::Key_Up    ? Key::up
