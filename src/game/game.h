@@ -107,6 +107,7 @@ private:
 
     void draw(bool answerShown = false) const;
     void setMode(Mode mode);
+    void switchMode(Mode mode);
     void clearForNewGame();
     void deal(double number, bool typed);
     void forgetHistory();
@@ -123,7 +124,7 @@ private:
     void typed(std::int16_t digit, bool printable);
     void pressButton(double y);
     void pressKeypad(std::int16_t digit);
-    void takeBack(std::optional<Change> change, Puzzle::Side side);
+    bool takeBack(std::optional<Change> change, Puzzle::Side side);  // false: nothing to take back
 
     GameState s_;
     Window& ui_;

@@ -12,7 +12,7 @@ namespace ninebox {
 void Game::clearForNewGame() {
     s_.waitingForDigit = false;
     s_.seconds = 0;
-    playMode();
+    switchMode(Mode::play);
 }
 
 void Game::newGame() {

@@ -21,6 +21,8 @@ constexpr std::size_t kMaxGridFile = 64 * 1024;
 // "ans", or the name followed by ".ans" when it has no ".". Only the file's own name counts,
 // never a dotted folder above it.
 std::string answersPath(const std::string& path);
+// The file's own name, without its folders.
+std::string fileName(const std::string& path);
 
 // Row by row, column by column; cells the filter leaves out are written as 0.
 std::string writeGrid(const Grid& grid, const std::function<bool(int x, int y)>& include = {});

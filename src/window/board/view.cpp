@@ -32,11 +32,9 @@ BoardView::BoardView(const QImage& background, const QImage& stretched, QWidget*
 }
 
 void BoardView::render(const GameState& state, bool answerShown, int outerWidthTwips) {
-    std::optional<GameState> before;  // only a screen reader needs to know what changed
-    if (QAccessible::isActive() && last_) before = last_->state;
+    if (QAccessible::isActive()) boardChanging(*this);  // only a screen reader needs what was drawn before
     last_ = Redraw{state, answerShown, outerWidthTwips};
     pending_ = true;
-    if (QAccessible::isActive()) boardChanged(*this, before ? &*before : nullptr);
     const QWindow* shown = window()->windowHandle();
     if (!shown || !shown->isExposed()) {  // start-up redraws several times before that
         update();
@@ -71,7 +69,6 @@ const QImage& BoardView::image() {
 void BoardView::renderClock(const QString& reading, int outerWidthTwips) {
     paintPending();
     clock_ = reading;
-    if (QAccessible::isActive()) clockChanged(*this);
     if (image_.isNull()) return;
     painter_.paintClock(image_, reading, outerWidthTwips, logicalDpiY());
     update();
@@ -184,9 +181,17 @@ void BoardView::pressCell(int x, int y) {
     Q_EMIT pressed(MouseButton::left, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2, false);
 }
 
+// A screen reader hears the cell or button with the keyboard after Qt's own news of the focus,
+// which names the view.
 void BoardView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (QAccessible::isActive()) focusMoved(*this);
+}
+
+void BoardView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && QAccessible::isActive())
+        windowActivated(*this);
 }
 
 }  // namespace ninebox
