@@ -273,9 +273,14 @@ void MainWindow::setInstructionsVisible(bool visible) {
         board_->setFocus();  // a page clicked into would keep it, hidden
         return;
     }
-    if (!instructions_) instructions_ = new Instructions(board_);
+    if (!instructions_) {
+        instructions_ = new Instructions(board_);
+        connect(instructions_, &Instructions::leaveRequested, this, [this] {
+            game_.toggleInstructions();
+            mirrorChecks();
+        });
+    }
     instructions_->showPage();
-    instructions_->setFocus();
 }
 
 Answer MainWindow::message(Message message, const Subject& subject) {

@@ -349,8 +349,8 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
 
 // While the page shows it has the keyboard, clicked into or not: keys scroll it and copy its
 // text, and none reaches the board behind it. The menu item shows and hides it with its tick;
-// it keeps covering the board when the window is resized, and a close request only hides it.
-// Once it hides (an activation hides it too), keys reach the board again.
+// it keeps covering the board when the window is resized, and a close request only hides it,
+// as Escape and F1 do. Once it hides (an activation hides it too), keys reach the board again.
 TEST(Instructions, ThePageShownHasTheKeyboard) {
     QApplication::setQuitOnLastWindowClosed(false);
     MainWindow mainWindow;
@@ -373,7 +373,7 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
     };
     for (const auto key : {Qt::Key_Down, Qt::Key_4}) QTest::keyClick(QApplication::focusWidget(), key);
     for (const auto& keys : {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_V),
-                             QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F1)})
+                             QKeySequence(Qt::CTRL | Qt::Key_N)})
         QTest::keySequence(QApplication::focusWidget(), keys);
     page->selectAll();
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
@@ -395,6 +395,11 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
     EXPECT_TRUE(shown());
     EXPECT_FALSE(mainWindow.close());
     EXPECT_FALSE(shown());
+    for (const auto key : {Qt::Key_Escape, Qt::Key_F1}) {  // and Ctrl+Q, which is the close request
+        EXPECT_TRUE(toggled());
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_FALSE(shown()) << key;
+    }
     EXPECT_TRUE(mainWindow.close());
 }
 
