@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -417,6 +418,19 @@ TEST(About, WindowShowsAllThePictureDraws) {
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             ASSERT_TRUE(qGreen(picture.pixel(x, y)) <= 120 || shown.contains({x, y})) << x << ", " << y;
+    // A screen reader reads the lines the picture's maker paints, top to bottom.
+    QFile maker(NINEBOX_SOURCE_DIR "/tools/make_about_picture.py");
+    ASSERT_TRUE(maker.open(QIODevice::ReadOnly));
+    const QString painted = maker.readAll();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&about);
+    int lines = 0, top = 0;
+    for (int i = 0; i < window->childCount(); ++i)
+        if (QAccessibleInterface* line = window->child(i); line->role() == QAccessible::StaticText) {
+            const QString name = line->text(QAccessible::Name);
+            EXPECT_TRUE(painted.contains(QString("\"%1\"").arg(name)) && line->rect().top() > top) << name.toStdString();
+            top = line->rect().top(), ++lines;
+        }
+    EXPECT_EQ(lines, 8) << "the name, four lines and three of credits and licences";
 }
 
 }  // namespace
