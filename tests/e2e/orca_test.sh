@@ -118,7 +118,7 @@ says "'$(t Accessible "Score: %1 right, %2 wrong" 0 0)."
 key Tab
 says "'$(t Board "Time On/Off")"
 key space
-says "'$(t Accessible "Time: %1" 00:00:)"
+says "'$(t Accessible "Time: %1" "")"
 key Tab space
 says "$(t AboutDialog "Free software under the GNU GPL, version 3 or later. Made with Qt 6.")"
 key Escape
@@ -138,6 +138,6 @@ says "'$(t Technique "Full house")"
 key Left Left
 says "'$(cell 0 9 9)."
 key "${solution:80}"
-says "'$(cell "${solution:80}" 9 9). $(t Accessible Solved). $(t Accessible "Time: %1" 00:00:)"
+says "'$(cell "${solution:80}" 9 9). $(t Accessible Solved). $(t Accessible "Time: %1" "")"
 close_ninebox "$(window '^Ninebox1 --')"
 echo "ok"
