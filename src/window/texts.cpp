@@ -182,6 +182,7 @@ QString notice(const Notice& notice, const GameState& state) {
                                      : translate("Accessible", "Removed %1 wrong answers").arg(notice.count);
         //: Said after Reset: the player's digits and notes are gone, the clock is at zero.
         case Notice::Kind::reset: return translate("Accessible", "Board reset");
+        //: Said when Undo (or Redo, below) finds nothing to take back (or to make again).
         case Notice::Kind::nothingToUndo: return translate("Accessible", "Nothing to undo");
         case Notice::Kind::nothingToRedo: return translate("Accessible", "Nothing to redo");
         //: %1 is the game file's name.
