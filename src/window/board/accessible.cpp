@@ -2,7 +2,6 @@
 #include "window/board/accessible.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
