@@ -16,6 +16,7 @@ public:
     void paintClock(std::int64_t) override {}
     void setCaption(const Caption&) override {}
     void setMenusVisible(bool) override {}
+    void notice(const Notice&) override {}
     GameChoice chooseGame(Level) override { return {GameChoice::Kind::number, std::to_string(++number)}; }
     std::optional<AnswersChoice> chooseAnswers() override { return std::nullopt; }
     PrintChoice choosePrint() override { return {}; }

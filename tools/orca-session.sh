@@ -92,7 +92,8 @@ enabled() {
 wait_for 30 enabled || { echo "orca-session: the accessibility bus did not start" >&2; exit 77; }
 
 # The speech server, started here so that it ends here: Orca's client would start one that
-# outlives the session, so it is told it may not (SPEECHD_CMD).
+# outlives the session, so it is told it may not (SPEECHD_CMD). Its pid file is the session's:
+# the one in the runtime folder would keep a second session from starting one.
 mkdir -p -m700 "$work/home" "$work/config" "$work/data" "$work/runtime" "$work/speechd"
 speechd_config=/etc/speech-dispatcher
 if [[ -n $silent ]]; then
@@ -106,8 +107,8 @@ fi
 export SPEECHD_ADDRESS=unix_socket:$work/speechd/socket SPEECHD_CMD=/bin/false
 (if [[ -n $silent ]]; then export HOME=$work/home; fi
  exec speech-dispatcher --run-single --timeout 0 --communication-method unix_socket \
-   --socket-path "$work/speechd/socket" --config-dir "$speechd_config" --log-dir "$work/speechd" \
-   --log-level 1) >"$work/speechd/out" 2>&1 &
+   --socket-path "$work/speechd/socket" --pid-file "$work/speechd/pid" --config-dir "$speechd_config" \
+   --log-dir "$work/speechd" --log-level 1) >"$work/speechd/out" 2>&1 &
 started
 wait_for 30 test -S "$work/speechd/socket" ||
   { echo "orca-session: speech-dispatcher did not start: $(cat "$work/speechd/out")" >&2; exit 77; }

@@ -22,6 +22,7 @@ void Game::pastePuzzle() {
     setMode(Mode::play);
     draw();
     learnAnswers();
+    ui_.notice({Notice::Kind::pasted});
 }
 
 }  // namespace ninebox

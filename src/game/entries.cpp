@@ -4,6 +4,17 @@
 
 namespace ninebox {
 
+namespace {
+
+// The cells whose digit went from filled to empty (emptied) or the other way.
+int cellsTurned(const Puzzle& before, const Puzzle& after, bool emptied) {
+    int count = 0;
+    for (const CellChange& c : changeBetween(before, after)) count += (emptied ? c.after : c.before) == 0;
+    return count;
+}
+
+}  // namespace
+
 void Game::reset() {
     const Command command(*this);
     if (s_.paused) return;
@@ -12,13 +23,16 @@ void Game::reset() {
     s_.waitingForDigit = false;
     s_.seconds = 0;
     draw();
+    ui_.notice({Notice::Kind::reset});
 }
 
 void Game::removeWrongAnswers() {
     const Command command(*this);
     if (s_.paused) return;
+    const Puzzle before = s_.puzzle;
     s_.puzzle.clearWrongEntries();
     draw();
+    ui_.notice({Notice::Kind::wrongRemoved, cellsTurned(before, s_.puzzle, true)});
 }
 
 // Cheat passes in map mode until one places nothing, showing the board after each; every
@@ -28,13 +42,15 @@ void Game::cheat() {
     const Command command(*this);
     if (s_.mode == Mode::edit || s_.paused) return;
     const Mode started = s_.mode;
+    const Puzzle before = s_.puzzle;
     PassOutcome pass = PassOutcome::placed;
     while (pass == PassOutcome::placed) {
-        mapMode();
+        switchMode(Mode::map);
         pass = s_.puzzle.cheatPass();
     }
-    if (started == Mode::play) playMode();
+    if (started == Mode::play) switchMode(Mode::play);
     draw();
+    ui_.notice({Notice::Kind::cheated, cellsTurned(before, s_.puzzle, false)});
 }
 
 }  // namespace ninebox

@@ -122,6 +122,7 @@ private:
 
     void draw(bool answerShown = false) const;
     void setMode(Mode mode);
+    void switchMode(Mode mode);
     void clearForNewGame();
     void deal(double number, bool typed);
     double randomNumber(double seed, Level wanted);
@@ -139,7 +140,7 @@ private:
     void typed(std::int16_t digit, bool printable);
     void pressButton(double y);
     void pressKeypad(std::int16_t digit);
-    void takeBack(std::optional<Change> change, Puzzle::Side side);
+    bool takeBack(std::optional<Change> change, Puzzle::Side side);  // false: nothing to take back
     void pause();
     bool resumed();
 

@@ -37,6 +37,7 @@ void Game::key(Key key) {
         case Key::del:
             if (s_.mode == Mode::edit) s_.puzzle.setGiven(s_.selectedX, s_.selectedY, 0);
             if (s_.mode == Mode::edit || s_.puzzle.enter(s_.selectedX, s_.selectedY, 0)) nextCell(s_);
+            else ui_.notice({Notice::Kind::refused});
             s_.waitingForDigit = false;
             break;
         case Key::left: previousCell(s_); break;
@@ -62,18 +63,21 @@ void Game::typed(std::int16_t digit, bool printable) {
     const Command command(*this);
     if (resumed()) return;
     const int x = s_.selectedX, y = s_.selectedY;
+    bool refused = false;
     if (s_.mode == Mode::edit) s_.puzzle.setGiven(x, y, digit);
-    else if (printable || s_.waitingForDigit) s_.puzzle.enter(x, y, digit);
+    else if (printable || s_.waitingForDigit) refused = !s_.puzzle.enter(x, y, digit);
     s_.waitingForDigit = false;
     draw();
+    if (refused) ui_.notice({Notice::Kind::refused});
 }
 
 void Game::note(std::int16_t digit) {
     const Command command(*this);
     if (resumed()) return;
-    if (s_.mode == Mode::play && s_.puzzle.toggleNote(s_.selectedX, s_.selectedY, digit))
-        s_.waitingForDigit = false;
+    const bool noted = s_.mode == Mode::play && s_.puzzle.toggleNote(s_.selectedX, s_.selectedY, digit);
+    if (noted) s_.waitingForDigit = false;
     draw();
+    if (!noted) ui_.notice({Notice::Kind::refused});
 }
 
 }  // namespace ninebox

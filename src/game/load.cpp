@@ -20,7 +20,7 @@ bool Game::loadFile(const FileChoice& file) {
     const auto failed = [this](Message message) {
         ui_.message(message);
         activated();
-        playMode();
+        switchMode(Mode::play);
     };
     if (file.outcome != FileChoice::Outcome::chosen) {
         failed(Message::noFileLoaded);
@@ -40,10 +40,12 @@ bool Game::loadFile(const FileChoice& file) {
     startPuzzle(Puzzle(*puzzle, solved ? *answers : Grid{}));
     activated();
     showPathInCaption(file.path);
-    if (solved) return true;
-    setMode(Mode::play);
-    draw();
-    learnAnswers();
+    if (!solved) {
+        setMode(Mode::play);
+        draw();
+        learnAnswers();
+    }
+    ui_.notice({Notice::Kind::loaded, 0, fileName(file.path)});
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "rules/library.h"
 #include "rules/units.h"
@@ -33,6 +34,28 @@ enum class Answer { ok, yes, no };
 struct Subject {
     std::string name;
     Clash clash;
+};
+
+// What a command did that the board alone does not make heard: a screen reader says it once.
+struct Notice {
+    enum class Kind {
+        refused,        // a key on the selected cell changed nothing there: a given, a note on a filled cell
+        mode,           // a mode was chosen, whether or not it was on already
+        cheated,        // count: the digits Cheat placed
+        wrongRemoved,   // count: the digits Remove Wrong Answers took away
+        reset,          // the player's digits and notes gone, the clock back to zero
+        nothingToUndo,  // Undo or Redo with nothing to take back or make again
+        nothingToRedo,
+        loaded,   // name: the game file's name, without its folder
+        saved,    // name: the game file's name, without its folder
+        pasted,   // the clipboard's puzzle is the new game
+        resumed,  // the paused game runs again
+    };
+    Notice(Kind what, int howMany = 0, std::string named = {})
+        : kind(what), count(howMany), name(std::move(named)) {}
+    Kind kind;
+    int count;
+    std::string name;
 };
 
 // The window's caption: the program's name, the game number, the end of a file's path, or a

@@ -10,34 +10,38 @@ void Game::setMode(Mode mode) {
     s_.shadedDigit = 0;
 }
 
-// A waiting entry survives the switch to play mode. A puzzle typed in edit mode learns its
-// answers once it is drawn.
-void Game::playMode() {
+// A waiting entry survives only the switch to play mode. Edit mode keeps the board: the givens
+// become editable and the player's digits stay as open cells; it draws nothing, so the marks
+// change at once and the board at the next change. A puzzle typed in edit mode learns its
+// answers once it is drawn in play or map mode.
+void Game::switchMode(Mode mode) {
     const Command command(*this);
-    if (s_.paused) return;
     const bool edited = s_.mode == Mode::edit;
-    setMode(Mode::play);
+    setMode(mode);
+    if (mode != Mode::play) s_.waitingForDigit = false;
+    if (mode == Mode::edit) return;
     draw();
     if (edited) learnAnswers();
+}
+
+// The player's choice is said even when the mode was on already; the game's own switches
+// (a new game, Cheat's passes) are not. Refused while paused.
+void Game::playMode() {
+    if (s_.paused) return;
+    switchMode(Mode::play);
+    ui_.notice({Notice::Kind::mode});
 }
 
 void Game::mapMode() {
-    const Command command(*this);
     if (s_.paused) return;
-    const bool edited = s_.mode == Mode::edit;
-    setMode(Mode::map);
-    s_.waitingForDigit = false;
-    draw();
-    if (edited) learnAnswers();
+    switchMode(Mode::map);
+    ui_.notice({Notice::Kind::mode});
 }
 
-// Edit mode keeps the board: the givens become editable and the player's digits stay as
-// open cells. No drawing: the marks change at once, the board at the next change.
 void Game::editMode() {
-    const Command command(*this);
     if (s_.paused) return;
-    setMode(Mode::edit);
-    s_.waitingForDigit = false;
+    switchMode(Mode::edit);
+    ui_.notice({Notice::Kind::mode});
 }
 
 }  // namespace ninebox

@@ -13,7 +13,7 @@ void Game::clearForNewGame() {
     s_.waitingForDigit = false;
     s_.seconds = 0;
     s_.paused = false;
-    playMode();
+    switchMode(Mode::play);
 }
 
 void Game::newGame() {

@@ -24,6 +24,7 @@ bool Game::resumed() {  // true when it was paused: the input that resumed it do
     if (!s_.paused) return false;
     s_.paused = false;
     draw();
+    ui_.notice({Notice::Kind::resumed});
     return true;
 }
 

@@ -30,7 +30,7 @@ void Game::save() {
         case FileSystem::Probe::error: return failed(Message::saveFailed);
     }
     if (!answersFileFree(file.path) &&
-        ui_.message(Message::answersFileExists, {answers.substr(answers.rfind('/') + 1), {}}) != Answer::yes)
+        ui_.message(Message::answersFileExists, {fileName(answers), {}}) != Answer::yes)
         return failed(Message::saveFailed);
 
     bool gameWritten = false, answersWritten = false;
@@ -45,6 +45,7 @@ void Game::save() {
     activated();
     showPathInCaption(file.path);
     if (!answersWritten) ui_.message(Message::answersNotWritten);
+    ui_.notice({Notice::Kind::saved, 0, fileName(file.path)});
 }
 
 // Games whose names agree up to the first dot share one answers file (a.b.sud and a.c.sud,

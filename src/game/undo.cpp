@@ -8,18 +8,25 @@ void Game::forgetHistory() {
     if (command_) command_->newPuzzle();
 }
 
-void Game::undo() { takeBack(history_.undo(), Puzzle::Side::before); }
+void Game::undo() {
+    if (s_.paused) return;
+    if (!takeBack(history_.undo(), Puzzle::Side::before)) ui_.notice({Notice::Kind::nothingToUndo});
+}
 
-void Game::redo() { takeBack(history_.redo(), Puzzle::Side::after); }
+void Game::redo() {
+    if (s_.paused) return;
+    if (!takeBack(history_.redo(), Puzzle::Side::after)) ui_.notice({Notice::Kind::nothingToRedo});
+}
 
 // The cells go back; the candidate map and the solved state follow from them. The clock runs
 // on: undo takes back the board, not the time spent.
-void Game::takeBack(std::optional<Change> change, Puzzle::Side side) {
+bool Game::takeBack(std::optional<Change> change, Puzzle::Side side) {
     const Command command(*this, Command::Undo::notRecorded);
-    if (s_.paused || !change) return;
+    if (!change) return false;
     s_.puzzle.apply(*change, side);
     s_.waitingForDigit = false;  // the waiting cell may hold a given again
     draw();
+    return true;
 }
 
 }  // namespace ninebox

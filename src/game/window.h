@@ -28,6 +28,8 @@ public:
     virtual void paintClock(std::int64_t seconds) = 0;
     virtual void setCaption(const Caption& caption) = 0;
     virtual void setMenusVisible(bool visible) = 0;
+    // Said once to a screen reader's listener, once the command's drawing is done.
+    virtual void notice(const Notice& notice) = 0;
 
     // Modal dialogs, each answering what the player chose. level: the one the game dialog's
     // random button names.

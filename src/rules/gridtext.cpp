@@ -14,6 +14,8 @@ std::string answersPath(const std::string& path) {
     return path.substr(0, dot + 1) + "ans";
 }
 
+std::string fileName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
 std::string writeGrid(const Grid& grid, const std::function<bool(int x, int y)>& include) {
     std::string text;
     for (int y = 1; y <= 9; ++y)

@@ -17,6 +17,8 @@ constexpr std::size_t kMaxGridFile = 64 * 1024;  // bigger is refused unread, no
 
 // The file name up to its first "." (never a folder's) and "ans", or the name and ".ans".
 std::string answersPath(const std::string& path);
+// The file's own name, without its folders.
+std::string fileName(const std::string& path);
 
 // Row by row, column by column; cells include leaves out are written as 0.
 std::string writeGrid(const Grid& grid, const std::function<bool(int x, int y)>& include = {});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/instructions.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -20,6 +21,7 @@ const QString kPage = QStringLiteral("readme.htm");
 Instructions::Instructions(QWidget* area, QStringList folders)
     : QTextBrowser(area), folders_(std::move(folders)) {
     setObjectName(QStringLiteral("instructionsPage"));
+    setAccessibleName(text::instructionsName());
     hide();
     area->installEventFilter(this);
 }
@@ -33,9 +35,14 @@ QStringList Instructions::pageFolders() {
 }
 
 void Instructions::showPage() {
+    // The caret shows only to those who need it.
+    setTextInteractionFlags(QAccessible::isActive()
+                                ? Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard
+                                : Qt::TextBrowserInteraction);
     setGeometry(parentWidget()->rect());
     show();
     raise();
+    setFocus();  // before the text comes, so that a screen reader says the page's name first
     // The page in the player's language where it is there (readme.de.htm), else the English one.
     QStringList names{kPage};
     if (!language().isEmpty()) names.prepend(QStringLiteral("readme.") + language() + QStringLiteral(".htm"));
@@ -62,7 +69,11 @@ void Instructions::showPage() {
 
 // A key the page has no use for would go on to its parent, the board hidden behind it.
 void Instructions::keyPressEvent(QKeyEvent* event) {
-    QTextBrowser::keyPressEvent(event);
+    const QKeySequence keys(event->keyCombination());
+    if (keys == QKeySequence(Qt::Key_Escape) || keys == QKeySequence(Qt::Key_F1) ||
+        keys == QKeySequence(Qt::CTRL | Qt::Key_Q))
+        Q_EMIT leaveRequested();
+    else QTextBrowser::keyPressEvent(event);
     event->accept();
 }
 

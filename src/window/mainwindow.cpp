@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/mainwindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 
 #include "game/clock.h"
 #include "game/printpage.h"
+#include "window/board/accessible.h"
 #include "window/board/view.h"
 #include "window/dialogs/about.h"
 #include "window/dialogs/answers.h"
@@ -90,6 +92,10 @@ void MainWindow::addShortcuts() {
     add(QKeySequence(Qt::CTRL | Qt::Key_V), [this] { game_.pastePuzzle(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });  // as the close button
     add(QKeySequence(Qt::Key_F10), [this] { openMenuBar(); });
+    // For a screen reader's user: the level, score, clock and mode, shown on the board or not.
+    add(QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
+        if (QAccessible::isActive()) say(*board_, text::status(game_.state()));
+    });
     board_->installEventFilter(this);  // Alt alone
 }
 
@@ -155,11 +161,24 @@ void MainWindow::mirrorChecks() {
     bool changed = false;
     for (std::size_t i = 0; i < checks_.size(); ++i) {
         const bool on = game_.state().checked(static_cast<Item>(i));
+        if (on && !checks_[i] && started_) switchedOn(static_cast<Item>(i));
         changed = changed || checks_[i] != on;
         checks_[i] = on;
         if (checkable_[i]) checkable_[i]->setChecked(on);
     }
     if (changed) Q_EMIT choicesChanged();
+}
+
+// The score, the clock and the level said to a screen reader's user as they are switched on.
+void MainWindow::switchedOn(Item item) {
+    if (!QAccessible::isActive()) return;
+    const GameState& s = game_.state();
+    switch (item) {
+        case Item::showScore: return say(*board_, text::scoreName(s.score()));
+        case Item::showTime: return say(*board_, text::clockName(q(clockText(s.seconds))));
+        case Item::showLevel: return say(*board_, text::levelName(s.level));
+        default: return;
+    }
 }
 
 void MainWindow::applyPreferences(const Preferences& choices) {
@@ -181,6 +200,10 @@ void MainWindow::paintClock(std::int64_t seconds) {
 }
 
 void MainWindow::setCaption(const Caption& caption) { setWindowTitle(text::caption(caption)); }
+
+void MainWindow::notice(const Notice& notice) {
+    if (QAccessible::isActive()) say(*board_, text::notice(notice, game_.state()));
+}
 
 void MainWindow::setMenusVisible(bool visible) {
     if (!menus_[0] && !visible) return;  // not built yet, and hidden at start anyway
@@ -260,9 +283,14 @@ void MainWindow::setInstructionsVisible(bool visible) {
         board_->setFocus();  // a page clicked into would keep it, hidden
         return;
     }
-    if (!instructions_) instructions_ = new Instructions(board_);
+    if (!instructions_) {
+        instructions_ = new Instructions(board_);
+        connect(instructions_, &Instructions::leaveRequested, this, [this] {
+            game_.toggleInstructions();
+            mirrorChecks();
+        });
+    }
     instructions_->showPage();
-    instructions_->setFocus();
 }
 
 Answer MainWindow::message(Message message, const Subject& subject) {

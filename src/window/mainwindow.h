@@ -61,6 +61,7 @@ public:
     void paintClock(std::int64_t seconds) override;
     void setCaption(const Caption& caption) override;
     void setMenusVisible(bool visible) override;
+    void notice(const Notice& notice) override;
     GameChoice chooseGame(Level level) override;
     std::optional<AnswersChoice> chooseAnswers() override;
     PrintChoice choosePrint() override;
@@ -95,6 +96,7 @@ private:
     void ensureMenus();
     void mirrorChecks();
     void printPages(const std::vector<PrintPage>& pages, bool printerDialog);
+    void switchedOn(Item item);
     int outerWidthTwips() const;
     template <typename Result>
     Result backFromModal(Result result);

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "game/clock.h"
 #include "rules/numbers.h"
 #include "rules/units.h"
 
@@ -186,6 +187,58 @@ QString gameHeading(double number, Level level) {
     return translate("Booklet", "Game %1 (%2)")
         .arg(QString::fromStdString(numberText(number)), bookletLevel(level));
 }
+
+QString modeName(Mode mode) {
+    switch (mode) {
+        case Mode::play: return button(layout::Button::playMode);
+        case Mode::map: return button(layout::Button::mapMode);
+        //: Said to a screen reader's user: the mode in which the player types in a puzzle.
+        case Mode::edit: return translate("Accessible", "Edit Mode");
+    }
+    return {};
+}
+
+QString notice(const Notice& notice, const GameState& state) {
+    const QString name = QString::fromStdString(notice.name);
+    switch (notice.kind) {
+        case Notice::Kind::refused: return cellName(state, state.selectedX, state.selectedY);
+        case Notice::Kind::mode: return modeName(state.mode);
+        case Notice::Kind::cheated:
+            //: Said to a screen reader's user after Cheat; %1 is 0 or more than 1.
+            return notice.count == 1 ? translate("Accessible", "Cheat placed 1 digit")
+                                     : translate("Accessible", "Cheat placed %1 digits").arg(notice.count);
+        case Notice::Kind::wrongRemoved:
+            //: Said after Remove Wrong Answers; %1 is 0 or more than 1.
+            return notice.count == 1 ? translate("Accessible", "Removed 1 wrong answer")
+                                     : translate("Accessible", "Removed %1 wrong answers").arg(notice.count);
+        //: Said after Reset: the player's digits and notes are gone, the clock is at zero.
+        case Notice::Kind::reset: return translate("Accessible", "Board reset");
+        //: Said when Undo (or Redo, below) finds nothing to take back (or to make again).
+        case Notice::Kind::nothingToUndo: return translate("Accessible", "Nothing to undo");
+        case Notice::Kind::nothingToRedo: return translate("Accessible", "Nothing to redo");
+        //: %1 is the game file's name.
+        case Notice::Kind::loaded: return translate("Accessible", "Loaded %1").arg(name);
+        //: %1 is the game file's name.
+        case Notice::Kind::saved: return translate("Accessible", "Saved as %1").arg(name);
+        //: The puzzle on the clipboard became a new game (Ctrl+V).
+        case Notice::Kind::pasted: return translate("Accessible", "Puzzle pasted");
+        //: Said when a paused game runs again (the board shows again).
+        case Notice::Kind::resumed: return translate("Accessible", "Resumed");
+    }
+    return {};
+}
+
+QString status(const GameState& state) {
+    return QStringList{levelName(state.level), scoreName(state.score()),
+                       clockName(QString::fromStdString(clockText(state.seconds))), modeName(state.mode)}
+        .join(QStringLiteral(". "));
+}
+
+//: Said to a screen reader's user when Undo or Redo changed more cells than are worth naming.
+QString cellsChanged(int count) { return translate("Accessible", "%1 cells changed").arg(count); }
+
+//: The instructions page's name for a screen reader.
+QString instructionsName() { return translate("Instructions", "Instructions"); }
 
 QString randomButton(Level level) {
     switch (level) {

@@ -44,6 +44,13 @@ QString scoreName(Score score);
 QString clockName(const QString& reading);
 QString answerName(std::int16_t answer);
 QString solvedName();
+QString modeName(Mode mode);
+// What a screen reader says: a command's notice, the level, score, clock and mode on demand,
+// a change of more cells than are worth naming, and the instructions page's name.
+QString notice(const Notice& notice, const GameState& state);
+QString status(const GameState& state);
+QString cellsChanged(int count);
+QString instructionsName();
 
 // Explain a Step's line (window/advicetext.cpp), and the names it is made of.
 QString advice(const Advice& advice);

@@ -23,12 +23,8 @@ bus_up() {
 }
 wait_for 20 bus_up || { echo "SKIP: the accessibility bus did not start"; exit 77; }
 start_xvfb
-# Record A's solution but its last cell, and the answers beside it.
-solution=735482169418965723629713458981376245354129687276854931862597314147238596593641872
-echo "${solution:0:80}0" >"$work/almost.sud"
-sed 's/./&,/g' <<<"$solution" >"$work/almost.ans"
 # The reader listens before the program starts, as a screen reader that runs already does.
-/usr/bin/python3 "$(dirname "$0")/a11y_test.py" "$work/almost.sud" "${solution:80}" "$work/listening" &
+/usr/bin/python3 "$(dirname "$0")/a11y_test.py" "$work/listening" &
 reader=$!
 helpers+=("$reader")
 wait_for 20 test -e "$work/listening" || fail "the reader did not start"

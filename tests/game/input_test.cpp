@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdlib>
+#include <functional>
 #include <tuple>
 
 #include "game/printpage.h"
@@ -266,5 +267,43 @@ TEST(Highlight, TintsTheSelectedCellsUnitsAndMarksItsDigit) {
             for (const auto& [at, tint] : cells)
                 EXPECT_EQ(b.s().tint(at / 10, at % 10), on ? tint : o) << xy << " " << at;
         }
+    }
+}
+
+// What a screen reader hears beyond the board's change: a key the selected cell refuses, the
+// mode chosen (though it was on), never a mode the game switches itself (a new game, Cheat's
+// passes), what Cheat, Remove Wrong Answers and Reset did, an undo or redo with nothing to take
+// back, the file saved or loaded and a puzzle pasted.
+TEST(Notices, SayWhatTheBoardAloneDoesNot) {
+    using K = Notice::Kind;
+    const std::vector<std::pair<std::function<void(Board&)>, std::vector<Notice>>> cases = {
+        {[](Board& b) { b.type("5"), b.select(3, 1), b.game.note(4), b.type("\x7f"); }, {}},
+        {[](Board& b) { b.select(2, 1), b.type("5\x7f" "a").game.note(4); }, std::vector<Notice>(4, K::refused)},
+        {[](Board& b) { b.type("5").game.note(4); }, {K::refused}},
+        {[](Board& b) { b.game.mapMode(); b.game.note(4); }, {K::mode, K::refused}},
+        {[](Board& b) { b.game.playMode(); b.game.editMode(); }, {K::mode, K::mode}},
+        {[](Board& b) { b.deal(7); }, {}},
+        {[](Board& b) { b.game.cheat(); }, {{K::cheated, 48}}},
+        {[](Board& b) { b.type("1"), b.select(3, 1), b.type("1").game.removeWrongAnswers(); }, {{K::wrongRemoved, 2}}},
+        {[](Board& b) { b.game.reset(); }, {K::reset}},
+        {[](Board& b) { b.game.redo(); b.type("5").game.undo(); b.game.undo(); }, {K::nothingToRedo, K::nothingToUndo}},
+        {[](Board& b) {
+             b.window.files.push_back(chosen("/g/n.sud"));
+             b.game.save();
+             b.play(kRecordA);
+             b.window.clipboard = kRecordA;
+             b.game.pastePuzzle();
+         },
+         {{K::saved, 0, "n.sud"}, {K::loaded, 0, "puzzle.sud"}, K::pasted}}};
+    for (const auto& [act, expected] : cases) {
+        SCOPED_TRACE(&act - &cases[0].first);
+        Board b(kPlay);
+        b.window.notices.clear();
+        act(b);
+        const std::vector<Notice>& got = b.window.notices;
+        ASSERT_EQ(got.size(), expected.size());
+        for (std::size_t i = 0; i < got.size(); ++i)
+            EXPECT_TRUE(got[i].kind == expected[i].kind && got[i].count == expected[i].count &&
+                        got[i].name == expected[i].name) << i << ": " << int(got[i].kind) << " " << got[i].count;
     }
 }

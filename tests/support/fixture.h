@@ -48,6 +48,7 @@ public:
     std::vector<std::int64_t> clock;
     std::vector<std::string> fileDialogStarts;
     std::vector<Message> messages;
+    std::vector<Notice> notices;
     std::string clipboard;
 
     void paint(const GameState&, bool answerShown) override {
@@ -57,6 +58,7 @@ public:
     void paintClock(std::int64_t seconds) override { clock.push_back(seconds); }
     void setCaption(const Caption& shown) override { caption = shown; }
     void setMenusVisible(bool visible) override { menusVisible = visible; }
+    void notice(const Notice& notice) override { notices.push_back(notice); }
     GameChoice chooseGame(Level) override {
         ++gameDialogShown;
         return take(games, GameChoice{});

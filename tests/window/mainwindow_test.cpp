@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -154,7 +155,7 @@ TEST(StartUp, AFileThatCannotBeLoadedIsReportedOverTheBoard) {
 // character (0), or a blank; keys that type nothing are just keys. Ctrl with a digit or Delete
 // is a note (200 + its digit), and so is a click with Ctrl held. Tab and Shift+Tab go round
 // the buttons and keys, marked in the frame's yellow; Space presses the one marked, an arrow
-// goes back to the cells. The keyboard never leaves the board.
+// goes back to the cells, to the cell left. The keyboard never leaves the board.
 TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     MainWindow mainWindow;
     start(mainWindow);
@@ -217,8 +218,10 @@ TEST(WindowKeys, KeysByTheirMeaningOnEveryLayout) {
     QTest::keyClick(&board, Qt::Key_Space);
     ASSERT_EQ(presses.size(), 1u);
     EXPECT_TRUE(presses[0].x == layout::stopPoint(1).x && presses[0].y == layout::stopPoint(1).y);
+    const int selected = mainWindow.state().selectedX;
     QTest::keyClick(&board, Qt::Key_Left);
     EXPECT_TRUE(board.focusStop() == -1 && QApplication::focusWidget() == &board);
+    EXPECT_EQ(mainWindow.state().selectedX, selected) << "the arrow moved the selection too";
 }
 
 // The Pause key and the Game menu's item pause and resume; any key on the board resumes, Ctrl
@@ -379,8 +382,8 @@ TEST(FileDialogs, EditedPuzzleSavedAndLoadedComesBackAsGivens) {
 
 // While the page shows it has the keyboard, clicked into or not: keys scroll it and copy its
 // text, and none reaches the board behind it. The menu item shows and hides it with its tick;
-// it keeps covering the board when the window is resized, and a close request only hides it.
-// Once it hides (an activation hides it too), keys reach the board again.
+// it keeps covering the board when the window is resized, and a close request only hides it,
+// as Escape and F1 do. Once it hides (an activation hides it too), keys reach the board again.
 TEST(Instructions, ThePageShownHasTheKeyboard) {
     QApplication::setQuitOnLastWindowClosed(false);
     MainWindow mainWindow;
@@ -403,7 +406,7 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
     };
     for (const auto key : {Qt::Key_Down, Qt::Key_4}) QTest::keyClick(QApplication::focusWidget(), key);
     for (const auto& keys : {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_V),
-                             QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F1)})
+                             QKeySequence(Qt::CTRL | Qt::Key_N)})
         QTest::keySequence(QApplication::focusWidget(), keys);
     page->selectAll();
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
@@ -425,6 +428,11 @@ TEST(Instructions, ThePageShownHasTheKeyboard) {
     EXPECT_TRUE(shown());
     EXPECT_FALSE(mainWindow.close());
     EXPECT_FALSE(shown());
+    for (const auto key : {Qt::Key_Escape, Qt::Key_F1}) {  // and Ctrl+Q, which is the close request
+        EXPECT_TRUE(toggled());
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_FALSE(shown()) << key;
+    }
     EXPECT_TRUE(mainWindow.close());
 }
 
@@ -442,6 +450,19 @@ TEST(About, WindowShowsAllThePictureDraws) {
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             ASSERT_TRUE(qGreen(picture.pixel(x, y)) <= 120 || shown.contains({x, y})) << x << ", " << y;
+    // A screen reader reads the lines the picture's maker paints, top to bottom.
+    QFile maker(NINEBOX_SOURCE_DIR "/tools/make_about_picture.py");
+    ASSERT_TRUE(maker.open(QIODevice::ReadOnly));
+    const QString painted = maker.readAll();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&about);
+    int lines = 0, top = 0;
+    for (int i = 0; i < window->childCount(); ++i)
+        if (QAccessibleInterface* line = window->child(i); line->role() == QAccessible::StaticText) {
+            const QString name = line->text(QAccessible::Name);
+            EXPECT_TRUE(painted.contains(QString("\"%1\"").arg(name)) && line->rect().top() > top) << name.toStdString();
+            top = line->rect().top(), ++lines;
+        }
+    EXPECT_EQ(lines, 8) << "the name, four lines and three of credits and licences";
 }
 
 }  // namespace

@@ -32,11 +32,9 @@ BoardView::BoardView(const QImage& background, const QImage& stretched, QWidget*
 }
 
 void BoardView::render(const GameState& state, bool answerShown, int outerWidthTwips) {
-    std::optional<GameState> before;  // only a screen reader needs to know what changed
-    if (QAccessible::isActive() && last_) before = last_->state;
+    if (QAccessible::isActive()) boardChanging(*this);  // only a screen reader needs what was drawn before
     last_ = Redraw{state, answerShown, outerWidthTwips};
     pending_ = true;
-    if (QAccessible::isActive()) boardChanged(*this, before ? &*before : nullptr);
     const QWindow* shown = window()->windowHandle();
     if (!shown || !shown->isExposed()) {  // start-up redraws several times before that
         update();
@@ -71,7 +69,6 @@ const QImage& BoardView::image() {
 void BoardView::renderClock(const QString& reading, int outerWidthTwips) {
     paintPending();
     clock_ = reading;
-    if (QAccessible::isActive()) clockChanged(*this);
     if (image_.isNull()) return;
     painter_.paintClock(image_, reading, outerWidthTwips, logicalDpiY());
     update();
@@ -121,7 +118,7 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 // it types: a digit, another printable character, or a blank (space or a control character,
 // Escape and Backspace among them). A key that types nothing (F1, Home) is just a key, and a
 // modifier alone (Shift, Ctrl) one that may begin a shortcut. On a button or key of the board,
-// Space and Enter press it, and the arrows go back to the cells.
+// Space and Enter press it, and the arrows go back to the cells without moving the selection.
 // Ctrl with a digit (the keypad's too, and Shift where the digits need it) or with Delete
 // is a note.
 void BoardView::keyPressEvent(QKeyEvent* event) {
@@ -139,7 +136,7 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
-            moveFocus(-1);
+            if (focusStop_ >= 0) return moveFocus(-1);  // back to the cells, to the cell left
             return Q_EMIT keyPressed(key == Qt::Key_Left    ? Key::left
                                      : key == Qt::Key_Right ? Key::right
                                      : key == Qt::Key_Up    ? Key::up
@@ -187,9 +184,17 @@ void BoardView::pressCell(int x, int y) {
     Q_EMIT pressed(MouseButton::left, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2, false);
 }
 
+// A screen reader hears the cell or button with the keyboard after Qt's own news of the focus,
+// which names the view.
 void BoardView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (QAccessible::isActive()) focusMoved(*this);
+}
+
+void BoardView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && QAccessible::isActive())
+        windowActivated(*this);
 }
 
 }  // namespace ninebox
