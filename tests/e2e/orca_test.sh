@@ -65,6 +65,9 @@ cell() {
 }
 row_end() { local e; e=$(cell 0 "$1" 9); says "${e#*, }."; }  # Orca reads a row whole on entering it
 
+# Show Conflicts on, as a returning player's settings have it.
+mkdir -p "$work/home/.config/ninebox"
+printf '[options]\nshowConflicts=true\n' >"$work/home/.config/ninebox/ninebox.ini"
 if [[ -n $language ]]; then { LC_ALL=${language}_${language^^}.UTF-8 LANGUAGE=$language start_ninebox; } 2>/dev/null
 else start_ninebox; fi
 # A first game: the window, and the reader's focus on the selected cell in the table.
@@ -96,6 +99,13 @@ key F6
 says "'$(t Board "Map Mode")."
 key F5
 says "'$(t Board "Play Mode")."
+# A 7 beside the given 7 of its box clashes; Pause hides the board and any key resumes it.
+key 7
+says "'$(t Accessible "%1, clash, row %2, column %3" 7 1 2)."
+key Pause
+says "'$(t Board "Paused")"
+key Right
+says "'$(t Accessible "Resumed")"
 
 # A puzzle pasted, its last cell open: said, with where the keyboard is in it.
 solution=735482169418965723629713458981376245354129687276854931862597314147238596593641872
