@@ -402,7 +402,7 @@
     <message>
         <source>Random Level</source>
         <extracomment>Games of any level.</extracomment>
-        <translation>Niveau aléatoire</translation>
+        <translation>Aléatoire</translation>
     </message>
     <message>
         <source>Game %1 (%2)</source>

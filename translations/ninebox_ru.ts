@@ -402,7 +402,7 @@
     <message>
         <source>Random Level</source>
         <extracomment>Games of any level.</extracomment>
-        <translation>Случайный уровень</translation>
+        <translation>Случайный</translation>
     </message>
     <message>
         <source>Game %1 (%2)</source>
