@@ -82,11 +82,11 @@
     <message>
         <source>%1, given, clash, row %2, column %3</source>
         <extracomment>&quot;clash&quot;: the same digit stands again in this cell&apos;s row, column or box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，已知数，冲突，第%2行，第%3列</translation>
     </message>
     <message>
         <source>%1, clash, row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，冲突，第%2行，第%3列</translation>
     </message>
 </context>
 <context>
@@ -231,38 +231,38 @@
         <source>, </source>
         <comment>between digits</comment>
         <extracomment>Between the digits of a list (&quot;2, 7&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>; </source>
         <comment>between places</comment>
         <extracomment>Between the cells or units of a list (&quot;row 1, column 2; row 3, column 4&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>%1: %2 hold only %3 between them, so %4 cannot hold them</source>
         <extracomment>%1 the technique, %2 the cells (each named whole), %3 digits, %4 the cells it leaves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2只能填%3， 所以%4不能填这些数</translation>
     </message>
     <message>
         <source>%1: in %2 the digits %3 fit only in %4, so these cells hold nothing else</source>
         <extracomment>%1 the technique, %2 a unit (&quot;in box 5&quot;), %3 digits, %4 cells.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2中，%3只能填在%4， 所以这些格不能填其他数</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>--rate&apos;s line: %1 the hardest technique, %2 each technique used with its count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>After %1: %2</source>
         <extracomment>%1 the techniques of the steps before (their cells show on the board), %2 the rest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1之后， %2</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>An explanation ends as a sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
@@ -357,7 +357,7 @@
     <message>
         <source>Paused</source>
         <extracomment>Over the hidden board while the game is paused (the clock stopped); a screen reader reads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已暂停</translation>
     </message>
 </context>
 <context>
@@ -365,49 +365,49 @@
     <message>
         <source>Print several games</source>
         <extracomment>The title of the dialog that prints several random games at once.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>打印多个游戏</translation>
     </message>
     <message>
         <source>Games (1 to 60):</source>
         <extracomment>How many games to print; the field beside it takes 1 to 60.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>游戏数（1～60）：</translation>
     </message>
     <message>
         <source>Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>难度：</translation>
     </message>
     <message>
         <source>Games on a page:</source>
         <extracomment>How many games are printed on one sheet of paper: 1, 2, 4 or 6.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>每页游戏数：</translation>
     </message>
     <message>
         <source>Answers at the back</source>
         <extracomment>The games&apos; answers, small, on pages after the games.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>答案附在最后</translation>
     </message>
     <message>
         <source>Easy</source>
         <extracomment>A puzzle&apos;s level, in the dialog of &quot;Print several games&quot; and in the printed headings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>简单</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>中等</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>困难</translation>
     </message>
     <message>
         <source>Random Level</source>
         <extracomment>Games of any level.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>随机难度</translation>
     </message>
     <message>
         <source>Game %1 (%2)</source>
         <extracomment>Above a printed game: %1 its game number (typed into New, it deals the game again), %2 its level.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>游戏 %1（%2）</translation>
     </message>
 </context>
 <context>
@@ -624,22 +624,22 @@
     <message>
         <source>Print several &amp;games</source>
         <extracomment>Prints many random games at once, each headed by its game number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>打印多个游戏(&amp;G)</translation>
     </message>
     <message>
         <source>P&amp;ause</source>
         <extracomment>Stops the clock and hides the board until the player resumes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>暂停(&amp;A)</translation>
     </message>
     <message>
         <source>Show &amp;Conflicts</source>
         <extracomment>Draws in red every digit that stands twice in a row, column or box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>显示冲突(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Highlight</source>
         <extracomment>Tints the selected cell&apos;s row, column and box, and marks the cells of its digit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>高亮显示(&amp;H)</translation>
     </message>
 </context>
 <context>
