@@ -12,6 +12,35 @@
         <extracomment>The tooltip of the About window&apos;s X button.</extracomment>
         <translation>关闭窗口</translation>
     </message>
+    <message>
+        <source>A Sudoku game</source>
+        <extracomment>The About picture&apos;s lines, read to a screen reader&apos;s user (the picture keeps the English).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill every row, column and box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with the numbers one to nine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by the Ninebox developers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later. Made with Qt 6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kanji numerals derived from Noto Serif CJK, SIL Open Font License 1.1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board text in Liberation Sans Narrow (Liberation Fonts licence).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Accessible</name>
@@ -87,6 +116,68 @@
     <message>
         <source>%1, clash, row %2, column %3</source>
         <translation>%1，冲突，第%2行，第%3列</translation>
+    </message>
+    <message>
+        <source>Edit Mode</source>
+        <extracomment>Said to a screen reader&apos;s user: the mode in which the player types in a puzzle.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheat placed 1 digit</source>
+        <extracomment>Said to a screen reader&apos;s user after Cheat; %1 is 0 or more than 1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheat placed %1 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed 1 wrong answer</source>
+        <extracomment>Said after Remove Wrong Answers; %1 is 0 or more than 1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed %1 wrong answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board reset</source>
+        <extracomment>Said after Reset: the player&apos;s digits and notes are gone, the clock is at zero.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <extracomment>Said when Undo (or Redo, below) finds nothing to take back (or to make again).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loaded %1</source>
+        <extracomment>%1 is the game file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <extracomment>%1 is the game file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzle pasted</source>
+        <extracomment>The puzzle on the clipboard became a new game (Ctrl+V).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <extracomment>Said when a paused game runs again (the board shows again).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells changed</source>
+        <extracomment>Said to a screen reader&apos;s user when Undo or Redo changed more cells than are worth naming.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -255,14 +346,14 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>After %1: %2</source>
-        <extracomment>%1 the techniques of the steps before (their cells show on the board), %2 the rest.</extracomment>
-        <translation>%1之后， %2</translation>
-    </message>
-    <message>
         <source>%1.</source>
         <extracomment>An explanation ends as a sentence.</extracomment>
         <translation>%1。</translation>
+    </message>
+    <message>
+        <source>After %1 – %2</source>
+        <extracomment>%1 the techniques of the steps before (their cells show on the board), %2 the rest.</extracomment>
+        <translation>%1之后， %2</translation>
     </message>
 </context>
 <context>
@@ -501,6 +592,11 @@
         <source>The page %1 was looked for in:</source>
         <extracomment>%1 is the page&apos;s file name; the folders follow, one a line.</extracomment>
         <translation>已在以下位置查找页面 %1：</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <extracomment>The instructions page&apos;s name for a screen reader.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -28,9 +28,13 @@ void previousCell(GameState& s) {
 // where nothing happens; edit mode takes the given away. Enter moves on and then types a
 // blank, as its carriage return does.
 void Game::key(Key key) {
+    if (key == Key::modifier) {  // it may begin a shortcut (Ctrl+H again): what is explained stays
+        if (!s_.paused) draw();
+        return;
+    }
     const Command command(*this);
     if (s_.paused) {
-        if (key != Key::modifier) resumed();
+        resumed();
         return;
     }
     switch (key) {

@@ -22,9 +22,14 @@ QString digits(Digits set) {
     return each.join(digitSeparator());
 }
 
-QString cells(const std::vector<Cell>& list) {
+// Long lists end in an ellipsis: the board shows every cell.
+QString cells(const std::vector<Cell>& list, std::size_t most = 4) {
     QStringList each;
     for (const Cell& c : list) each << place(c);
+    if (each.size() > static_cast<qsizetype>(most)) {
+        each.erase(each.begin() + static_cast<qsizetype>(most) - 1, each.end());
+        each << QStringLiteral("…");
+    }
     return each.join(placeSeparator());
 }
 
@@ -220,7 +225,7 @@ QString advice(const Advice& a) {
                     earlier << technique(steps[k].technique);
             //: %1 the techniques of the steps before (their cells show on the board), %2 the rest.
             if (!earlier.isEmpty())
-                line = translate("Advice", "After %1: %2").arg(earlier.join(digitSeparator()), line);
+                line = translate("Advice", "After %1 – %2").arg(earlier.join(digitSeparator()), line);
             //: An explanation ends as a sentence.
             return translate("Advice", "%1.").arg(line);
         }

@@ -427,6 +427,7 @@ TEST(Explain, WrongDigitFirstThenTheStepWhichAskingAgainPlaces) {
     const Cell at = h.s().advice->step.cell();
     const int digit = h.s().advice->step.digit();
     EXPECT_EQ(digit, gridFrom(kRecordASolution)[at.x][at.y]);
+    h.game.key(Key::modifier);  // Ctrl held again for the shortcut
     h.game.explainStep();
     EXPECT_TRUE(!h.s().advice && h.puzzle().digit(at.x, at.y) == digit && h.selected() == at.x * 10 + at.y);
     h.game.undo();
