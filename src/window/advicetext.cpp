@@ -223,6 +223,7 @@ QString advice(const Advice& a) {
             for (std::size_t k = 0; k + 2 < steps.size(); ++k)
                 if (!earlier.contains(technique(steps[k].technique)))
                     earlier << technique(steps[k].technique);
+            if (earlier.size() > 3) earlier = earlier.mid(0, 2) << QStringLiteral("…");
             //: %1 the techniques of the steps before (their cells show on the board), %2 the rest.
             if (!earlier.isEmpty())
                 line = translate("Advice", "After %1 – %2").arg(earlier.join(digitSeparator()), line);
