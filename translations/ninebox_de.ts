@@ -15,7 +15,7 @@
     <message>
         <source>A Sudoku game</source>
         <extracomment>The About picture&apos;s lines, read to a screen reader&apos;s user (the picture keeps the English).</extracomment>
-        <translation>Ein Sudoku-Spiel</translation>
+        <translation>Sudoku für einen Spieler</translation>
     </message>
     <message>
         <source>Fill every row, column and box</source>

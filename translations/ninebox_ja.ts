@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>by the Ninebox developers</source>
-        <translation>Ninebox 開発者一同</translation>
+        <translation>制作: Ninebox 開発者一同</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later. Made with Qt 6.</source>

@@ -15,7 +15,7 @@
     <message>
         <source>A Sudoku game</source>
         <extracomment>The About picture&apos;s lines, read to a screen reader&apos;s user (the picture keeps the English).</extracomment>
-        <translation>Игра судоку</translation>
+        <translation>Игра в судоку</translation>
     </message>
     <message>
         <source>Fill every row, column and box</source>

@@ -23,11 +23,11 @@
     </message>
     <message>
         <source>with the numbers one to nine.</source>
-        <translation>填入一到九这九个数字。</translation>
+        <translation>填入 1 到 9 这九个数字。</translation>
     </message>
     <message>
         <source>by the Ninebox developers</source>
-        <translation>Ninebox 开发者出品</translation>
+        <translation>由 Ninebox 开发者制作</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later. Made with Qt 6.</source>
