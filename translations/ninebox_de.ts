@@ -15,31 +15,31 @@
     <message>
         <source>A Sudoku game</source>
         <extracomment>The About picture&apos;s lines, read to a screen reader&apos;s user (the picture keeps the English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sudoku für einen Spieler</translation>
     </message>
     <message>
         <source>Fill every row, column and box</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen Sie jede Zeile, jede Spalte und jeden Block</translation>
     </message>
     <message>
         <source>with the numbers one to nine.</source>
-        <translation type="unfinished"></translation>
+        <translation>mit den Ziffern eins bis neun.</translation>
     </message>
     <message>
         <source>by the Ninebox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>von den Ninebox-Entwicklern</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later. Made with Qt 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder neuer. Erstellt mit Qt 6.</translation>
     </message>
     <message>
         <source>Kanji numerals derived from Noto Serif CJK, SIL Open Font License 1.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanji-Ziffern abgeleitet von Noto Serif CJK, SIL Open Font License 1.1.</translation>
     </message>
     <message>
         <source>Board text in Liberation Sans Narrow (Liberation Fonts licence).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift des Spielfelds: Liberation Sans Narrow (Lizenz der Liberation Fonts).</translation>
     </message>
 </context>
 <context>
@@ -120,64 +120,64 @@
     <message>
         <source>Edit Mode</source>
         <extracomment>Said to a screen reader&apos;s user: the mode in which the player types in a puzzle.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitungsmodus</translation>
     </message>
     <message>
         <source>Cheat placed 1 digit</source>
         <extracomment>Said to a screen reader&apos;s user after Cheat; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schummeln hat eine Ziffer gesetzt</translation>
     </message>
     <message>
         <source>Cheat placed %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Schummeln hat %1 Ziffern gesetzt</translation>
     </message>
     <message>
         <source>Removed 1 wrong answer</source>
         <extracomment>Said after Remove Wrong Answers; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine falsche Ziffer entfernt</translation>
     </message>
     <message>
         <source>Removed %1 wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 falsche Ziffern entfernt</translation>
     </message>
     <message>
         <source>Board reset</source>
         <extracomment>Said after Reset: the player&apos;s digits and notes are gone, the clock is at zero.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld zurückgesetzt</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
         <extracomment>Said when Undo (or Redo, below) finds nothing to take back (or to make again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zum Rückgängigmachen</translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zum Wiederholen</translation>
     </message>
     <message>
         <source>Loaded %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 geladen</translation>
     </message>
     <message>
         <source>Saved as %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert als %1</translation>
     </message>
     <message>
         <source>Puzzle pasted</source>
         <extracomment>The puzzle on the clipboard became a new game (Ctrl+V).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel eingefügt</translation>
     </message>
     <message>
         <source>Resumed</source>
         <extracomment>Said when a paused game runs again (the board shows again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fortgesetzt</translation>
     </message>
     <message>
         <source>%1 cells changed</source>
         <extracomment>Said to a screen reader&apos;s user when Undo or Redo changed more cells than are worth naming.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder geändert</translation>
     </message>
 </context>
 <context>
@@ -596,7 +596,7 @@
     <message>
         <source>Instructions</source>
         <extracomment>The instructions page&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung</translation>
     </message>
 </context>
 <context>

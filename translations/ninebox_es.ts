@@ -15,31 +15,31 @@
     <message>
         <source>A Sudoku game</source>
         <extracomment>The About picture&apos;s lines, read to a screen reader&apos;s user (the picture keeps the English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un juego de sudoku</translation>
     </message>
     <message>
         <source>Fill every row, column and box</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellena cada fila, cada columna y cada cuadro</translation>
     </message>
     <message>
         <source>with the numbers one to nine.</source>
-        <translation type="unfinished"></translation>
+        <translation>con los números del uno al nueve.</translation>
     </message>
     <message>
         <source>by the Ninebox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>por los desarrolladores de Ninebox</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later. Made with Qt 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior. Hecho con Qt 6.</translation>
     </message>
     <message>
         <source>Kanji numerals derived from Noto Serif CJK, SIL Open Font License 1.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Números kanji derivados de Noto Serif CJK, SIL Open Font License 1.1.</translation>
     </message>
     <message>
         <source>Board text in Liberation Sans Narrow (Liberation Fonts licence).</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del tablero en Liberation Sans Narrow (licencia Liberation Fonts).</translation>
     </message>
 </context>
 <context>
@@ -120,64 +120,64 @@
     <message>
         <source>Edit Mode</source>
         <extracomment>Said to a screen reader&apos;s user: the mode in which the player types in a puzzle.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modo de edición</translation>
     </message>
     <message>
         <source>Cheat placed 1 digit</source>
         <extracomment>Said to a screen reader&apos;s user after Cheat; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hacer trampa: un número colocado</translation>
     </message>
     <message>
         <source>Cheat placed %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer trampa: %1 números colocados</translation>
     </message>
     <message>
         <source>Removed 1 wrong answer</source>
         <extracomment>Said after Remove Wrong Answers; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un número incorrecto borrado</translation>
     </message>
     <message>
         <source>Removed %1 wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 números incorrectos borrados</translation>
     </message>
     <message>
         <source>Board reset</source>
         <extracomment>Said after Reset: the player&apos;s digits and notes are gone, the clock is at zero.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tablero reiniciado</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
         <extracomment>Said when Undo (or Redo, below) finds nothing to take back (or to make again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nada que deshacer</translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que rehacer</translation>
     </message>
     <message>
         <source>Loaded %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partida cargada: %1</translation>
     </message>
     <message>
         <source>Saved as %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partida guardada como %1</translation>
     </message>
     <message>
         <source>Puzzle pasted</source>
         <extracomment>The puzzle on the clipboard became a new game (Ctrl+V).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sudoku pegado</translation>
     </message>
     <message>
         <source>Resumed</source>
         <extracomment>Said when a paused game runs again (the board shows again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partida reanudada</translation>
     </message>
     <message>
         <source>%1 cells changed</source>
         <extracomment>Said to a screen reader&apos;s user when Undo or Redo changed more cells than are worth naming.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 casillas cambiadas</translation>
     </message>
 </context>
 <context>
@@ -596,7 +596,7 @@
     <message>
         <source>Instructions</source>
         <extracomment>The instructions page&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instrucciones</translation>
     </message>
 </context>
 <context>

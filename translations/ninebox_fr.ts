@@ -15,31 +15,31 @@
     <message>
         <source>A Sudoku game</source>
         <extracomment>The About picture&apos;s lines, read to a screen reader&apos;s user (the picture keeps the English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de sudoku</translation>
     </message>
     <message>
         <source>Fill every row, column and box</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissez chaque ligne, chaque colonne et chaque carré</translation>
     </message>
     <message>
         <source>with the numbers one to nine.</source>
-        <translation type="unfinished"></translation>
+        <translation>avec les chiffres de un à neuf.</translation>
     </message>
     <message>
         <source>by the Ninebox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>par les développeurs de Ninebox</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later. Made with Qt 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure. Réalisé avec Qt 6.</translation>
     </message>
     <message>
         <source>Kanji numerals derived from Noto Serif CJK, SIL Open Font License 1.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres kanji dérivés de Noto Serif CJK, SIL Open Font License 1.1.</translation>
     </message>
     <message>
         <source>Board text in Liberation Sans Narrow (Liberation Fonts licence).</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de la grille en Liberation Sans Narrow (licence Liberation Fonts).</translation>
     </message>
 </context>
 <context>
@@ -120,64 +120,64 @@
     <message>
         <source>Edit Mode</source>
         <extracomment>Said to a screen reader&apos;s user: the mode in which the player types in a puzzle.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mode saisie</translation>
     </message>
     <message>
         <source>Cheat placed 1 digit</source>
         <extracomment>Said to a screen reader&apos;s user after Cheat; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tricher&#xa0;: un chiffre placé</translation>
     </message>
     <message>
         <source>Cheat placed %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Tricher&#xa0;: %1 chiffres placés</translation>
     </message>
     <message>
         <source>Removed 1 wrong answer</source>
         <extracomment>Said after Remove Wrong Answers; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur effacée</translation>
     </message>
     <message>
         <source>Removed %1 wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erreurs effacées</translation>
     </message>
     <message>
         <source>Board reset</source>
         <extracomment>Said after Reset: the player&apos;s digits and notes are gone, the clock is at zero.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grille réinitialisée</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
         <extracomment>Said when Undo (or Redo, below) finds nothing to take back (or to make again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rien à annuler</translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à rétablir</translation>
     </message>
     <message>
         <source>Loaded %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partie chargée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Saved as %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partie enregistrée sous %1</translation>
     </message>
     <message>
         <source>Puzzle pasted</source>
         <extracomment>The puzzle on the clipboard became a new game (Ctrl+V).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grille collée</translation>
     </message>
     <message>
         <source>Resumed</source>
         <extracomment>Said when a paused game runs again (the board shows again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reprise</translation>
     </message>
     <message>
         <source>%1 cells changed</source>
         <extracomment>Said to a screen reader&apos;s user when Undo or Redo changed more cells than are worth naming.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 cases modifiées</translation>
     </message>
 </context>
 <context>
@@ -596,7 +596,7 @@
     <message>
         <source>Instructions</source>
         <extracomment>The instructions page&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instructions</translation>
     </message>
 </context>
 <context>

@@ -15,31 +15,31 @@
     <message>
         <source>A Sudoku game</source>
         <extracomment>The About picture&apos;s lines, read to a screen reader&apos;s user (the picture keeps the English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>数独ゲーム</translation>
     </message>
     <message>
         <source>Fill every row, column and box</source>
-        <translation type="unfinished"></translation>
+        <translation>どの行も、どの列も、どのブロックも</translation>
     </message>
     <message>
         <source>with the numbers one to nine.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 から 9 までの数字で埋めましょう。</translation>
     </message>
     <message>
         <source>by the Ninebox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>制作: Ninebox 開発者一同</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later. Made with Qt 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU GPL バージョン 3 以降で配布されるフリーソフトウェアです。Qt 6 で作られています。</translation>
     </message>
     <message>
         <source>Kanji numerals derived from Noto Serif CJK, SIL Open Font License 1.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>漢数字は Noto Serif CJK を元にしています（SIL Open Font License 1.1）。</translation>
     </message>
     <message>
         <source>Board text in Liberation Sans Narrow (Liberation Fonts licence).</source>
-        <translation type="unfinished"></translation>
+        <translation>盤面の文字は Liberation Sans Narrow（Liberation Fonts ライセンス）。</translation>
     </message>
 </context>
 <context>
@@ -120,64 +120,64 @@
     <message>
         <source>Edit Mode</source>
         <extracomment>Said to a screen reader&apos;s user: the mode in which the player types in a puzzle.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>編集モード</translation>
     </message>
     <message>
         <source>Cheat placed 1 digit</source>
         <extracomment>Said to a screen reader&apos;s user after Cheat; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>チートで数字を 1 個置きました</translation>
     </message>
     <message>
         <source>Cheat placed %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>チートで数字を %1 個置きました</translation>
     </message>
     <message>
         <source>Removed 1 wrong answer</source>
         <extracomment>Said after Remove Wrong Answers; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>間違いを 1 個消去しました</translation>
     </message>
     <message>
         <source>Removed %1 wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>間違いを %1 個消去しました</translation>
     </message>
     <message>
         <source>Board reset</source>
         <extracomment>Said after Reset: the player&apos;s digits and notes are gone, the clock is at zero.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>盤面をリセットしました</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
         <extracomment>Said when Undo (or Redo, below) finds nothing to take back (or to make again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す操作はありません</translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直す操作はありません</translation>
     </message>
     <message>
         <source>Loaded %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開きました</translation>
     </message>
     <message>
         <source>Saved as %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 として保存しました</translation>
     </message>
     <message>
         <source>Puzzle pasted</source>
         <extracomment>The puzzle on the clipboard became a new game (Ctrl+V).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>問題を貼り付けました</translation>
     </message>
     <message>
         <source>Resumed</source>
         <extracomment>Said when a paused game runs again (the board shows again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>再開しました</translation>
     </message>
     <message>
         <source>%1 cells changed</source>
         <extracomment>Said to a screen reader&apos;s user when Undo or Redo changed more cells than are worth naming.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 マスが変わりました</translation>
     </message>
 </context>
 <context>
@@ -596,7 +596,7 @@
     <message>
         <source>Instructions</source>
         <extracomment>The instructions page&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>遊び方</translation>
     </message>
 </context>
 <context>

@@ -15,31 +15,31 @@
     <message>
         <source>A Sudoku game</source>
         <extracomment>The About picture&apos;s lines, read to a screen reader&apos;s user (the picture keeps the English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>一款数独游戏</translation>
     </message>
     <message>
         <source>Fill every row, column and box</source>
-        <translation type="unfinished"></translation>
+        <translation>在每一行、每一列和每一宫中</translation>
     </message>
     <message>
         <source>with the numbers one to nine.</source>
-        <translation type="unfinished"></translation>
+        <translation>填入 1 到 9 这九个数字。</translation>
     </message>
     <message>
         <source>by the Ninebox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>由 Ninebox 开发者制作</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later. Made with Qt 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>自由软件，采用 GNU GPL 第 3 版或更高版本授权。使用 Qt 6 制作。</translation>
     </message>
     <message>
         <source>Kanji numerals derived from Noto Serif CJK, SIL Open Font License 1.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>汉字数字源自 Noto Serif CJK（SIL Open Font License 1.1）。</translation>
     </message>
     <message>
         <source>Board text in Liberation Sans Narrow (Liberation Fonts licence).</source>
-        <translation type="unfinished"></translation>
+        <translation>盘面文字使用 Liberation Sans Narrow（Liberation Fonts 许可证）。</translation>
     </message>
 </context>
 <context>
@@ -120,64 +120,64 @@
     <message>
         <source>Edit Mode</source>
         <extracomment>Said to a screen reader&apos;s user: the mode in which the player types in a puzzle.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>编辑模式</translation>
     </message>
     <message>
         <source>Cheat placed 1 digit</source>
         <extracomment>Said to a screen reader&apos;s user after Cheat; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>作弊填入了一个数字</translation>
     </message>
     <message>
         <source>Cheat placed %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>作弊填入了 %1 个数字</translation>
     </message>
     <message>
         <source>Removed 1 wrong answer</source>
         <extracomment>Said after Remove Wrong Answers; %1 is 0 or more than 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已清除一个错误数字</translation>
     </message>
     <message>
         <source>Removed %1 wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>已清除 %1 个错误数字</translation>
     </message>
     <message>
         <source>Board reset</source>
         <extracomment>Said after Reset: the player&apos;s digits and notes are gone, the clock is at zero.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>盘面已重置</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
         <extracomment>Said when Undo (or Redo, below) finds nothing to take back (or to make again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有可撤销的操作</translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可重做的操作</translation>
     </message>
     <message>
         <source>Loaded %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已载入 %1</translation>
     </message>
     <message>
         <source>Saved as %1</source>
         <extracomment>%1 is the game file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已保存为 %1</translation>
     </message>
     <message>
         <source>Puzzle pasted</source>
         <extracomment>The puzzle on the clipboard became a new game (Ctrl+V).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已粘贴题目</translation>
     </message>
     <message>
         <source>Resumed</source>
         <extracomment>Said when a paused game runs again (the board shows again).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已继续</translation>
     </message>
     <message>
         <source>%1 cells changed</source>
         <extracomment>Said to a screen reader&apos;s user when Undo or Redo changed more cells than are worth naming.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 个格子已更改</translation>
     </message>
 </context>
 <context>
@@ -596,7 +596,7 @@
     <message>
         <source>Instructions</source>
         <extracomment>The instructions page&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>游戏说明</translation>
     </message>
 </context>
 <context>
