@@ -22,10 +22,10 @@
 #include "support/grids.h"
 #include "support/modals.h"
 #include "support/pixels.h"
-#include "window/dialogs/about.h"
+#include "window/board/glyphs.h"
 #include "window/board/painter.h"
 #include "window/board/view.h"
-#include "window/board/glyphs.h"
+#include "window/dialogs/about.h"
 #include "window/resources.h"
 #include "window/settings.h"
 
@@ -238,8 +238,8 @@ TEST(WindowKeys, PauseByKeyMenuAndMinimisingAndTheReadersPausedText) {
     const auto look = [&] {
         const bool on = mainWindow.state().paused;
         seen += mainWindow.action(Item::paused)->isChecked() != on || word->state().invisible == on ? '?'
-                : on                                                                               ? 'P'
-                                                                                                   : '-';
+                : on                                                                                ? 'P'
+                                                                                                    : '-';
     };
     look();  // which builds the menus, whose keys the Pause key is
     for (const auto key : {Qt::Key_Pause, Qt::Key_Control, Qt::Key_A}) {
@@ -252,18 +252,44 @@ TEST(WindowKeys, PauseByKeyMenuAndMinimisingAndTheReadersPausedText) {
     EXPECT_EQ(seen, "-PP-P-P");
 }
 
-// A screen reader says where it is from a cell's own row and column.
-TEST(WindowKeys, EachCellOfTheReadersTableKnowsItsRowAndColumn) {
+// The tree a screen reader reads, where Orca's own test (tests/e2e/orca_test.sh) does not
+// reach: each cell's own row and column, a keypad key pressed through its action, the score
+// and the clock there for flat review though the board hides them, the mode buttons' checked
+// state, and the instructions page among the board's parts while it shows.
+TEST(Reader, TheTreeHoldsWhatOrcaDoesNotSay) {
     MainWindow mainWindow;
     start(mainWindow);
+    ModalScript script;
+    const GameState& s = emptyBoard(mainWindow, script);
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&mainWindow.board());
-    QAccessibleTableInterface* table = nullptr;
-    for (int i = 0; i < board->childCount() && !table; ++i) table = board->child(i)->tableInterface();
-    ASSERT_TRUE(table);
+    const auto part = [&](QAccessible::Role role, const QString& name) -> QAccessibleInterface* {
+        for (int i = 0; i < board->childCount(); ++i)
+            if (board->child(i)->role() == role && board->child(i)->text(QAccessible::Name).startsWith(name))
+                return board->child(i);
+        return nullptr;
+    };
+    QAccessibleTableInterface* table = part(QAccessible::Table, "Board")->tableInterface();
     for (const auto& [row, column] : {std::pair{0, 0}, {2, 7}, {8, 4}}) {
         QAccessibleTableCellInterface* cell = table->cellAt(row, column)->tableCellInterface();
         EXPECT_TRUE(cell->rowIndex() == row && cell->columnIndex() == column) << row << "," << column;
     }
+    const auto press = [](QAccessibleInterface* on) {
+        on->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press(table->cellAt(0, 2));  // it waits for the keypad
+    press(part(QAccessible::Button, "5"));
+    EXPECT_EQ(s.puzzle.digit(3, 1), 5);
+    for (const char* hidden : {"Score: ", "Time: "})
+        EXPECT_FALSE(part(QAccessible::StaticText, hidden)->state().invisible);
+    QAccessibleInterface *play = part(QAccessible::RadioButton, "Play Mode"),
+                         *map = part(QAccessible::RadioButton, "Map Mode");
+    EXPECT_TRUE(play->state().checked && !map->state().checked);
+    press(map);
+    EXPECT_TRUE(!play->state().checked && map->state().checked);
+    trigger(mainWindow, "toggleInstructions");
+    EXPECT_TRUE(part(QAccessible::StaticText, "Instructions"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(part(QAccessible::StaticText, "Instructions"));
 }
 
 // F10, and Alt pressed and released alone, show the hidden menu bar with its first menu open;
@@ -459,7 +485,8 @@ TEST(About, WindowShowsAllThePictureDraws) {
     for (int i = 0; i < window->childCount(); ++i)
         if (QAccessibleInterface* line = window->child(i); line->role() == QAccessible::StaticText) {
             const QString name = line->text(QAccessible::Name);
-            EXPECT_TRUE(painted.contains(QString("\"%1\"").arg(name)) && line->rect().top() > top) << name.toStdString();
+            EXPECT_TRUE(painted.contains(QString("\"%1\"").arg(name)) && line->rect().top() > top)
+                << name.toStdString();
             top = line->rect().top(), ++lines;
         }
     EXPECT_EQ(lines, 8) << "the name, four lines and three of credits and licences";
