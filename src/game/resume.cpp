@@ -33,9 +33,8 @@ void Game::showCaption(const Caption& caption) {
 
 bool Game::resume() {
     if (progressPath_.empty()) return false;
-    // Opened first: the common start finds a file there, and only a failure needs the probe.
+    if (files_.probe(progressPath_) == FileSystem::Probe::missing) return false;
     const auto in = files_.openRead(progressPath_, kMaxProgress);
-    if (!in && files_.probe(progressPath_) == FileSystem::Probe::missing) return false;
     std::optional<Progress> kept;
     std::string text;
     if (in) {

@@ -75,6 +75,10 @@ MainWindow::MainWindow() : game_(*this, generator_, files_, timeOfDay) {
     connect(&clockTimer_, &QTimer::timeout, this, [this] { game_.tick(); });
     clockTimer_.start();
     addShortcuts();
+    buildMenus();
+    mirrorChecks();
+    setMenusVisible(game_.state().menusShown);
+    setWindowIcon(QIcon(QPixmap::fromImage(desktopIcon())));
 }
 
 // Keys of the board alone, in no menu. Like the menus' keys they act only while the board has
@@ -206,34 +210,15 @@ void MainWindow::notice(const Notice& notice) {
 }
 
 void MainWindow::setMenusVisible(bool visible) {
-    if (!menus_[0] && !visible) return;  // not built yet, and hidden at start anyway
     visible = visible || menusOpenedByKey_;
-    ensureMenus();
     if (menuBar()->isVisible() == visible && menus_[0]->menuAction()->isVisible() == visible) return;
     for (QMenu* menu : menus_) menu->menuAction()->setVisible(visible);
     menuBar()->setVisible(visible);
 }
 
-QAction* MainWindow::action(Item item) {
-    ensureMenus();
-    return checkable_[static_cast<std::size_t>(item)];
-}
+QAction* MainWindow::action(Item item) { return checkable_[static_cast<std::size_t>(item)]; }
 
-QAction* MainWindow::command(const char* name) {
-    ensureMenus();
-    return findChild<QAction*>(QLatin1String(name));
-}
-
-// The menus start hidden, so they are built once the first game is on the screen (or
-// earlier, the moment anything needs them): start-up does not wait for them.
-void MainWindow::ensureMenus() {
-    if (menus_[0]) return;
-    buildMenus();
-    mirrorChecks();
-    const bool shown = game_.state().menusShown;
-    for (QMenu* menu : menus_) menu->menuAction()->setVisible(shown);
-    menuBar()->setVisible(shown);
-}
+QAction* MainWindow::command(const char* name) { return findChild<QAction*>(QLatin1String(name)); }
 
 // After a modal window the board window asks for the activation back, as a window manager
 // gives it back; its activation (changeEvent) then runs the game's.
@@ -378,11 +363,6 @@ void MainWindow::showEvent(QShowEvent* event) {
     // load waits for the window on the screen, as its message shows over the board.
     if (startFile_.empty()) start();
     else QTimer::singleShot(0, this, start);
-    // After the first game is drawn and the window system has it.
-    QTimer::singleShot(100, this, [this] {
-        ensureMenus();
-        setWindowIcon(QIcon(QPixmap::fromImage(desktopIcon())));
-    });
 }
 
 // Each time the board window becomes the active window again: at start, and after every

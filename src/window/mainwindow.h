@@ -93,7 +93,6 @@ private:
     void buildMenus();
     void addShortcuts();
     void openMenuBar();
-    void ensureMenus();
     void mirrorChecks();
     void printPages(const std::vector<PrintPage>& pages, bool printerDialog);
     void switchedOn(Item item);

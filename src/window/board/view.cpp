@@ -35,8 +35,10 @@ void BoardView::render(const GameState& state, bool answerShown, int outerWidthT
     if (QAccessible::isActive()) boardChanging(*this);  // only a screen reader needs what was drawn before
     last_ = Redraw{state, answerShown, outerWidthTwips};
     pending_ = true;
+    // Start-up redraws several times before the window is on the screen: only the last is
+    // painted, once exposed, and by then the texts rendered ahead are ready.
     const QWindow* shown = window()->windowHandle();
-    if (!shown || !shown->isExposed()) {  // start-up redraws several times before that
+    if (!shown || !shown->isExposed()) {
         update();
         return;
     }
