@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 missing=()
 while IFS= read -r f; do
-  head -n 3 "$f" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || missing+=("$f")
+  head -n 3 "$f" | grep 'SPDX-License-Identifier: GPL-3.0-or-later' >/dev/null || missing+=("$f")
 done < <(git ls-files '*.cpp' '*.h' '*.c' '*.sh' '*.py' '*.cmake' '*CMakeLists.txt' '.ci/*' |
          grep -v '^tests/fuzz/corpus/')
 if ((${#missing[@]})); then

@@ -30,7 +30,7 @@ finish() {
   set +e  # every step runs, whatever the one before it returned
   end_program
   unmount
-  if findmnt -rno TARGET | grep -q "^$root/"; then
+  if findmnt -rno TARGET | grep "^$root/" >/dev/null; then
     echo "still mounted in $root: left in place" >&2
     exit 1
   fi

@@ -74,13 +74,13 @@ echo "installed program: closed with status 0, nothing left behind"
 # As a French desktop starts it: the instructions page is the French one, as the text the
 # page copies (Ctrl+A, Ctrl+C) says.
 # A French desktop has its locale generated (Qt reads LANG without it; the shell would warn).
-locale -a 2>/dev/null | grep -qx fr_FR.utf8 || localedef -i fr_FR -c -f UTF-8 fr_FR.UTF-8 2>/dev/null || true
+locale -a 2>/dev/null | grep -x fr_FR.utf8 >/dev/null || localedef -i fr_FR -c -f UTF-8 fr_FR.UTF-8 2>/dev/null || true
 home_name=fr LC_ALL='' LANG=fr_FR.UTF-8 start_ninebox
 wait_for 20 game || fail "the installed program showed no game under LANG=fr_FR.UTF-8"
 win=$(window '^Ninebox1 --Game# [0-9]+$')
 open_instructions
 xdotool key ctrl+a ctrl+c
-french() { timeout 5 xclip -o -selection clipboard 2>/dev/null | grep -q '^Jouer au clavier$'; }
+french() { timeout 5 xclip -o -selection clipboard 2>/dev/null | grep '^Jouer au clavier$' >/dev/null; }
 wait_for 10 french || fail "not the French page: $(timeout 5 xclip -o -selection clipboard 2>&1 | head -c 300)"
 echo "installed program under LANG=fr_FR.UTF-8: the French instructions page"
 timeout 10 "$wmclose" "$win"

@@ -16,7 +16,7 @@ source "$(dirname "$0")/../../tools/xvfb.sh"
 mkdir -p -m700 "$work/runtime"
 headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" "$ninebox" "$@"; }
 [[ $(headless --version) =~ ^ninebox\ [0-9]+\.[0-9]+ ]] || fail "--version"
-headless --help | grep -q -- '--version' || fail "--help"
+headless --help | grep -- '--version' >/dev/null || fail "--help"
 refused() {  # expected status, expected line, command
     local status=0 error
     error=$("${@:3}" 2>&1 >/dev/null) || status=$?
@@ -48,7 +48,7 @@ keys_back() { wait_for 20 board_keys || fail "the board did not get the keyboard
 # One of the program's dialogs has the keyboard (a menu never takes it), its caption matching.
 has_focus() {
     running && dialog=$(xdotool getwindowfocus 2>/dev/null) && [[ $dialog != "$main" ]] &&
-        xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -qx "$dialog" &&
+        xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -x "$dialog" >/dev/null &&
         [[ $(xdotool getwindowname "$dialog" 2>/dev/null) =~ $1 ]]
 }
 await() { wait_for 30 has_focus "$1" || fail "no $2 showed with the keyboard"; }
@@ -245,7 +245,7 @@ before=$(peak)
 xdotool key ctrl+v
 await "^Sudoku$" "message of no puzzle"
 # AddressSanitizer keeps freed memory in quarantine: there only the refusal counts.
-ldd "$ninebox" | grep -q libasan || (($(peak) - before < 20000)) ||
+ldd "$ninebox" | grep libasan >/dev/null || (($(peak) - before < 20000)) ||
     fail "a 100 MB clipboard took $(($(peak) - before)) kB"
 xdotool key Return
 close_ninebox "$main"
