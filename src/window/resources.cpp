@@ -28,7 +28,7 @@ QStringList registerFont(std::string_view data) {
     return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
 }
 
-// Null for no JPEG. Qt's reader works on any thread before the application object exists.
+// Null for no JPEG.
 QImage decodeJpeg(std::string_view data) {
     return QImage::fromData(bytes(data), "JPG").convertToFormat(QImage::Format_RGB32);
 }
@@ -37,15 +37,19 @@ struct Pictures {
     QImage board, stretched;
 };
 
-Pictures startUp() {
+// Qt's reader finds its plugins through the application object, which must not be in the
+// making meanwhile: it waits for that.
+Pictures startUp(std::shared_future<void> applicationMade) {
     FcInit();  // else the first font reads the configuration, on the main thread
+    applicationMade.wait();
     Pictures pictures{decodeJpeg(embedded::board), {}};
     if (!pictures.board.isNull()) pictures.stretched = stretchedBackground(pictures.board, kStartArea);
     return pictures;
 }
 
-struct Resources {  // the main thread's; the start-up thread shares only its result
+struct Resources {  // the main thread's; the start-up thread shares only its result and the signal
     std::future<Pictures> early;
+    std::promise<void> applicationMade;  // gone first at exit, which frees a thread still waiting
     bool loaded = false;
     QImage board, stretched, about;
     bool kanji = false;
@@ -63,24 +67,25 @@ void preloadResources() {
     if (r.early.valid() || r.loaded) return;
     // Stretching uses Qt's thread pool: made here, it belongs to the main thread.
     QThreadPool::globalInstance();
-    r.early = std::async(std::launch::async, startUp);
+    r.early = std::async(std::launch::async, startUp, r.applicationMade.get_future().share());
 }
 
 void loadResources() {
     Resources& r = store();
     if (r.loaded) return;
     r.loaded = true;
-    if (r.early.valid()) {
-        Pictures pictures = r.early.get();
-        r.board = std::move(pictures.board);
-        r.stretched = std::move(pictures.stretched);
-    } else {
-        r.board = decodeJpeg(embedded::board);
-    }
+    if (r.early.valid()) r.applicationMade.set_value();
     r.kanji = registerFont(embedded::kanjifont).contains(kKanjiFamily);
     // A substitute counts only where the family is missing: a system's own Arial Narrow wins.
     const QStringList narrow = registerFont(embedded::narrowfont);
     if (!narrow.isEmpty()) QFont::insertSubstitution(kWindowFamily, narrow.first());
+    if (!r.early.valid()) {
+        r.board = decodeJpeg(embedded::board);
+        return;
+    }
+    Pictures pictures = r.early.get();
+    r.board = std::move(pictures.board);
+    r.stretched = std::move(pictures.stretched);
 }
 
 const QImage& boardPicture() {

@@ -11,8 +11,8 @@ namespace ninebox {
 inline constexpr QSize kStartArea(774, 494);
 inline constexpr QSize kSmallestArea(516, 329);
 
-// Optional, before the application object: reads the font configuration and decodes and
-// stretches the board picture on another thread, touching nothing of Qt's but images.
+// Optional, before the application object: reads the font configuration on another thread,
+// which decodes and stretches the board picture once loadResources says the application is made.
 void preloadResources();
 
 void loadResources();  // needs a QGuiApplication; later calls do nothing
