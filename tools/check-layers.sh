@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks the layering the build relies on: rules and game include no Qt header, rules
-# includes nothing from game or window, game nothing from window. The build already fails
+# Checks the layering the build relies on: rules, game and disk include no Qt header, rules
+# includes nothing from game, disk or window, game nothing from disk or window, disk nothing
+# from window. The build already fails
 # on such an include; this names the file at once, without a compiler. It also refuses the
 # terse names below in src, tests, bench and tools.
 set -euo pipefail
@@ -41,5 +42,5 @@ if [[ -n $hits ]]; then
   status=1
 fi
 
-((status == 0)) && echo "layers: rules <- game <- window, no Qt below window; no terse names"
+((status == 0)) && echo "layers: rules <- game <- disk <- window, no Qt below window; no terse names"
 exit $status

@@ -19,9 +19,7 @@ void Game::pastePuzzle() {
     }
     startPuzzle(Puzzle(*grid));
     showCaption({Caption::Kind::pasted, caption_.gameNumber, {}});
-    setMode(Mode::play);
-    draw();
-    learnAnswers();
+    playOwnPuzzle();
     ui_.notice({Notice::Kind::pasted});
 }
 

@@ -130,6 +130,7 @@ private:
     bool loadFile(const FileChoice& file);
     void startPuzzle(const Puzzle& puzzle);
     void learnAnswers();
+    void playOwnPuzzle();  // in play mode, drawn, its answers learnt
     void showPathInCaption(const std::string& path);
     void showCaption(const Caption& caption);
     bool resume();

@@ -40,11 +40,7 @@ bool Game::loadFile(const FileChoice& file) {
     startPuzzle(Puzzle(*puzzle, solved ? *answers : Grid{}));
     activated();
     showPathInCaption(file.path);
-    if (!solved) {
-        setMode(Mode::play);
-        draw();
-        learnAnswers();
-    }
+    if (!solved) playOwnPuzzle();
     ui_.notice({Notice::Kind::loaded, 0, fileName(file.path)});
     return true;
 }
@@ -58,6 +54,12 @@ void Game::startPuzzle(const Puzzle& puzzle) {
     s_.paused = false;
     s_.waitingForDigit = false;  // the waiting cell belonged to the old puzzle
     forgetHistory();
+}
+
+void Game::playOwnPuzzle() {
+    setMode(Mode::play);
+    draw();
+    learnAnswers();
 }
 
 // A puzzle of the player's own takes its one solution for its answers. One with none or

@@ -37,14 +37,10 @@ double Game::randomNumber(double seed, Level wanted) {
     rng_.reset();
     rng_.mix(seed);
     double number = 0;
-    std::size_t k = 0;
     do {
         rng_.mix(timeOfDay_());
         number = rng_.draw(1000000);
-        rng_.reset();
-        rng_.mix(number);
-        k = static_cast<std::size_t>(rng_.draw(kRecords));
-    } while (wanted != Level::none && library()[k].level != wanted);
+    } while (wanted != Level::none && recordFor(number, rng_).level != wanted);
     return number;
 }
 

@@ -27,8 +27,8 @@ Advice adviceFor(const Puzzle& puzzle) {
     }
     const Grid& board = puzzle.board();
     const Grid& answers = puzzle.answers();
-    if (puzzle.answersValid() && solves(answers, puzzle.puzzle())) {
-        Grid right = puzzle.puzzle();
+    if (const Grid givens = puzzle.puzzle(); solves(answers, givens)) {
+        Grid right = givens;
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
                 if (board[x][y] == answers[x][y]) right[x][y] = board[x][y];

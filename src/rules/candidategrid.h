@@ -84,7 +84,6 @@ struct UnitTables {
     std::array<CellSet, 81> peerSet;  // the cell itself left out
 };
 const UnitTables& unitTables();
-inline bool sees(int a, int b) { return unitTables().peerSet[a].has(b); }
 
 struct CandidateGrid {
     std::array<std::int8_t, 81> digit{};  // 0 = empty

@@ -90,12 +90,6 @@ std::string contradictionText(const Contradiction& c) {
 
 }  // namespace
 
-Technique Explanation::hardest() const {
-    Technique t = Technique::fullHouse;
-    for (const Deduction& d : steps) t = std::max(t, d.technique);
-    return t;
-}
-
 std::optional<Explanation> explainStep(const Grid& board) { return explainStep(candidateGrid(board)); }
 
 std::optional<Explanation> explainStep(CandidateGrid g) {

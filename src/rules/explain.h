@@ -18,7 +18,6 @@ struct Explanation {
 
     Cell cell() const { return steps.back().target; }
     int digit() const { return steps.back().placed; }
-    Technique hardest() const;
 };
 
 // A single when one shows, else the easiest technique that eliminates anything, and again.
@@ -29,7 +28,7 @@ std::optional<Explanation> explainStep(CandidateGrid g);  // eliminated digits s
 
 std::optional<Contradiction> findWrongDigit(const Grid& board);  // findClash, else findContradiction
 
-// English, for tests and the command line: "Hidden single: in box 5, 7 fits only in r4c6";
+// English, as the tests read a step: "Hidden single: in box 5, 7 fits only in r4c6";
 // an explanation's deductions joined by "; then ".
 std::string describe(const Deduction& d);
 std::string describe(const Explanation& e);

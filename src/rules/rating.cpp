@@ -33,11 +33,15 @@ namespace {
 RatedPuzzle rated(const std::optional<Grid>& puzzle) {
     RatedPuzzle result;
     if (!puzzle || !digitsOnly(*puzzle)) return result;
+    if (const auto rating = ratePuzzle(*puzzle)) {
+        result.outcome = RatedPuzzle::Outcome::rated;
+        result.rating = *rating;
+        return result;
+    }
     const int solutions = solve(*puzzle).count;
     result.outcome = solutions == 0   ? RatedPuzzle::Outcome::noSolution
                      : solutions == 2 ? RatedPuzzle::Outcome::severalSolutions
                                       : RatedPuzzle::Outcome::rated;
-    if (solutions == 1) result.rating = ratePuzzle(*puzzle).value_or(Rating{});
     return result;
 }
 

@@ -299,40 +299,37 @@ std::optional<Deduction> findHiddenSingle(const CandidateGrid& g) {
     return std::nullopt;
 }
 
-std::optional<Deduction> findPointing(const CandidateGrid& g) {
+namespace {
+
+// A digit's places in one unit of first..last all inside another unit of theirs, which then
+// holds it nowhere else: a box's into a line point, a line's into a box claim.
+std::optional<Deduction> findLocked(const CandidateGrid& g, Technique technique, int first, int last) {
     const auto p = positions(g);
-    for (int b = 18; b < 27; ++b)
+    for (int from = first; from < last; ++from)
         for (int n = 1; n <= 9; ++n) {
-            const CellSet places = p[n] & tables().unitSet[b];
+            const CellSet places = p[n] & tables().unitSet[from];
             if (places.count() < 2) continue;
-            for (const int line : {rowOf(places.first()), columnOf(places.first())}) {
-                if ((places & ~tables().unitSet[line]) != CellSet()) continue;
-                Deduction d = make(Technique::pointing, digitBit(n));
-                const CellSet rest = p[n] & tables().unitSet[line] & ~tables().unitSet[b];
+            for (const int to : tables().units[places.first()]) {
+                if (to == from || (places & ~tables().unitSet[to]) != CellSet()) continue;
+                Deduction d = make(technique, digitBit(n));
+                const CellSet rest = p[n] & tables().unitSet[to] & ~tables().unitSet[from];
                 if (!eliminate(d, g, rest, digitBit(n))) continue;
                 d.forcing = cellsOf(places);
-                d.units = {unitAt(b), unitAt(line)};
+                d.units = {unitAt(from), unitAt(to)};
                 return d;
             }
         }
     return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<Deduction> findPointing(const CandidateGrid& g) {
+    return findLocked(g, Technique::pointing, 18, 27);
+}
+
 std::optional<Deduction> findClaiming(const CandidateGrid& g) {
-    const auto p = positions(g);
-    for (int line = 0; line < 18; ++line)
-        for (int n = 1; n <= 9; ++n) {
-            const CellSet places = p[n] & tables().unitSet[line];
-            if (places.count() < 2) continue;
-            const int b = boxOf(places.first());
-            if ((places & ~tables().unitSet[b]) != CellSet()) continue;
-            Deduction d = make(Technique::claiming, digitBit(n));
-            if (!eliminate(d, g, p[n] & tables().unitSet[b] & ~tables().unitSet[line], digitBit(n))) continue;
-            d.forcing = cellsOf(places);
-            d.units = {unitAt(line), unitAt(b)};
-            return d;
-        }
-    return std::nullopt;
+    return findLocked(g, Technique::claiming, 0, 18);
 }
 
 std::optional<Deduction> findNakedSubset(const CandidateGrid& g, int size) {
@@ -342,10 +339,9 @@ std::optional<Deduction> findNakedSubset(const CandidateGrid& g, int size) {
         std::array<unsigned, 9> masks{};
         for (std::size_t k = 0; k < 9; ++k) masks[k] = g.open[cells[k]];
         auto found = [&](const std::array<int, 4>& picked, unsigned digits) {
-            CellSet subset, others;
+            CellSet subset;
             for (int k = 0; k < size; ++k) subset.add(cells[picked[k]]);
-            for (const std::int8_t i : cells)
-                if (!subset.has(i)) others.add(i);
+            const CellSet others = tables().unitSet[u] & ~subset;
             Deduction d = make(subsetTechnique(true, size), digits);
             if (!eliminate(d, g, others, digits)) return false;
             d.forcing = cellsOf(subset);

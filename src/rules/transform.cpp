@@ -70,10 +70,14 @@ void quarterTurn(Grid& g) {
 
 }  // namespace
 
-DealtGame dealGame(double number, Generator& generator) {
+const BaseRecord& recordFor(double number, Generator& generator) {
     generator.reset();
     generator.mix(number);
-    const BaseRecord& record = library()[static_cast<std::size_t>(generator.draw(kRecords))];
+    return library()[static_cast<std::size_t>(generator.draw(kRecords))];
+}
+
+DealtGame dealGame(double number, Generator& generator) {
+    const BaseRecord& record = recordFor(number, generator);
     DealtGame game{number, record.level, record.puzzle, record.solution};
     transform(game.board, game.answers, generator);
     return game;

@@ -19,6 +19,8 @@ struct DealtGame {
     Level level = Level::none;
     Grid board{}, answers{};
 };
-DealtGame dealGame(double number, Generator& generator);  // the first draw's record, rearranged
+// The base record a game number deals: the generator seeded with it, its first draw.
+const BaseRecord& recordFor(double number, Generator& generator);
+DealtGame dealGame(double number, Generator& generator);  // that record, rearranged by the draws after
 
 }  // namespace ninebox

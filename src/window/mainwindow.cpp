@@ -179,7 +179,7 @@ void MainWindow::switchedOn(Item item) {
     const GameState& s = game_.state();
     switch (item) {
         case Item::showScore: return say(*board_, text::scoreName(s.score()));
-        case Item::showTime: return say(*board_, text::clockName(q(clockText(s.seconds))));
+        case Item::showTime: return say(*board_, text::clockName(s.seconds));
         case Item::showLevel: return say(*board_, text::levelName(s.level));
         default: return;
     }

@@ -162,6 +162,7 @@ QString scoreName(Score score) {
 }
 
 QString clockName(const QString& reading) { return translate("Accessible", "Time: %1").arg(reading); }
+QString clockName(std::int64_t seconds) { return clockName(QString::fromStdString(clockText(seconds))); }
 
 QString answerName(std::int16_t answer) {
     return answer > 0 ? translate("Accessible", "Answer: %1").arg(answer)
@@ -229,8 +230,8 @@ QString notice(const Notice& notice, const GameState& state) {
 }
 
 QString status(const GameState& state) {
-    return QStringList{levelName(state.level), scoreName(state.score()),
-                       clockName(QString::fromStdString(clockText(state.seconds))), modeName(state.mode)}
+    return QStringList{levelName(state.level), scoreName(state.score()), clockName(state.seconds),
+                       modeName(state.mode)}
         .join(QStringLiteral(". "));
 }
 

@@ -42,6 +42,7 @@ QString boardName();
 QString levelName(Level level);
 QString scoreName(Score score);
 QString clockName(const QString& reading);
+QString clockName(std::int64_t seconds);  // read as the clock shows them
 QString answerName(std::int16_t answer);
 QString solvedName();
 QString modeName(Mode mode);

@@ -33,7 +33,7 @@ says() {
     local found
     heard_it() {
         found=$(tail -n "+$((heard + 1))" "$ORCA_SPEECH_LOG" | grep -a -n "SPEECH OUTPUT: '" |
-            grep -a -m1 -F -- "$1") && heard=$((heard + ${found%%:*}))
+            grep -a -F -- "$1") && heard=$((heard + ${found%%:*}))
     }
     wait_for 20 heard_it "$1" || fail "Orca did not say '$1'; after the last step it said:
 $(tail -n "+$((heard + 1))" "$ORCA_SPEECH_LOG" | grep -a -o "SPEECH OUTPUT: .*" | sed 's/^/  /')"

@@ -5,11 +5,11 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "game/clock.h"
 #include "game/layout.h"
 #include "window/board/view.h"
 #include "window/texts.h"
@@ -172,8 +172,7 @@ QString name(Kind kind, const GameState& s, const QString& reading) {
         case Kind::level: return text::levelName(s.level);
         case Kind::score: return text::scoreName(s.score());
         case Kind::clock:
-            return text::clockName(
-                s.timeShown && !reading.isEmpty() ? reading : QString::fromStdString(clockText(s.seconds)));
+            return s.timeShown && !reading.isEmpty() ? text::clockName(reading) : text::clockName(s.seconds);
         case Kind::answer: return text::answerName(s.puzzle.answers()[s.selectedX][s.selectedY]);
         case Kind::solved: return text::solvedName();
         case Kind::advice: return s.advice ? text::advice(*s.advice) : QString();
@@ -186,8 +185,7 @@ QString name(Kind kind, const GameState& s, const QString& reading) {
 // when the clock shows. The level, score and clock are said as they are switched on.
 std::optional<QString> spoken(Kind kind, const GameState& s) {
     if (kind == Kind::solved && s.timeShown)
-        return text::solvedName() + QStringLiteral(". ") +
-               text::clockName(QString::fromStdString(clockText(s.seconds)));
+        return text::solvedName() + QStringLiteral(". ") + text::clockName(s.seconds);
     if (kind == Kind::answer || kind == Kind::solved || kind == Kind::advice || kind == Kind::paused)
         return name(kind, s, {});
     return std::nullopt;
@@ -426,8 +424,12 @@ QAccessibleInterface* Board::child(int index) const {
 }
 
 int Board::indexOfChild(const QAccessibleInterface* part) const {
-    for (int i = 0; i < childCount(); ++i)
-        if (child(i) == part) return i;
+    const auto found = std::find(parts_.begin(), parts_.end(), part);
+    if (found != parts_.end()) return static_cast<int>(found - parts_.begin());
+    const QWidgetList widgets = over();
+    for (int i = 0; i < widgets.size(); ++i)
+        if (QAccessible::queryAccessibleInterface(widgets[i]) == part)
+            return static_cast<int>(parts_.size()) + i;
     return -1;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "rules/candidategrid.h"
 #include "rules/units.h"
 #include "window/board/glyphs.h"
 #include "window/texts.h"
@@ -106,13 +107,10 @@ AdviceShades adviceShades(const GameState& s) {
     if (!s.advice) return shades;
     const QColor unitTint(232, 225, 250), forcing(255, 215, 150), target(150, 225, 150), wrong(255, 175, 210);
     const auto tint = [&](Unit u) {
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) {
-                const bool in = u.kind == UnitKind::row      ? y == u.index
-                                : u.kind == UnitKind::column ? x == u.index
-                                                             : (y - 1) / 3 * 3 + (x - 1) / 3 + 1 == u.index;
-                if (in && !shades[x][y]) shades[x][y] = unitTint;
-            }
+        for (const int i : unitTables().cells[static_cast<std::size_t>(unitIndex(u))]) {
+            const Cell c = cellAt(i);
+            if (!shades[c.x][c.y]) shades[c.x][c.y] = unitTint;
+        }
     };
     const Advice& a = *s.advice;
     const auto mark = [&](Cell c, QColor colour) {
@@ -139,8 +137,8 @@ AdviceShades adviceShades(const GameState& s) {
 void paintAdvice(Canvas& c, const Advice& advice, const QString& line) {
     const bool step = advice.kind == Advice::Kind::step;
     if (step || advice.kind == Advice::Kind::wrongDigit) {
-        const Area ring =
-            cell(step ? advice.step.cell().x : advice.cell.x, step ? advice.step.cell().y : advice.cell.y);
+        const Cell at = step ? advice.step.cell() : advice.cell;
+        const Area ring = cell(at.x, at.y);
         c.setDrawWidth(3);
         c.setColour(step ? QColor(60, 160, 60) : QColor(220, 60, 150));
         c.box(ring.left + 2, ring.top + 2, ring.right - 2, ring.bottom - 2);
@@ -270,14 +268,10 @@ std::uint16_t noteMarks(const Puzzle& p, int x, int y) { return p.notes(x, y); }
 
 // Notes of digits that stand in the cell's row, column or box; openNotes: the others.
 std::uint16_t ruledOutNotes(const Puzzle& p, int x, int y) {
-    std::uint16_t marks = 0;
-    for (int k = 1; k <= 9; ++k)
-        if ((p.notes(x, y) >> (k - 1) & 1) && seesDigit(p.board(), x, y, k))
-            marks |= static_cast<std::uint16_t>(1u << (k - 1));
-    return marks;
+    return static_cast<std::uint16_t>(p.notes(x, y) & ~candidateMarks(p, x, y));
 }
 std::uint16_t openNotes(const Puzzle& p, int x, int y) {
-    return static_cast<std::uint16_t>(p.notes(x, y) & ~ruledOutNotes(p, x, y));
+    return static_cast<std::uint16_t>(p.notes(x, y) & candidateMarks(p, x, y));
 }
 
 bool hasNotes(const Puzzle& p) {
